@@ -119,7 +119,9 @@ void TADOConnection::Open()
     if (path.empty())
         throw EDatabaseError("The connection string names no Data Source");
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    // Never created here: a missing file is an error, not a new empty database. The
+    // program uses each connection on one thread, so SQLite need not lock every call.
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, SqliteDatabaseCloser> db(raw);
     if (rc != SQLITE_OK)
         throw EDatabaseError(std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + ": " + path);

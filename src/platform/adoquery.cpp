@@ -113,9 +113,9 @@ void TADOQuery::Close()
     fields_.clear();
     firstOfName_.clear();
     origins_.clear();
-    // A closed query gives its rows' memory back.
-    std::vector<Cell>().swap(cells_);
-    std::string().swap(text_);
+    // The storage keeps its capacity: a query is mostly reopened with a like result.
+    cells_.clear();
+    text_.clear();
     rowCount_ = 0;
     visible_.clear();
     useVisible_ = false;

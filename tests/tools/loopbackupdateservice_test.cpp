@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include <cstdio>
-
+#include "foundation/jxinet.h"
+#include "foundation/jxparse.h"
 #include "tempfolder.h"
 
 namespace {
@@ -16,28 +16,11 @@ const std::string User = "Ivan Petrov";
 const std::string Password = "s3cret";
 const std::string FilePath = "/my_dev/kovral_update_v2/files_ver_ravend/";
 
-// The bytes a URL cannot carry are escaped on the wire; everything else goes as the
-// program wrote it.
-std::string OnTheWire(const std::string& path)
-{
-    std::string wire;
-    for (const char c : path) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == ' ' || c == '#') {
-            char escape[4];
-            std::snprintf(escape, sizeof escape, "%%%02X", byte);
-            wire += escape;
-        } else {
-            wire += c;
-        }
-    }
-    return wire;
-}
-
 // The login path as the update dialog builds it.
 std::string LoginPath(const std::string& user, const std::string& pwd, const std::string& upd,
                       const std::string& ver = "20")
 {
+    // No escaping: the client escapes what a URL cannot carry.
     std::string sentUser;
     for (const char c : user)
         sentUser += c == ' ' ? std::string("_") : c == '+' ? std::string(";P;") : c == '&' ? std::string(";A;")
@@ -59,7 +42,7 @@ Answer Fetch(int port, const std::string& path)
 {
     httplib::Client client("127.0.0.1", port);
     client.set_url_encode(false);
-    const httplib::Result result = client.Get(OnTheWire(path));
+    const httplib::Result result = client.Get(path);
     if (!result)
         return {};
     return {result->status, result->body};
@@ -136,23 +119,35 @@ TEST_F(LoopbackUpdateServiceTest, SwitchesRefuseTheLoginOrAnswerAGivenReply)
     EXPECT_EQ(Login("0").body, Reply("update:31.12.2099:1:3;"));
 }
 
-TEST_F(LoopbackUpdateServiceTest, AccountWithEveryAwkwardCharacterLogsIn)
+TEST_F(LoopbackUpdateServiceTest, ProgramClientLogsInWithEveryAwkwardCharacterAndFetchesTheFiles)
 {
     const std::string user = "Анна Maria+Co & Sons";
     const std::string pwd = "p w#d&x+y%z%41";
     LoopbackUpdateService service({folder_.Path(), user, pwd});
-    const std::string path = LoginPath(user, pwd, "1");
-    EXPECT_EQ(Fetch(service.Port(), path).body, Reply("update:31.12.2099:2:3;"));
+    service.HideFiles({3});
+    JXInet inet;
+    ASSERT_TRUE(inet.Get(service.Host(), LoginPath(user, pwd, "1").substr(1)));
+    JXParse reply;
+    reply.ParseText(inet.GetText());
+    EXPECT_EQ(reply.GetField(0, "status").GetAnsi(), "update");
+    EXPECT_EQ(reply.GetField(0, "time_end").GetAnsi(), "31.12.2099");
+    EXPECT_EQ(reply.GetField(0, "min_ver_file").GetAnsi(), "2");
+    EXPECT_EQ(reply.GetField(0, "db_ver_server").GetAnsi(), "3");
 
-    ASSERT_EQ(service.Requests().size(), 1u);
-    const ReceivedRequest request = service.Requests()[0];
-    EXPECT_EQ(request.path, "/my_dev/kovral_update_v2/auth.php");
-    EXPECT_EQ(request.query,
+    ASSERT_TRUE(inet.Get(service.Host(), FilePath.substr(1) + "2.txt"));
+    EXPECT_EQ(inet.GetText(), FileBody(2));
+    EXPECT_FALSE(inet.Get(service.Host(), FilePath.substr(1) + "3.txt"));
+
+    const std::vector<ReceivedRequest> requests = service.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].path, "/my_dev/kovral_update_v2/auth.php");
+    EXPECT_EQ(requests[0].query,
               "user=%D0%90%D0%BD%D0%BD%D0%B0_Maria;P;Co_;A;_Sons&pwd=p%20w%23d&x+y%z%41&ver=20&upd=1");
-    EXPECT_EQ(request.status, 200);
+    EXPECT_EQ(requests[0].status, 200);
     const std::map<std::string, std::string> expected = {
             {"user", user}, {"pwd", pwd}, {"ver", "20"}, {"upd", "1"}};
-    EXPECT_EQ(request.values, expected);
+    EXPECT_EQ(requests[0].values, expected);
+    EXPECT_EQ(requests[2].status, 404);
 }
 
 TEST_F(LoopbackUpdateServiceTest, ServesTheNumberedFilesAndNothingElse)

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "data/schema.h"
+#include "foundation/jxparse.h"
 #include "platform/exceptions.h"
 #include "platform/jetsql.h"
 #include "platform/sysutils.h"
@@ -46,47 +47,14 @@ int CountStarting(const std::vector<std::string>& statements, const std::string&
                                           [&](const std::string& s) { return s.rfind(start, 0) == 0; }));
 }
 
-std::string LeftOf(const std::string& text, const std::string& separator)
-{
-    return text.substr(0, text.find(separator));
-}
-
-std::string RightOf(const std::string& text, const std::string& separator)
-{
-    const size_t at = text.find(separator);
-    return at == std::string::npos ? std::string() : text.substr(at + separator.size());
-}
-
-// Reads a text table as the program does: line breaks dropped, separators from the head.
-std::vector<std::vector<std::string>> ReadTextTable(std::string text)
-{
-    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
-    const std::string columnSeparator = LeftOf(text, "{/splitCol}");
-    text = RightOf(text, "{/splitCol}");
-    const std::string rowSeparator = LeftOf(text, "{/splitRow}");
-    text = RightOf(text, "{/splitRow}");
-    std::vector<std::vector<std::string>> rows;
-    while (!text.empty()) {
-        std::string line = LeftOf(text, rowSeparator);
-        text = RightOf(text, rowSeparator);
-        std::vector<std::string> fields;
-        while (!line.empty()) {
-            fields.push_back(LeftOf(line, columnSeparator));
-            line = RightOf(line, columnSeparator);
-        }
-        rows.push_back(fields);
-    }
-    return rows;
-}
-
-// Each statement must come back from its file as one field of its own row.
+// Each statement must come back from its file whole, as the program reads the file.
 void ExpectReadBackWhole(const std::vector<std::string>& statements)
 {
-    const std::vector<std::vector<std::string>> rows = ReadTextTable(InstructionFileText(statements));
-    ASSERT_EQ(rows.size(), statements.size() + 1);
-    EXPECT_EQ(rows[0], std::vector<std::string>{"instruct"});
+    JXParse table;
+    table.ParseText(InstructionFileText(statements));
+    ASSERT_EQ(table.RowCount(), static_cast<int>(statements.size()));
     for (size_t i = 0; i < statements.size(); ++i)
-        EXPECT_EQ(rows[i + 1], std::vector<std::string>{statements[i]});
+        EXPECT_EQ(table.GetField(static_cast<int>(i), "instruct").GetAnsi(), statements[i]);
 }
 
 std::string PremierLeague1819()
@@ -238,18 +206,6 @@ TEST(OpenFootballTest, PremierLeagueSeasonIsServedInThreeFiles)
     EXPECT_EQ(second->body, InstructionFileText(converted.files[1]));
 }
 
-// The statement as the update hands it to the database: tags written out.
-std::string ExpandShorthand(std::string statement)
-{
-    const std::pair<std::string, std::string> tags[] = {
-            {"{i}", " INSERT INTO "}, {"{v}", " VALUES( "}, {"{/v}", " ) "}, {"{d}", " DELETE FROM "},
-            {"{w}", " WHERE "},       {"{u}", " UPDATE "},  {"{s}", " SET "}};
-    for (const auto& [tag, sql] : tags)
-        for (size_t at = statement.find(tag); at != std::string::npos; at = statement.find(tag, at + sql.size()))
-            statement.replace(at, tag.size(), sql);
-    return statement;
-}
-
 struct DatabaseCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
@@ -273,7 +229,7 @@ TEST(OpenFootballTest, PremierLeagueSeasonLoadsIntoTheMatchDatabase)
     const std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
     RegisterJetFunctions(db.get());
     for (const std::string& statement : Joined(ConvertOpenFootballFile(path))) {
-        const std::string sql = TranslateJetSql(ExpandShorthand(statement));
+        const std::string sql = TranslateJetSql(JXParse::ExpandSql(statement).GetAnsi());
         char* error = nullptr;
         EXPECT_EQ(sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
                 << statement << ": " << (error ? error : "");

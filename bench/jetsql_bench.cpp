@@ -14,11 +14,14 @@ static void BM_TranslateLongestSelectCold(benchmark::State& state)
 }
 BENCHMARK(BM_TranslateLongestSelectCold);
 
-// The same text again, as the program sends it: answered from the cache.
+// The same text again, as the program sends it: answered from a cache that holds
+// every text of the program.
 static void BM_TranslateLongestSelectCached(benchmark::State& state)
 {
+    for (const auto* texts : {&SharedSelectStatements(), &ProgramStatements()})
+        for (const ProgramSqlText& text : *texts)
+            TranslateJetSql(text.jetSql);
     const std::string& text = LongestSharedSelect();
-    TranslateJetSql(text);
     for (auto _ : state)
         benchmark::DoNotOptimize(TranslateJetSql(text));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));

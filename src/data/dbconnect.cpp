@@ -12,6 +12,7 @@
 #include "platform/adofield.h"
 #include "platform/application.h"
 #include "platform/exceptions.h"
+#include "platform/jetsql.h"
 
 namespace {
 
@@ -48,8 +49,9 @@ void RunOnHandle(sqlite3* db, const std::string& sql)
     }
 }
 
-// Writes a compacted copy of live to copy. The live file is first brought out of WAL
-// mode, so no write-ahead log that belongs to it can outlive the file it is replaced by.
+// Writes a compacted copy of live to copy. The write-ahead log of live is folded in
+// first, and must be gone before live is replaced: a log left beside the new file
+// would be applied to it.
 void WriteCompactedCopy(const std::string& live, const std::string& copy)
 {
     sqlite3* raw = nullptr;
@@ -58,8 +60,8 @@ void WriteCompactedCopy(const std::string& live, const std::string& copy)
     if (opened != SQLITE_OK)
         throw EDatabaseError(raw ? sqlite3_errmsg(raw) : "out of memory");
     sqlite3_busy_timeout(raw, 5000);
+    RegisterJetFunctions(raw);
     RunOnHandle(raw, "PRAGMA wal_checkpoint(TRUNCATE)");
-    RunOnHandle(raw, "PRAGMA journal_mode=DELETE");
     char* quoted = sqlite3_mprintf("VACUUM INTO %Q", copy.c_str());
     const std::string vacuum = quoted;
     sqlite3_free(quoted);

@@ -213,6 +213,20 @@ TField* TADOQuery::FieldByName(std::string_view name)
     throw EDatabaseError("Field '" + std::string(name) + "' not found");
 }
 
+int TADOQuery::FieldCount() const
+{
+    CheckActive();
+    return static_cast<int>(fields_.size());
+}
+
+TField* TADOQuery::Fields(int index)
+{
+    CheckActive();
+    if (index < 0 || index >= FieldCount())
+        throw EDatabaseError("Field index " + std::to_string(index) + " out of range");
+    return &fields_[static_cast<std::size_t>(index)];
+}
+
 void TADOQuery::SetFilter(AnsiString filter)
 {
     filter_ = std::move(filter);

@@ -58,6 +58,9 @@ public:
     // The column of that name, in any letter case; a missing name raises EDatabaseError.
     // The field stays valid until the query closes.
     TField* FieldByName(std::string_view name);
+    // The result's columns by position, for readers that take every column in order.
+    int FieldCount() const;
+    TField* Fields(int index);
 
     // ADO filter text: Column='text' and Column LIKE 'text*' (* or % for any run of
     // characters) joined by AND, quotes doubled inside a text; compared without regard

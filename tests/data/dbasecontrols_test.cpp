@@ -1,0 +1,81 @@
+#include "data/dbasecontrols.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+
+#include "data/dbase.h"
+#include "data/dbconnect.h"
+#include "datafolderfixture.h"
+#include "platform/adofield.h"
+
+namespace {
+
+// A data object whose item text is the season name.
+class SeasonNames : public DBase {
+public:
+    void GetItemText(AnsiString& text) override { text = Query->FieldByName("Name")->AsString(); }
+};
+
+class DBaseControlsTest : public DataFolderFixture {
+protected:
+    void AddSeasons(int count)
+    {
+        DBConnect::GetData()->GetConnection()->BeginTrans();
+        for (int i = 1; i <= count; ++i)
+            Exec("INSERT INTO Season VALUES(" + std::to_string(i) + ", 'Сезон " + std::to_string(i) + "', " +
+                 std::to_string(i) + ")");
+        DBConnect::GetData()->GetConnection()->CommitTrans();
+    }
+};
+
+}  // namespace
+
+TEST_F(DBaseControlsTest, ListStopsAt1002Items)
+{
+    AddSeasons(2000);
+    SeasonNames data;
+    ASSERT_TRUE(data.Select("SELECT * FROM Season ORDER BY SeasonID"));
+    QListWidget list;
+    FillList(&list, &data);
+    EXPECT_EQ(list.count(), 1002);
+    EXPECT_EQ(list.currentRow(), 0);
+    list.setCurrentRow(7);
+    SyncList(&list, &data);
+    EXPECT_EQ(data.GetQuery()->FieldByName("SeasonID")->AsInteger(), 8);
+}
+
+TEST_F(DBaseControlsTest, ComboFollowsTheRowsAndItsSelection)
+{
+    AddSeasons(3);
+    SeasonNames data;
+    ASSERT_TRUE(data.Select("SELECT * FROM Season ORDER BY SeasonID DESC"));
+    QComboBox combo;
+    FillCombo(&combo, &data);
+    ASSERT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.currentText().toStdString(), "Сезон 3");
+
+    SelectComboText(&combo, &data, "СЕЗОН 1");
+    EXPECT_EQ(combo.currentIndex(), 2);
+    EXPECT_EQ(data.GetQuery()->FieldByName("SeasonID")->AsInteger(), 1);
+
+    SelectComboText(&combo, &data, "Сезон 9");
+    EXPECT_EQ(combo.currentIndex(), 2) << "an unknown text changes nothing";
+    EXPECT_EQ(data.GetQuery()->FieldByName("SeasonID")->AsInteger(), 1);
+
+    combo.setCurrentIndex(1);
+    SyncCombo(&combo, &data);
+    EXPECT_EQ(data.GetQuery()->FieldByName("SeasonID")->AsInteger(), 2);
+}
+
+TEST_F(DBaseControlsTest, EmptyResultLeavesTheComboEmpty)
+{
+    SeasonNames data;
+    ASSERT_TRUE(data.Select("SELECT * FROM Season WHERE SeasonID>0"));
+    QComboBox combo;
+    combo.addItem("old");
+    FillCombo(&combo, &data);
+    EXPECT_EQ(combo.count(), 0);
+    SyncCombo(&combo, &data);
+}

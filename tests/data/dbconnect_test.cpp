@@ -1,0 +1,153 @@
+#include "data/dbconnect.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "data/schema.h"
+#include "datafolderfixture.h"
+#include "platform/exceptions.h"
+#include "platform/jetsql.h"
+
+extern char** environ;
+
+namespace {
+
+class DBConnectTest : public DataFolderFixture {
+protected:
+    void FillMatches(int count)
+    {
+        DBConnect* data = DBConnect::GetData();
+        data->GetConnection()->BeginTrans();
+        for (int i = 1; i <= count; ++i)
+            Exec("INSERT INTO Fixed(FixedIND, Date, Team1ID, Team2ID, Gol1, Gol2, AsianHandicap) VALUES(" +
+                 std::to_string(i) + ", 43000, 1, 2, 1, 0, '" + std::string(200, 'x') + "')");
+        data->GetConnection()->CommitTrans();
+    }
+
+    // Opens data.mdb as a new user would and checks it is whole.
+    static std::string IntegrityAndCount(const std::string& path)
+    {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            sqlite3_close(db);
+            return "cannot open";
+        }
+        RegisterJetFunctions(db);
+        std::string result;
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || ' ' || "
+                               "(SELECT COUNT(*) FROM Fixed)", -1, &stmt, nullptr);
+        if (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+            result = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        else
+            result = sqlite3_errmsg(db);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        return result;
+    }
+};
+
+}  // namespace
+
+TEST_F(DBConnectTest, FailingStatementIsLoggedAndReportedAsDone)
+{
+    EXPECT_TRUE(DBConnect::GetData()->ExecSQL("INSERT INTO NoSuchTable VALUES(1)", false));
+    const auto lines = LogLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(WithoutStamp(lines[0]).rfind("INSERT INTO NoSuchTable VALUES(1) ", 0), 0u);
+    EXPECT_NE(lines[0].find("no such table"), std::string::npos);
+}
+
+TEST_F(DBConnectTest, RethrowCarriesTheMessageWithoutTheStatement)
+{
+    try {
+        DBConnect::GetData()->ExecSQL("DELETE FROM NoSuchTable", true);
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_NE(error.Message().find("no such table"), std::string::npos);
+        EXPECT_EQ(error.Message().find("DELETE FROM"), std::string::npos);
+    }
+}
+
+TEST_F(DBConnectTest, VersionReadersFailNeutrallyOnAnEmptyTable)
+{
+    DBConnect* data = DBConnect::GetData();
+    EXPECT_EQ(data->GetUpdate(), "");
+    EXPECT_EQ(data->GetUpdateDate(), "");
+    EXPECT_TRUE(data->GetUpdateSeries());
+    const auto lines = LogLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(WithoutStamp(lines[0]), "ERROR GETUPDATE");
+    EXPECT_EQ(WithoutStamp(lines[1]), "ERROR GETUPDATEDATE");
+    EXPECT_EQ(WithoutStamp(lines[2]), "ERROR GETUPDATESERIES");
+
+    Exec("INSERT INTO Version VALUES('17', '01.12.2026', False)");
+    EXPECT_EQ(data->GetUpdate(), "17");
+    EXPECT_EQ(data->GetUpdateDate(), "01.12.2026");
+    EXPECT_FALSE(data->GetUpdateSeries());
+}
+
+TEST_F(DBConnectTest, SettingConnectionUsesItsOwnFile)
+{
+    ExecSetting("INSERT INTO FormData VALUES('DlgToday', 0, 'x')");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Team"), "0");
+    EXPECT_NE(DBConnect::GetSetting()->GetConnection(), DBConnect::GetData()->GetConnection());
+}
+
+TEST_F(DBConnectTest, CompactionRemovesAStaleCopyAndShrinksTheFile)
+{
+    FillMatches(3000);
+    Exec("DELETE FROM Fixed WHERE FixedIND>10");
+    WriteFile(File("data1.mdb"), "left over from an interrupted run");
+    DBConnect::ResetForTests();
+    const auto before = std::filesystem::file_size(File("data.mdb"));
+
+    ASSERT_TRUE(DBConnect::GetData()->CompactDB());
+
+    EXPECT_FALSE(std::filesystem::exists(File("data1.mdb")));
+    EXPECT_LT(std::filesystem::file_size(File("data.mdb")), before / 4);
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Fixed"), "10") << "the next query reopens the connection";
+    EXPECT_EQ(IntegrityAndCount(File("data.mdb")), "ok 10");
+}
+
+TEST_F(DBConnectTest, RefusedReplacementKeepsTheLiveFile)
+{
+    FillMatches(50);
+    DBConnect::ResetForTests();
+    // An immutable data.mdb cannot be replaced, also not by root.
+    if (std::system(("chattr +i " + File("data.mdb") + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "chattr +i is not available on this file system";
+
+    const bool compacted = DBConnect::GetData()->CompactDB();
+    std::system(("chattr -i " + File("data.mdb")).c_str());
+
+    EXPECT_FALSE(compacted);
+    EXPECT_TRUE(std::filesystem::exists(File("data1.mdb")));
+    EXPECT_EQ(IntegrityAndCount(File("data.mdb")), "ok 50");
+}
+
+TEST_F(DBConnectTest, KilledCompactionNeverLosesTheFile)
+{
+    FillMatches(20000);
+    DBConnect::ResetForTests();
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 25; ++round) {
+        const std::string child = KOVRAL_COMPACT_CHILD;
+        char* argv[] = {const_cast<char*>(child.c_str()), const_cast<char*>(Folder().c_str()), nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, child.c_str(), nullptr, nullptr, argv, environ), 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 150000));
+        kill(pid, SIGKILL);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_EQ(IntegrityAndCount(File("data.mdb")), "ok 20000") << "after kill " << round;
+    }
+}

@@ -4,21 +4,8 @@
 
 #include <QLocale>
 
+#include "localeguard.h"
 #include "platform/exceptions.h"
-
-namespace {
-
-// Sets the user's locale for one test and restores the previous one.
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) : previous_(QLocale()) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(previous_); }
-
-private:
-    QLocale previous_;
-};
-
-}  // namespace
 
 TEST(SysUtilsTest, IntegerTextIsStrict)
 {

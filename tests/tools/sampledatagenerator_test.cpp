@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/jxparse.h"
 #include "instructionfiles.h"
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
@@ -116,19 +117,20 @@ TEST_F(SampleDataGeneratorTest, FilesAreTextTablesOfOneStatementARow)
 
     int statements = 0;
     for (const std::string& text : Files(folder_, summary.files)) {
-        const InstructionTable table = ParseInstructionTable(text);
-        ASSERT_TRUE(table.hasHead);
-        ASSERT_EQ(table.header, std::vector<std::string>{"instruct"});
-        EXPECT_LE(table.rows.size(), 2501u);  // and the closing version statement
-        // Any ":" or ";" inside a statement would have split it into fields or rows.
+        ASSERT_TRUE(text.starts_with(":{/splitCol};{/splitRow}instruct;"));
+        JXParse table;
+        table.ParseText(text);
+        EXPECT_LE(table.RowCount(), 2501);  // and the closing version statement
+        EXPECT_EQ(table.ColCount(), 1);
+        // A ":" or ";" inside a statement would have cut it into fields or rows.
         const std::string body = text.substr(text.find("{/splitRow}"));
         EXPECT_EQ(body.find(':'), std::string::npos);
-        for (const std::vector<std::string>& row : table.rows) {
-            ASSERT_EQ(row.size(), 1u);
-            EXPECT_EQ(row[0].front(), '{') << row[0];
-            EXPECT_TRUE(row[0].ends_with("{/v}") || row[0].find("{v}") == std::string::npos) << row[0];
+        for (int row = 0; row < table.RowCount(); ++row) {
+            const std::string statement = table.GetFieldAt(row, 0);
+            EXPECT_EQ(statement.front(), '{') << statement;
+            EXPECT_TRUE(statement.ends_with("{/v}") || statement.find("{v}") == std::string::npos) << statement;
         }
-        statements += static_cast<int>(table.rows.size());
+        statements += table.RowCount();
     }
     EXPECT_EQ(statements, summary.statements);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/schema.h"
+#include "foundation/jxparse.h"
 #include "instructionfiles.h"
 #include "platform/exceptions.h"
 #include "platform/jetsql.h"
@@ -55,7 +56,7 @@ protected:
     static void Run(const std::string& statement)
     {
         try {
-            const std::string sql = TranslateJetSql(ExpandShorthand(statement));
+            const std::string sql = TranslateJetSql(JXParse::ExpandSql(statement));
             char* error = nullptr;
             if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
                 failures_.push_back(statement + " -> " + (error ? error : "?"));

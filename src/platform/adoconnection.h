@@ -1,0 +1,83 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+class TADOQuery;
+
+struct SqliteDatabaseCloser {
+    void operator()(sqlite3* db) const;
+};
+struct SqliteStatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const;
+};
+using SqliteStatement = std::unique_ptr<sqlite3_stmt, SqliteStatementFinalizer>;
+
+// The "Data Source=" value of an ADO connection string; every other key (provider,
+// the Jet password) has no meaning for SQLite. Empty when the key is missing.
+std::string DataSourceOf(const std::string& connectionString);
+
+// A connection to one SQLite file, named by the "Data Source=" of its connection
+// string. It connects on first use (WAL journal, synchronous NORMAL, a busy timeout,
+// the Jet functions registered); the file must exist. Every failure raises
+// EDatabaseError with SQLite's message.
+class TADOConnection {
+public:
+    TADOConnection() = default;
+    explicit TADOConnection(std::string connectionString);
+    ~TADOConnection();
+    TADOConnection(const TADOConnection&) = delete;
+    TADOConnection& operator=(const TADOConnection&) = delete;
+
+    const std::string& ConnectionString() const { return connectionString_; }
+    // A new text closes the connection; the next use opens the new file.
+    void SetConnectionString(std::string connectionString);
+
+    void Open();
+    // Closes the queries bound to it, rolls back an open transaction and closes the
+    // file, leaving no statement or handle behind (the file may then be replaced).
+    void Close();
+    bool Connected() const { return db_ != nullptr; }
+
+    void BeginTrans();
+    // Raises when the transaction is no longer open, in particular when SQLite rolled
+    // it back by itself after a failure (disk full, I/O error): its statements are lost.
+    void CommitTrans();
+    // Also safe after a failed commit or when SQLite already rolled back.
+    void RollbackTrans();
+    bool InTransaction() const { return inTransaction_; }
+
+    // The open SQLite handle (connecting first), for maintenance that is SQLite's own
+    // and not Jet SQL (checkpoint, VACUUM INTO).
+    sqlite3* Handle();
+
+private:
+    friend class TADOQuery;
+
+    // A statement for a Jet SQL text, translated; a text holding a second statement raises.
+    SqliteStatement PrepareJet(const std::string& jetSql);
+    // A statement for SQLite SQL built by this layer itself.
+    SqliteStatement PrepareSqlite(const std::string& sqliteSql);
+    // true: a row is ready; false: done. Raises on failure.
+    bool Step(sqlite3_stmt* statement);
+    int Changes() const;
+
+    void Attach(TADOQuery* query);
+    void Detach(TADOQuery* query);
+
+    void RunOwn(const char* sqliteSql);
+    void CheckTransactionIntact();
+    [[noreturn]] void RaiseLostTransaction();
+    [[noreturn]] void Fail();
+
+    std::string connectionString_;
+    std::unique_ptr<sqlite3, SqliteDatabaseCloser> db_;
+    std::vector<TADOQuery*> queries_;
+    bool inTransaction_ = false;
+    std::string rollbackReason_;
+};

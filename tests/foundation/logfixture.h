@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "programfolderfixture.h"
+
+// A fresh program folder and an empty error log for each test.
+class LogFixture : public ProgramFolderFixture {
+protected:
+    LogFixture();
+    ~LogFixture() override;
+
+    // The lines of log.txt in the program folder, converted from cp1251, without CR LF.
+    std::vector<std::string> LogLines() const;
+    // The line without its time stamp; fails the test when the stamp is malformed.
+    static std::string WithoutStamp(const std::string& line);
+};

@@ -1,0 +1,334 @@
+#include "platform/adoquery.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "platform/adoconnection.h"
+#include "platform/exceptions.h"
+#include "platform/sysutils.h"
+#include "localeguard.h"
+#include "sqlitefile.h"
+#include "tempfolder.h"
+
+namespace {
+
+class AdoQueryTest : public ::testing::Test {
+protected:
+    AdoQueryTest()
+    {
+        RunSqlite(path_, R"(
+            CREATE TABLE Team(TeamID INTEGER PRIMARY KEY, Name TEXT COLLATE JETNOCASE,
+                NationalID TEXT COLLATE JETNOCASE, Rating REAL, Founded DATETIME, Fav YESNO NOT NULL DEFAULT 0);
+            INSERT INTO Team VALUES(1, 'Спартак', 'RUS', 2.5, 45000, -1);
+            INSERT INTO Team VALUES(2, 'Арсенал', 'UKR', 1.75, 45000.5, 0);
+            INSERT INTO Team VALUES(3, 'Арсенал', 'ENG', 3, NULL, 0);
+            INSERT INTO Team VALUES(4, 'O''Higgins', 'CHI', NULL, NULL, -1);
+            INSERT INTO Team VALUES(5, 'Зенит', 'RUS', 0.1, 44000, 0);
+            CREATE TABLE FormSetting(FormName TEXT COLLATE JETNOCASE, IsMax YESNO NOT NULL DEFAULT 0, Width INTEGER);
+            INSERT INTO FormSetting VALUES('DlgMain', 0, 640);
+            INSERT INTO FormSetting VALUES('DlgOther', 0, 320);
+        )");
+    }
+
+    // Opens a select and returns the query standing on its first row.
+    TADOQuery& Select(const std::string& sql)
+    {
+        query_.SetSQL(sql);
+        query_.Open();
+        return query_;
+    }
+
+    std::string Name() { return query_.FieldByName("Name")->AsString(); }
+
+    std::string Names()
+    {
+        std::string names;
+        for (query_.First(); !query_.Eof(); query_.Next())
+            names += (names.empty() ? "" : ",") + Name();
+        return names;
+    }
+
+    TempFolder folder_;
+    std::string path_ = folder_.File("data.mdb");
+    TADOConnection connection_{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path_ + ";"};
+    TADOQuery query_{&connection_};
+};
+
+}  // namespace
+
+TEST_F(AdoQueryTest, NextPastTheEndKeepsTheLastRowCurrent)
+{
+    Select("SELECT TeamID, Name FROM Team ORDER BY TeamID");
+    EXPECT_EQ(query_.RecordCount(), 5);
+    EXPECT_EQ(query_.RecNo(), 1);
+    EXPECT_TRUE(query_.Bof());
+    EXPECT_FALSE(query_.Eof());
+    for (int i = 0; i < 4; ++i)
+        query_.Next();
+    EXPECT_EQ(query_.RecNo(), 5);
+    EXPECT_FALSE(query_.Eof());
+    query_.Next();
+    query_.Next();
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.RecNo(), 5);
+    EXPECT_EQ(query_.FieldByName("TeamID")->AsInteger(), 5);
+    EXPECT_EQ(Name(), "Зенит");
+}
+
+TEST_F(AdoQueryTest, PriorBeforeTheStartKeepsTheFirstRowCurrent)
+{
+    Select("SELECT TeamID FROM Team ORDER BY TeamID");
+    query_.Last();
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.RecNo(), 5);
+    query_.Prior();
+    EXPECT_FALSE(query_.Eof());
+    EXPECT_EQ(query_.RecNo(), 4);
+    for (int i = 0; i < 5; ++i)
+        query_.Prior();
+    EXPECT_TRUE(query_.Bof());
+    EXPECT_EQ(query_.RecNo(), 1);
+    EXPECT_EQ(query_.FieldByName("TeamID")->AsInteger(), 1);
+    query_.Next();
+    EXPECT_FALSE(query_.Bof());
+    EXPECT_EQ(query_.FieldByName("TeamID")->AsInteger(), 2);
+}
+
+TEST_F(AdoQueryTest, NullsAndEmptyResultsReadAsNeutralValues)
+{
+    Select("SELECT * FROM Team WHERE TeamID=4");
+    EXPECT_TRUE(query_.FieldByName("Rating")->IsNull());
+    EXPECT_EQ(query_.FieldByName("Rating")->AsString(), "");
+    EXPECT_EQ(query_.FieldByName("Rating")->AsFloat(), 0.0);
+    EXPECT_EQ(query_.FieldByName("Founded")->AsDateTime(), 0.0);
+    EXPECT_EQ(query_.FieldByName("Founded")->AsString(), "");
+
+    Select("SELECT * FROM Team WHERE TeamID=99");
+    EXPECT_EQ(query_.RecordCount(), 0);
+    EXPECT_EQ(query_.RecNo(), 0);
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_TRUE(query_.Bof());
+    query_.Next();
+    query_.Prior();
+    query_.Last();
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.FieldByName("TeamID")->AsInteger(), 0);
+    EXPECT_EQ(query_.FieldByName("Name")->AsString(), "");
+    EXPECT_FALSE(query_.FieldByName("Fav")->AsBoolean());
+    EXPECT_EQ(query_.FieldByName("Rating")->AsFloat(), 0.0);
+
+    Select("SELECT MAX(TeamID) AS Maximum FROM Team WHERE TeamID>99");
+    EXPECT_EQ(query_.RecordCount(), 1);
+    EXPECT_EQ(query_.FieldByName("Maximum")->AsString(), "");
+    EXPECT_EQ(query_.FieldByName("Maximum")->AsInteger(), 0);
+}
+
+TEST_F(AdoQueryTest, TextFormsFollowTheDeclaredColumnType)
+{
+    LocaleGuard russian(QLocale(QLocale::Russian, QLocale::Russia));
+    Select("SELECT TeamID, Rating, Rating * 2 AS Doubled, Fav, Fav AS Favourite, Founded FROM Team ORDER BY TeamID");
+    EXPECT_EQ(query_.FieldByName("TeamID")->AsString(), "1");
+    EXPECT_EQ(query_.FieldByName("Rating")->AsString(), "2,5");
+    EXPECT_EQ(query_.FieldByName("Doubled")->AsString(), "5");
+    EXPECT_EQ(query_.FieldByName("Fav")->AsString(), "True");
+    EXPECT_EQ(query_.FieldByName("Favourite")->AsString(), "True");
+    EXPECT_EQ(query_.FieldByName("Founded")->AsString(), DateTimeToStr(45000));
+    EXPECT_EQ(query_.FieldByName("Founded")->AsString(), "15.03.2023");
+    query_.Next();
+    EXPECT_EQ(query_.FieldByName("Rating")->AsString(), "1,75");
+    EXPECT_EQ(query_.FieldByName("Fav")->AsString(), "False");
+    EXPECT_EQ(query_.FieldByName("Founded")->AsString(), "15.03.2023 12:00:00");
+    query_.Next();
+    EXPECT_EQ(query_.FieldByName("Rating")->AsString(), "3") << "a whole REAL shows no decimals";
+}
+
+TEST_F(AdoQueryTest, TypedReadsConvertBetweenKinds)
+{
+    Select("SELECT Rating, Fav, '12' AS Txt, 'True' AS Flag, 3.5 AS Half, 2.5 AS Even FROM Team WHERE TeamID=1");
+    EXPECT_EQ(query_.FieldByName("Half")->AsInteger(), 4);
+    EXPECT_EQ(query_.FieldByName("Even")->AsInteger(), 2) << "halves round to even";
+    EXPECT_EQ(query_.FieldByName("Txt")->AsInteger(), 12);
+    EXPECT_DOUBLE_EQ(query_.FieldByName("Txt")->AsFloat(), 12.0);
+    EXPECT_TRUE(query_.FieldByName("Flag")->AsBoolean());
+    EXPECT_TRUE(query_.FieldByName("Fav")->AsBoolean());
+    EXPECT_EQ(query_.FieldByName("Fav")->AsInteger(), -1);
+    EXPECT_DOUBLE_EQ(query_.FieldByName("Rating")->AsFloat(), 2.5);
+    EXPECT_THROW(query_.FieldByName("Flag")->AsInteger(), EConvertError);
+}
+
+TEST_F(AdoQueryTest, FieldByNameIgnoresLetterCaseAndRaisesOnAMissingColumn)
+{
+    Select("SELECT TeamID, Name AS TeamName FROM Team WHERE TeamID=5");
+    EXPECT_EQ(query_.FieldByName("teamname")->AsString(), "Зенит");
+    EXPECT_EQ(query_.FieldByName("TEAMNAME")->AsString(), "Зенит");
+    EXPECT_EQ(query_.FieldByName("tEaMiD")->AsInteger(), 5);
+    try {
+        query_.FieldByName("Name");
+        FAIL() << "a missing column must raise";
+    } catch (const EDatabaseError& error) {
+        EXPECT_NE(error.Message().find("Name"), std::string::npos);
+    }
+    query_.Close();
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_THROW(query_.FieldByName("TeamID"), EDatabaseError);
+    EXPECT_THROW(query_.Next(), EDatabaseError);
+    EXPECT_THROW(query_.RecordCount(), EDatabaseError);
+}
+
+TEST_F(AdoQueryTest, FilterFindsCyrillicNamesTypedInLowerCase)
+{
+    Select("SELECT * FROM Team ORDER BY TeamID");
+    query_.SetFilter("Name LIKE 'спар*'");
+    query_.SetFiltered(true);
+    EXPECT_EQ(Names(), "Спартак");
+    query_.SetFilter("Name LIKE '%ени%'");
+    EXPECT_EQ(Names(), "Зенит");
+    query_.SetFilter("name='зенит'");
+    EXPECT_EQ(Names(), "Зенит");
+    query_.SetFilter("Name='Зени'");
+    EXPECT_EQ(query_.RecordCount(), 0);
+    EXPECT_TRUE(query_.Eof());
+}
+
+TEST_F(AdoQueryTest, FilterReadsDoubledQuotesAndRejectsALoneQuote)
+{
+    Select("SELECT * FROM Team ORDER BY TeamID");
+    query_.SetFiltered(true);
+    query_.SetFilter("Name LIKE 'o''hig*'");
+    EXPECT_EQ(Names(), "O'Higgins");
+    query_.SetFilter("Name = 'O''HIGGINS'");
+    EXPECT_EQ(Names(), "O'Higgins");
+    EXPECT_THROW(query_.SetFilter("Name LIKE 'O'Hig*'"), EDatabaseError);
+    EXPECT_THROW(query_.SetFilter("Name LIKE 'O''Hig*"), EDatabaseError);
+    EXPECT_THROW(query_.SetFilter("Nickname='x'"), EDatabaseError);
+    query_.SetFilter("");
+    EXPECT_EQ(query_.RecordCount(), 5);
+}
+
+TEST_F(AdoQueryTest, FilterCombinesANameWithACountry)
+{
+    Select("SELECT * FROM Team ORDER BY TeamID");
+    query_.SetFilter("Name LIKE 'арс*' AND NationalID='eng'");
+    query_.SetFiltered(true);
+    EXPECT_EQ(query_.RecordCount(), 1);
+    EXPECT_EQ(query_.FieldByName("TeamID")->AsInteger(), 3);
+    query_.SetFilter("NationalID='RUS' and Name like '*'");
+    EXPECT_EQ(Names(), "Спартак,Зенит");
+}
+
+TEST_F(AdoQueryTest, CountsAndMovesStayWithinTheFilter)
+{
+    query_.SetFilter("NationalID='RUS'");
+    query_.SetFiltered(true);
+    Select("SELECT * FROM Team ORDER BY TeamID");
+    EXPECT_EQ(query_.RecordCount(), 2);
+    EXPECT_EQ(query_.RecNo(), 1);
+    EXPECT_EQ(Name(), "Спартак");
+    query_.Next();
+    EXPECT_EQ(query_.RecNo(), 2);
+    EXPECT_EQ(Name(), "Зенит");
+    query_.Next();
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.RecNo(), 2);
+    EXPECT_EQ(Name(), "Зенит");
+    query_.Prior();
+    query_.Prior();
+    EXPECT_TRUE(query_.Bof());
+    EXPECT_EQ(Name(), "Спартак");
+    query_.SetFiltered(false);
+    EXPECT_EQ(query_.RecordCount(), 5);
+    EXPECT_EQ(query_.RecNo(), 1);
+}
+
+TEST_F(AdoQueryTest, PostWritesTheEditedRowToItsTable)
+{
+    Select("SELECT * FROM FormSetting WHERE FormName='DlgMain'");
+    query_.Edit();
+    query_.FieldByName("Width")->SetAsInteger(800);
+    query_.FieldByName("IsMax")->SetAsBoolean(true);
+    EXPECT_EQ(query_.FieldByName("Width")->AsInteger(), 800) << "an assigned field reads its new value";
+    query_.Post();
+    EXPECT_EQ(query_.FieldByName("Width")->AsInteger(), 800);
+    EXPECT_EQ(query_.FieldByName("IsMax")->AsString(), "True");
+
+    Select("SELECT FormName, Width, IsMax FROM FormSetting ORDER BY FormName");
+    EXPECT_EQ(query_.FieldByName("Width")->AsInteger(), 800);
+    EXPECT_EQ(query_.FieldByName("IsMax")->AsInteger(), -1);
+    query_.Next();
+    EXPECT_EQ(query_.FieldByName("Width")->AsInteger(), 320) << "the other row stays";
+}
+
+TEST_F(AdoQueryTest, PostStoresValuesAsTheColumnKeepsThem)
+{
+    Select("SELECT TeamID, Name, Rating FROM Team WHERE NationalID='RUS' ORDER BY TeamID");
+    query_.Next();
+    query_.Edit();
+    query_.FieldByName("Rating")->SetAsString("1.50");
+    query_.FieldByName("Name")->SetAsString("Зенит СПб");
+    query_.Post();
+    EXPECT_EQ(query_.FieldByName("Rating")->AsFloat(), 1.5);
+    EXPECT_EQ(query_.FieldByName("Name")->AsString(), "Зенит СПб");
+    Select("SELECT Name FROM Team WHERE TeamID=5");
+    EXPECT_EQ(Name(), "Зенит СПб");
+}
+
+TEST_F(AdoQueryTest, MovingOnPostsAnEditOfTheRowLeft)
+{
+    Select("SELECT FormName, Width FROM FormSetting ORDER BY FormName");
+    query_.Edit();
+    query_.FieldByName("Width")->SetAsInteger(1024);
+    query_.Next();
+    EXPECT_EQ(query_.FieldByName("Width")->AsInteger(), 320);
+    Select("SELECT Width FROM FormSetting WHERE FormName='DlgMain'");
+    EXPECT_EQ(query_.FieldByName("Width")->AsInteger(), 1024);
+}
+
+TEST_F(AdoQueryTest, EditRefusesWhatItCannotWrite)
+{
+    Select("SELECT * FROM FormSetting WHERE FormName='DlgMain'");
+    EXPECT_THROW(query_.FieldByName("Width")->SetAsInteger(1), EDatabaseError) << "no edit mode";
+    EXPECT_THROW(query_.Post(), EDatabaseError);
+
+    Select("SELECT T.Name, F.Width FROM Team AS T, FormSetting AS F WHERE T.TeamID=1 AND F.FormName='DlgMain'");
+    query_.Edit();
+    query_.FieldByName("Width")->SetAsInteger(1);
+    EXPECT_THROW(query_.Post(), EDatabaseError) << "two tables";
+
+    Select("SELECT Width * 2 AS Twice FROM FormSetting");
+    query_.Edit();
+    query_.FieldByName("Twice")->SetAsInteger(1);
+    EXPECT_THROW(query_.Post(), EDatabaseError) << "an expression";
+
+    Select("SELECT * FROM FormSetting WHERE FormName='Missing'");
+    EXPECT_THROW(query_.Edit(), EDatabaseError) << "no row";
+}
+
+TEST_F(AdoQueryTest, PostOfARowChangedMeanwhileRaises)
+{
+    Select("SELECT * FROM FormSetting WHERE FormName='DlgMain'");
+    TADOQuery other(&connection_);
+    other.SetSQL("UPDATE FormSetting SET Width=1 WHERE FormName='DlgMain'");
+    EXPECT_EQ(other.ExecSQL(), 1);
+    query_.Edit();
+    query_.FieldByName("Width")->SetAsInteger(2);
+    EXPECT_THROW(query_.Post(), EDatabaseError);
+}
+
+TEST_F(AdoQueryTest, ExecSqlCountsTheRowsItChanged)
+{
+    query_.SetSQL("UPDATE Team SET Fav=0 WHERE NationalID='RUS'");
+    EXPECT_EQ(query_.ExecSQL(), 2);
+    query_.SetSQL("DELETE FROM Team WHERE TeamID>100");
+    EXPECT_EQ(query_.ExecSQL(), 0);
+    query_.SetSQL("SELECT * FROM Team");
+    EXPECT_EQ(query_.ExecSQL(), 0);
+}
+
+TEST_F(AdoQueryTest, OpenRefusesAnActionStatementWithoutRunningIt)
+{
+    query_.SetSQL("DELETE FROM Team");
+    EXPECT_THROW(query_.Open(), EDatabaseError);
+    EXPECT_FALSE(query_.Active());
+    EXPECT_EQ(Select("SELECT * FROM Team").RecordCount(), 5);
+}

@@ -61,8 +61,8 @@ DatesOfText SplitDates(const std::string& text)
         result.rest += text.substr(last, m.position() - last) + "#";
         last = m.position() + m.length();
         if (m[1].matched)
-            result.days.push_back(static_cast<int>(
-                    EncodeDate(std::stoi(m[3].str()), std::stoi(m[1].str()), std::stoi(m[2].str()))));
+            result.days.push_back(
+                    static_cast<int>(EncodeDate(std::stoi(m[3].str()), std::stoi(m[1].str()), std::stoi(m[2].str()))));
     }
     result.rest += text.substr(last);
     return result;
@@ -145,8 +145,8 @@ TEST_F(SampleDataGeneratorTest, VersionStatementsFrameTheFiles)
     for (int n = 1; n <= summary.files; ++n) {
         const std::vector<std::string> rows = ReadInstructions(folder_.File(std::to_string(n) + ".txt"));
         ASSERT_FALSE(rows.empty());
-        EXPECT_EQ(rows.back(), "{u}Version{s}UpdateNum='" + std::to_string(n) +
-                                       "', UpdateDate='14.03.2025', UpdateSeries=-1");
+        EXPECT_EQ(rows.back(),
+                  "{u}Version{s}UpdateNum='" + std::to_string(n) + "', UpdateDate='14.03.2025', UpdateSeries=-1");
     }
 }
 

@@ -66,7 +66,10 @@ protected:
         }
     }
 
-    static void Exec(const std::string& sql) { ASSERT_EQ(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK); }
+    static void Exec(const std::string& sql)
+    {
+        ASSERT_EQ(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    }
 
     static std::vector<Row> Rows(const std::string& sql)
     {
@@ -161,8 +164,11 @@ TEST_F(SampleDataLoadTest, RowsTheListsRelyOnExist)
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Players WHERE NationalID NOT IN (SELECT NationalID FROM National)"), 0);
     for (const char* table : {"Fixed", "Calendar"}) {
         const std::string from = std::string(" FROM ") + table + " WHERE ";
-        EXPECT_EQ(Count("SELECT COUNT(*)" + from + "Team1ID NOT IN (SELECT TeamID FROM Team) OR Team2ID NOT IN "
-                        "(SELECT TeamID FROM Team) OR Team1ID=Team2ID"), 0) << table;
+        EXPECT_EQ(Count("SELECT COUNT(*)" + from +
+                        "Team1ID NOT IN (SELECT TeamID FROM Team) OR Team2ID NOT IN "
+                        "(SELECT TeamID FROM Team) OR Team1ID=Team2ID"),
+                  0)
+                << table;
         EXPECT_EQ(Count("SELECT COUNT(*)" + from + "ChampID NOT IN (SELECT ChampID FROM Champ WHERE ChampID>0)"), 0)
                 << table;
         EXPECT_EQ(Count("SELECT COUNT(*)" + from + "RoundID NOT IN (SELECT RoundID FROM Round)"), 0) << table;
@@ -174,8 +180,9 @@ TEST_F(SampleDataLoadTest, RowsTheListsRelyOnExist)
 
 TEST_F(SampleDataLoadTest, NamesArriveAsWritten)
 {
-    EXPECT_EQ(Value("SELECT Name FROM Team WHERE TeamID=" + std::to_string(SampleIds::FirstTeam(SampleIds::England) + 1)),
-              "Nott'm Rovers");
+    EXPECT_EQ(
+            Value("SELECT Name FROM Team WHERE TeamID=" + std::to_string(SampleIds::FirstTeam(SampleIds::England) + 1)),
+            "Nott'm Rovers");
     EXPECT_EQ(Value("SELECT Name FROM Team WHERE TeamID=" + std::to_string(SampleIds::FirstTeam(SampleIds::Russia))),
               "Динамо Северск");
     EXPECT_EQ(Value("SELECT Name FROM National WHERE NationalID='RUS'"), "Россия");
@@ -212,9 +219,11 @@ TEST_F(SampleDataLoadTest, LeagueSeasonsAreDoubleRoundRobins)
     }
     // Three clubs go down and three come up between seasons.
     EXPECT_EQ(Count("SELECT COUNT(*) FROM (SELECT DISTINCT Team1ID FROM Fixed WHERE ChampID=" +
-                    std::to_string(SampleIds::League(SampleIds::England)) + " AND SeasonID=2 AND Team1ID NOT IN "
-                    "(SELECT Team1ID FROM Fixed WHERE ChampID=" + std::to_string(SampleIds::League(SampleIds::England)) +
-                    " AND SeasonID=1))"), 3);
+                    std::to_string(SampleIds::League(SampleIds::England)) +
+                    " AND SeasonID=2 AND Team1ID NOT IN "
+                    "(SELECT Team1ID FROM Fixed WHERE ChampID=" +
+                    std::to_string(SampleIds::League(SampleIds::England)) + " AND SeasonID=1))"),
+              3);
 }
 
 TEST_F(SampleDataLoadTest, SplitLeagueEndsInTwoTableGroups)
@@ -225,9 +234,10 @@ TEST_F(SampleDataLoadTest, SplitLeagueEndsInTwoTableGroups)
     EXPECT_EQ(Rows("SELECT RoundID, COUNT(*), COUNT(DISTINCT Team1ID), MIN(Tur), MAX(Tur) FROM Fixed WHERE ChampID=" +
                    league + " AND SeasonID=1 AND RoundID IN (2,3) GROUP BY RoundID"),
               (std::vector<Row>{{"2", "15", "6", "35", "39"}, {"3", "15", "6", "35", "39"}}));
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Fixed AS A, Fixed AS B WHERE A.ChampID=" + league + " AND B.ChampID=" + league +
-                    " AND A.SeasonID=B.SeasonID AND A.RoundID=2 AND B.RoundID=3 AND A.Team1ID IN (B.Team1ID, B.Team2ID)"),
-              0);
+    EXPECT_EQ(
+            Count("SELECT COUNT(*) FROM Fixed AS A, Fixed AS B WHERE A.ChampID=" + league + " AND B.ChampID=" + league +
+                  " AND A.SeasonID=B.SeasonID AND A.RoundID=2 AND B.RoundID=3 AND A.Team1ID IN (B.Team1ID, B.Team2ID)"),
+            0);
 }
 
 TEST_F(SampleDataLoadTest, CupRoundsKnockTeamsOut)
@@ -253,7 +263,8 @@ TEST_F(SampleDataLoadTest, CupRoundsKnockTeamsOut)
     EXPECT_EQ(finals, summary_.countries * (summary_.seasons - 1));
     // The current season's next round is drawn from the winners so far.
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Calendar WHERE RoundID=" + std::to_string(SampleIds::SemiFinal) +
-                    " AND ChampID IN (SELECT ChampID FROM Champ WHERE TypeID=2)"), 2 * summary_.countries);
+                    " AND ChampID IN (SELECT ChampID FROM Champ WHERE TypeID=2)"),
+              2 * summary_.countries);
 }
 
 TEST_F(SampleDataLoadTest, ExtraTimeDecidesLevelTies)
@@ -261,20 +272,24 @@ TEST_F(SampleDataLoadTest, ExtraTimeDecidesLevelTies)
     EXPECT_GT(Count("SELECT COUNT(*) FROM Fixed WHERE AET=-1"), 20);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Fixed WHERE AET=-1 AND Gol1=Gol2"), 0);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Fixed AS F INNER JOIN Round AS R ON R.RoundID=F.RoundID WHERE F.AET<>0 AND "
-                    "R.IsTable<>0"), 0);
+                    "R.IsTable<>0"),
+              0);
 }
 
 TEST_F(SampleDataLoadTest, InternationalTournamentHasGroupsAndTwoLeggedTies)
 {
     const std::string euro = std::to_string(SampleIds::EuroCup);
-    EXPECT_EQ(Rows("SELECT COUNT(DISTINCT RoundID), COUNT(*), COUNT(DISTINCT Team1ID) FROM Fixed WHERE ChampID=" + euro +
-                   " AND SeasonID=1 AND RoundID IN (" + Ids(SampleIds::FirstGroup, SampleIds::FirstGroup + 7) + ")"),
-              (std::vector<Row>{{"8", "96", "32"}}));
+    EXPECT_EQ(
+            Rows("SELECT COUNT(DISTINCT RoundID), COUNT(*), COUNT(DISTINCT Team1ID) FROM Fixed WHERE ChampID=" + euro +
+                 " AND SeasonID=1 AND RoundID IN (" + Ids(SampleIds::FirstGroup, SampleIds::FirstGroup + 7) + ")"),
+            (std::vector<Row>{{"8", "96", "32"}}));
     EXPECT_EQ(Rows("SELECT RoundID, COUNT(*), MIN(Tur), MAX(Tur) FROM Fixed WHERE ChampID=" + euro +
                    " AND SeasonID=1 AND RoundID<10 GROUP BY RoundID ORDER BY RoundID"),
-              (std::vector<Row>{{"5", "16", "1", "2"}, {"6", "8", "1", "2"}, {"7", "4", "1", "2"}, {"8", "1", "0", "0"}}));
+              (std::vector<Row>{
+                      {"5", "16", "1", "2"}, {"6", "8", "1", "2"}, {"7", "4", "1", "2"}, {"8", "1", "0", "0"}}));
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Team WHERE TeamID IN (SELECT Team1ID FROM Fixed WHERE ChampID=" + euro +
-                    ") AND NationalID NOT IN ('ENG','ESP','GER','RUS','BEL','ITA','FRA','POR')"), 0);
+                    ") AND NationalID NOT IN ('ENG','ESP','GER','RUS','BEL','ITA','FRA','POR')"),
+              0);
 }
 
 TEST_F(SampleDataLoadTest, FixturesStartTodayWithOddsForTheNextDays)
@@ -287,8 +302,10 @@ TEST_F(SampleDataLoadTest, FixturesStartTodayWithOddsForTheNextDays)
     EXPECT_GT(Count("SELECT COUNT(*) FROM Calendar WHERE FixTime='0000'"), 0);
     EXPECT_GT(Count("SELECT COUNT(*) FROM Calendar WHERE FixTime<>'0000'"), 0);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Calendar WHERE LENGTH(FixTime)<>4 OR Gol1 IS NOT NULL"), 0);
-    EXPECT_GT(Count("SELECT COUNT(*) FROM Calendar WHERE Date=" + std::to_string(Today) + " AND ChampID IN (SELECT "
-                    "ChampID FROM Champ WHERE Fav=-1)"), 0);
+    EXPECT_GT(Count("SELECT COUNT(*) FROM Calendar WHERE Date=" + std::to_string(Today) +
+                    " AND ChampID IN (SELECT "
+                    "ChampID FROM Champ WHERE Fav=-1)"),
+              0);
 }
 
 TEST_F(SampleDataLoadTest, OddsAgreeWithTheResults)
@@ -316,13 +333,21 @@ TEST_F(SampleDataLoadTest, SquadsCoverEveryPositionAndFlank)
     EXPECT_EQ(Count("SELECT COUNT(*) FROM PlayerFlang"), 7);
     const std::string team = std::to_string(SampleIds::FirstTeam(SampleIds::England));
     EXPECT_EQ(Count("SELECT COUNT(DISTINCT P.PosID) FROM Players AS P INNER JOIN PlayersSquad AS S ON "
-                    "S.PlayerID=P.PlayerID WHERE S.TeamID=" + team), 6);
+                    "S.PlayerID=P.PlayerID WHERE S.TeamID=" +
+                    team),
+              6);
     EXPECT_EQ(Count("SELECT COUNT(DISTINCT P.FlangID) FROM Players AS P INNER JOIN PlayersSquad AS S ON "
-                    "S.PlayerID=P.PlayerID WHERE S.TeamID=" + team), 7);
+                    "S.PlayerID=P.PlayerID WHERE S.TeamID=" +
+                    team),
+              7);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Players AS P INNER JOIN PlayersSquad AS S ON S.PlayerID=P.PlayerID WHERE "
-                    "S.TeamID=" + team + " AND P.Skills=0"), 1);
+                    "S.TeamID=" +
+                    team + " AND P.Skills=0"),
+              1);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Players WHERE Born>" + std::to_string(Today - 17 * 365) + " OR Born<" +
-                    std::to_string(Today - 37 * 365) + " OR Height<160 OR Height>205"), 0);
+                    std::to_string(Today - 37 * 365) + " OR Height<160 OR Height>205"),
+              0);
     EXPECT_GT(Count("SELECT COUNT(*) FROM Players AS P INNER JOIN PlayersSquad AS S ON S.PlayerID=P.PlayerID INNER "
-                    "JOIN Team AS T ON T.TeamID=S.TeamID WHERE P.NationalID<>T.NationalID"), 0);
+                    "JOIN Team AS T ON T.TeamID=S.TeamID WHERE P.NationalID<>T.NationalID"),
+              0);
 }

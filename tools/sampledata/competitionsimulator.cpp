@@ -14,7 +14,7 @@ constexpr int DaysPerWeek = 7;
 constexpr int SecondHalfWeek = 23;  // after the winter break
 constexpr int Tuesday = 3;          // match days counted from the weekend that opens a week
 constexpr int Wednesday = 4;
-constexpr int WeekendDays = -1;     // a matchday spread over the weekend and the Monday
+constexpr int WeekendDays = -1;  // a matchday spread over the weekend and the Monday
 
 constexpr int Relegated = 3;
 constexpr int SplitGroupSize = 6;
@@ -22,11 +22,11 @@ constexpr int EuroEntrantCount = 32;
 constexpr int EuroGroupSize = 4;
 const std::vector<int> EuroGroupWeeks = {5, 7, 9, 11, 13, 15};
 
-constexpr double MarketNoise = 0.1;      // the bookmaker does not know the strengths exactly
+constexpr double MarketNoise = 0.1;  // the bookmaker does not know the strengths exactly
 constexpr double NoOddsChance = 0.01;
 constexpr double NoHandicapChance = 0.03;
-constexpr int OddsDays = 7;              // fixtures this close have odds
-constexpr int KickOffDays = 14;          // and this close a kick-off time
+constexpr int OddsDays = 7;      // fixtures this close have odds
+constexpr int KickOffDays = 14;  // and this close a kick-off time
 constexpr double UnknownKickOffChance = 0.05;
 const std::vector<int> KickOffTimes = {1230, 1400, 1500, 1600, 1730, 1830, 1900, 1930, 2000, 2045};
 
@@ -101,8 +101,7 @@ struct TableRow {
 CompetitionSimulator::CompetitionSimulator(std::vector<SampleClub>& clubs, const std::vector<SampleSeason>& seasons,
                                            std::uint64_t seed, int today)
     : clubs_(clubs), seasons_(seasons), seed_(seed), today_(today)
-{
-}
+{}
 
 void CompetitionSimulator::PlayCountry(SampleCountry& country, int countryIndex)
 {
@@ -136,8 +135,8 @@ void CompetitionSimulator::PlayLeague(SampleCountry& country, const SampleSeason
         weeks.push_back(week);
 
     const std::size_t first = matches_.size();
-    PlayRoundRobin(RoundRobin(teams, true), weeks, 1, SampleIds::RegularSeason, country.leagueId, WeekendDays,
-                   season, rng);
+    PlayRoundRobin(RoundRobin(teams, true), weeks, 1, SampleIds::RegularSeason, country.leagueId, WeekendDays, season,
+                   rng);
     if (season.current)
         return;
     std::vector<int> table = Standings(country.league, first);
@@ -153,10 +152,10 @@ void CompetitionSimulator::PlaySplitStages(const SampleCountry& country, const S
     const std::vector<int> weeks = ConsecutiveWeeks(SecondHalfWeek + regularRounds / 2, SplitGroupSize - 1);
     const std::vector<int> top(table.begin(), table.begin() + SplitGroupSize);
     const std::vector<int> bottom(table.end() - SplitGroupSize, table.end());
-    PlayRoundRobin(RoundRobin(top, false), weeks, regularRounds + 1, SampleIds::ChampionshipRound,
-                   country.leagueId, WeekendDays, season, rng);
-    PlayRoundRobin(RoundRobin(bottom, false), weeks, regularRounds + 1, SampleIds::RelegationRound,
-                   country.leagueId, WeekendDays, season, rng);
+    PlayRoundRobin(RoundRobin(top, false), weeks, regularRounds + 1, SampleIds::ChampionshipRound, country.leagueId,
+                   WeekendDays, season, rng);
+    PlayRoundRobin(RoundRobin(bottom, false), weeks, regularRounds + 1, SampleIds::RelegationRound, country.leagueId,
+                   WeekendDays, season, rng);
     // The groups keep their places in the table; within a group the points of both stages count.
     const std::vector<int> topOrder = Standings(top, first);
     const std::vector<int> bottomOrder = Standings(bottom, first);
@@ -283,7 +282,8 @@ void CompetitionSimulator::PlayRoundRobin(const Pairings& rounds, const std::vec
         const int size = static_cast<int>(rounds[r].size());
         for (int i = 0; i < size; ++i) {
             const auto [home, away] = rounds[r][i];
-            const int day = season.startDay + DaysPerWeek * weeks[r] + (matchDay == WeekendDays ? LeagueDay(i, size) : matchDay);
+            const int day = season.startDay + DaysPerWeek * weeks[r] +
+                            (matchDay == WeekendDays ? LeagueDay(i, size) : matchDay);
             AddMatch(home, away, day, firstTur + static_cast<int>(r), roundId, champId, season, false, rng);
         }
     }
@@ -365,8 +365,7 @@ void CompetitionSimulator::RenewLeague(SampleCountry& country, int seasonIndex, 
         country.league.push_back(candidates[i].second);
 }
 
-std::vector<int> CompetitionSimulator::EuroEntrants(const std::vector<SampleCountry>& countries,
-                                                    int seasonIndex) const
+std::vector<int> CompetitionSimulator::EuroEntrants(const std::vector<SampleCountry>& countries, int seasonIndex) const
 {
     // Each named country sends its best clubs of the season before (the first season: its strongest),
     // place by place, until the tournament is full.

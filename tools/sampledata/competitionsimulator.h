@@ -22,8 +22,8 @@ public:
     // Rounds of (home, away) team ids.
     using Pairings = std::vector<std::vector<std::pair<int, int>>>;
 
-    CompetitionSimulator(std::vector<SampleClub>& clubs, const std::vector<SampleSeason>& seasons,
-                         std::uint64_t seed, int today);
+    CompetitionSimulator(std::vector<SampleClub>& clubs, const std::vector<SampleSeason>& seasons, std::uint64_t seed,
+                         int today);
 
     void PlayCountry(SampleCountry& country, int countryIndex);
     // The leading league clubs of the named countries meet in the international tournament.
@@ -44,11 +44,9 @@ private:
     void PlaySplitStages(const SampleCountry& country, const SampleSeason& season, std::vector<int>& table,
                          std::size_t first, SampleRandom& rng);
     void PlayCup(const SampleCountry& country, const SampleSeason& season, SampleRandom& rng);
-    void PlayEuroSeason(const std::vector<SampleCountry>& countries, const SampleSeason& season,
-                        SampleRandom& rng);
+    void PlayEuroSeason(const std::vector<SampleCountry>& countries, const SampleSeason& season, SampleRandom& rng);
     // Winner and runner-up of each group, or nothing while a group match is still to come.
-    std::vector<int> PlayEuroGroups(const std::vector<int>& entrants, const SampleSeason& season,
-                                    SampleRandom& rng);
+    std::vector<int> PlayEuroGroups(const std::vector<int>& entrants, const SampleSeason& season, SampleRandom& rng);
     void PlayKnockoutRounds(std::vector<int> teams, const std::vector<KnockoutRound>& rounds, int champId,
                             const SampleSeason& season, SampleRandom& rng);
     // Winners of the pairs (teams 0-1, 2-3, ...), or nothing while a tie is undecided.
@@ -57,8 +55,8 @@ private:
     int PlayTie(int first, int second, int tie, const KnockoutRound& round, int champId, const SampleSeason& season,
                 SampleRandom& rng);
     // matchDay: the day of the week every match is played, or the weekend spread of a league.
-    void PlayRoundRobin(const Pairings& rounds, const std::vector<int>& weeks, int firstTur, int roundId,
-                        int champId, int matchDay, const SampleSeason& season, SampleRandom& rng);
+    void PlayRoundRobin(const Pairings& rounds, const std::vector<int>& weeks, int firstTur, int roundId, int champId,
+                        int matchDay, const SampleSeason& season, SampleRandom& rng);
     std::size_t AddMatch(int home, int away, int day, int tur, int roundId, int champId, const SampleSeason& season,
                          bool neutral, SampleRandom& rng);
     void ExtraTime(SampleMatch& match, int homeBefore, int awayBefore, SampleRandom& rng);

@@ -11,7 +11,8 @@ const std::string FileHead = ":{/splitCol};{/splitRow}instruct;\n";
 }  // namespace
 
 InstructionFileWriter::InstructionFileWriter(std::string folder, int statementsPerFile, Trailer trailer)
-    : folder_(std::move(folder)), statementsPerFile_(statementsPerFile < 1 ? 1 : statementsPerFile),
+    : folder_(std::move(folder)),
+      statementsPerFile_(statementsPerFile < 1 ? 1 : statementsPerFile),
       trailer_(std::move(trailer))
 {
     if (!folder_.empty() && folder_.back() != '/')

@@ -13,11 +13,9 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: kovral-sample FOLDER [--scale N] [--seed S]\n"
-                 "  --scale N  played matches to reach at least (default "
-              << SampleDataOptions::DefaultScale << ")\n"
-                 "  --seed S   random seed (default "
-              << SampleDataOptions::DefaultSeed << ")\n";
+    std::cerr << "usage: kovral-sample FOLDER [--scale N] [--seed S]\n";
+    std::cerr << "  --scale N  played matches to reach at least (default " << SampleDataOptions::DefaultScale << ")\n";
+    std::cerr << "  --seed S   random seed (default " << SampleDataOptions::DefaultSeed << ")\n";
     return 2;
 }
 
@@ -63,9 +61,9 @@ int main(int argc, char** argv)
         const SampleDataSummary summary = SampleDataGenerator(options).Generate(folder);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         std::cout << summary.files << " files, " << summary.statements << " statements: " << summary.countries
-                  << " countries, " << summary.seasons << " seasons, " << summary.playedMatches
-                  << " played matches, " << summary.comingMatches << " fixtures, "
-                  << (summary.rows.count("Players") ? summary.rows.at("Players") : 0) << " players; " << elapsed.count() << " s\n";
+                  << " countries, " << summary.seasons << " seasons, " << summary.playedMatches << " played matches, "
+                  << summary.comingMatches << " fixtures, " << summary.rows.at("Players") << " players; "
+                  << elapsed.count() << " s\n";
     } catch (const std::exception& e) {
         std::cerr << "kovral-sample: " << e.what() << "\n";
         return 1;

@@ -31,9 +31,9 @@ constexpr double CountryOpennessSpread = 0.08;
 constexpr double ClubOpennessSpread = 0.06;
 
 // Core tables a full load replaces; the user's own tables (history, favourite teams) stay.
-const std::vector<std::string_view> CoreTables = {"Fixed",   "Calendar",   "PlayersSquad", "Players",
-                                                  "PlayerPos", "PlayerFlang", "Team",       "Champ",
-                                                  "ChampType", "Round",      "Season",     "National"};
+const std::vector<std::string_view> CoreTables = {"Fixed",     "Calendar",    "PlayersSquad", "Players",
+                                                  "PlayerPos", "PlayerFlang", "Team",         "Champ",
+                                                  "ChampType", "Round",       "Season",       "National"};
 
 struct RoundRow {
     int id;
@@ -163,9 +163,10 @@ void WriteTournaments(StatementSink& sink, const std::vector<SampleCountry>& cou
         const SampleCountry& c = countries[i];
         char order[8];
         std::snprintf(order, sizeof order, "%03d", static_cast<int>(i + 1));
-        sink.Insert("Champ", {Int(c.leagueId), SqlText(c.names.leagueName), SqlText(c.names.code),
-                              Int(SampleIds::LeagueType), YesNo(c.names.favouriteLeague), SqlText(std::string(order) + "1"),
-                              SqlHundredths(static_cast<int>(std::lround(100 * (1 + c.names.level))))});
+        sink.Insert("Champ",
+                    {Int(c.leagueId), SqlText(c.names.leagueName), SqlText(c.names.code), Int(SampleIds::LeagueType),
+                     YesNo(c.names.favouriteLeague), SqlText(std::string(order) + "1"),
+                     SqlHundredths(static_cast<int>(std::lround(100 * (1 + c.names.level))))});
         sink.Insert("Champ", {Int(c.cupId), SqlText(c.names.cupName), SqlText(c.names.code), Int(SampleIds::CupType),
                               YesNo(c.names.favouriteCup), SqlText(std::string(order) + "2"), "0.8"});
     }
@@ -216,7 +217,8 @@ std::vector<const SampleMatch*> Sorted(const std::vector<SampleMatch>& matches, 
     }
     std::stable_sort(chosen.begin(), chosen.end(), [played](const SampleMatch* a, const SampleMatch* b) {
         // Played matches in time order; fixtures by tournament, each tournament replaced as a whole.
-        return played ? std::tuple(a->day, a->champId, a->tur, a->team1) < std::tuple(b->day, b->champId, b->tur, b->team1)
+        return played ? std::tuple(a->day, a->champId, a->tur, a->team1) <
+                                std::tuple(b->day, b->champId, b->tur, b->team1)
                       : std::tuple(a->champId, a->day, a->team1) < std::tuple(b->champId, b->day, b->team1);
     });
     return chosen;
@@ -226,8 +228,8 @@ void WritePlayedMatches(StatementSink& sink, const std::vector<SampleMatch>& mat
 {
     int fixedInd = 0;
     for (const SampleMatch* m : Sorted(matches, true)) {
-        std::vector<std::string> values = {Int(++fixedInd), SqlDate(m->day), Int(m->team1), Int(m->team2),
-                                           Int(m->gol1),    Int(m->gol2),    Int(m->tur),   YesNo(m->aet),
+        std::vector<std::string> values = {Int(++fixedInd), SqlDate(m->day), Int(m->team1),   Int(m->team2),
+                                           Int(m->gol1),    Int(m->gol2),    Int(m->tur),     YesNo(m->aet),
                                            Int(m->roundId), Int(m->champId), Int(m->seasonId)};
         AppendOdds(values, m->odds);
         sink.Insert("Fixed", values);
@@ -242,9 +244,8 @@ void WriteFixtures(StatementSink& sink, const std::vector<SampleMatch>& matches)
             champId = m->champId;
             sink.Statement("{d}Calendar{w}ChampID=" + Int(champId));
         }
-        std::vector<std::string> values = {SqlDate(m->day), Int(m->team1),   Int(m->team2),
-                                           Int(m->roundId), Int(m->tur),     Int(m->champId),
-                                           SqlFixTime(m->fixTime)};
+        std::vector<std::string> values = {SqlDate(m->day), Int(m->team1),   Int(m->team2),         Int(m->roundId),
+                                           Int(m->tur),     Int(m->champId), SqlFixTime(m->fixTime)};
         AppendOdds(values, m->odds);
         values.push_back("NULL");  // no goals before the match
         values.push_back("NULL");
@@ -255,8 +256,8 @@ void WriteFixtures(StatementSink& sink, const std::vector<SampleMatch>& matches)
 void WriteSquads(StatementSink& sink, const std::vector<SamplePlayer>& players)
 {
     for (const SamplePlayer& p : players)
-        sink.Insert("Players", {Int(p.playerId), SqlText(p.name), SqlText(p.nationalId), SqlDate(p.born),
-                                Int(p.height), Int(p.skills), Int(p.posId), Int(p.flangId)});
+        sink.Insert("Players", {Int(p.playerId), SqlText(p.name), SqlText(p.nationalId), SqlDate(p.born), Int(p.height),
+                                Int(p.skills), Int(p.posId), Int(p.flangId)});
     for (const SamplePlayer& p : players)
         sink.Insert("PlayersSquad", {Int(p.playerId), Int(p.teamId)});
 }

@@ -12,9 +12,9 @@ struct SampleDataOptions {
     static constexpr int DefaultStatementsPerFile = 4000;
 
     std::uint64_t seed = DefaultSeed;
-    int scale = DefaultScale;   // played matches to reach at least: more countries, more seasons
-    int firstSeasonYear = 0;    // 0: the number of seasons follows the scale
-    TDateTime today = 0;        // the day the coming fixtures start on; 0: the local date
+    int scale = DefaultScale;  // played matches to reach at least: more countries, more seasons
+    int firstSeasonYear = 0;   // 0: the number of seasons follows the scale
+    TDateTime today = 0;       // the day the coming fixtures start on; 0: the local date
     int statementsPerFile = DefaultStatementsPerFile;
 };
 

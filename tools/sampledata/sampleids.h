@@ -8,18 +8,29 @@ namespace SampleIds {
 
 // Country indexes of the named countries.
 inline constexpr int England = 0;
-inline constexpr int Russia = 3;     // Cyrillic names
-inline constexpr int Belgium = 4;    // league with championship and relegation groups
-inline constexpr int Portugal = 7;   // league that is no favourite
+inline constexpr int Russia = 3;    // Cyrillic names
+inline constexpr int Belgium = 4;   // league with championship and relegation groups
+inline constexpr int Portugal = 7;  // league that is no favourite
 
 inline constexpr int AllChamps = 0;  // the row that stands for every tournament
 inline constexpr int EuroCup = 1;    // the international club tournament, country "EUR"
 inline constexpr const char* EuroCountry = "EUR";
 
-constexpr int League(int country) { return (country + 1) * 10 + 1; }
-constexpr int Cup(int country) { return (country + 1) * 10 + 2; }
+constexpr int League(int country)
+{
+    return (country + 1) * 10 + 1;
+}
+
+constexpr int Cup(int country)
+{
+    return (country + 1) * 10 + 2;
+}
+
 // A country's clubs have the ids FirstTeam .. FirstTeam + ClubsPerCountry - 1, strongest first.
-constexpr int FirstTeam(int country) { return country * ClubsPerCountry + 1; }
+constexpr int FirstTeam(int country)
+{
+    return country * ClubsPerCountry + 1;
+}
 
 // Tournament types.
 inline constexpr int LeagueType = 1;

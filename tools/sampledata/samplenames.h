@@ -12,10 +12,10 @@ struct CountryNames {
     std::string leagueName;
     std::string cupName;
     int leagueSize = 20;
-    bool splitStages = false;   // the league ends with championship and relegation groups
+    bool splitStages = false;  // the league ends with championship and relegation groups
     bool favouriteLeague = false;
     bool favouriteCup = false;
-    double level = 0;           // added to its clubs' strength in matches abroad
+    double level = 0;                // added to its clubs' strength in matches abroad
     std::vector<std::string> clubs;  // every club of the country, strongest first
     std::vector<std::string> firstNames;
     std::vector<std::string> lastNames;

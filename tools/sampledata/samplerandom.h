@@ -13,8 +13,8 @@ public:
     SampleRandom(std::uint64_t seed, std::uint64_t stream);
 
     std::uint64_t Next();
-    double Uniform();                          // [0, 1)
-    int Below(int bound);                      // [0, bound)
+    double Uniform();      // [0, 1)
+    int Below(int bound);  // [0, bound)
     bool Chance(double probability);
     double Normal(double mean, double deviation);
     int Poisson(double mean);

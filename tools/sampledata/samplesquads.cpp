@@ -44,8 +44,8 @@ const char* FlankName(int flangId)
     return names[flangId - 1];
 }
 
-std::vector<SamplePlayer> MakeSquads(const std::vector<SampleCountry>& countries,
-                                     const std::vector<SampleClub>& clubs, std::uint64_t seed, int today)
+std::vector<SamplePlayer> MakeSquads(const std::vector<SampleCountry>& countries, const std::vector<SampleClub>& clubs,
+                                     std::uint64_t seed, int today)
 {
     const int foreignCountries = std::min(static_cast<int>(countries.size()), NamedCountryCount());
     std::vector<SamplePlayer> players;
@@ -65,7 +65,8 @@ std::vector<SamplePlayer> MakeSquads(const std::vector<SampleCountry>& countries
                 p.nationalId = names.code;
                 const int age = youngster ? YoungestAge : YoungestAge + rng.Below(AgeSpan);
                 p.born = today - age * DaysPerYear - rng.Below(DaysPerYear);
-                p.height = std::clamp(static_cast<int>(std::lround(rng.Normal(SquadPlaces[place].height, 5))), 163, 204);
+                p.height =
+                        std::clamp(static_cast<int>(std::lround(rng.Normal(SquadPlaces[place].height, 5))), 163, 204);
                 p.skills = youngster ? 0 : std::clamp(static_cast<int>(std::lround(rng.Normal(clubSkill, 7))), 20, 95);
                 p.posId = SquadPlaces[place].posId;
                 p.flangId = SquadPlaces[place].flangId;

@@ -29,5 +29,5 @@ const char* FlankName(int flangId);
 // A squad for every club of the current leagues: every position and flank, skills
 // that follow the club's strength, one youngster without a skill rating, and some
 // players from the other named countries. Ages are counted back from today.
-std::vector<SamplePlayer> MakeSquads(const std::vector<SampleCountry>& countries,
-                                     const std::vector<SampleClub>& clubs, std::uint64_t seed, int today);
+std::vector<SamplePlayer> MakeSquads(const std::vector<SampleCountry>& countries, const std::vector<SampleClub>& clubs,
+                                     std::uint64_t seed, int today);

@@ -22,17 +22,17 @@ struct SampleCountry {
     CountryNames names;
     int leagueId = 0;
     int cupId = 0;
-    std::vector<int> clubs;                   // team ids, strongest first at the start
-    std::vector<int> league;                  // team ids of the league in the season being played
+    std::vector<int> clubs;                       // team ids, strongest first at the start
+    std::vector<int> league;                      // team ids of the league in the season being played
     std::vector<std::vector<int>> seasonLeagues;  // per season: the league's team ids
-    std::vector<std::vector<int>> finalTables;  // per season: the league's team ids in final order
+    std::vector<std::vector<int>> finalTables;    // per season: the league's team ids in final order
 };
 
 struct SampleSeason {
-    int id = 0;        // 1, 2, ... in time order
-    int index = 0;     // id - 1
-    int year = 0;      // the year the season starts in: "2023/2024" has 2023
-    int startDay = 0;  // day number of its first matchday
+    int id = 0;            // 1, 2, ... in time order
+    int index = 0;         // id - 1
+    int year = 0;          // the year the season starts in: "2023/2024" has 2023
+    int startDay = 0;      // day number of its first matchday
     bool current = false;  // the season under way today: played up to today, fixtures after
 };
 

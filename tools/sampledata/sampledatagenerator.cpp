@@ -142,7 +142,7 @@ void WriteStart(StatementSink& sink)
     sink.Statement("{d}Version");
     sink.Insert("Version", {"'0'", "''", "0"});
     for (std::string_view table : CoreTables)
-        sink.Statement("{d}" + std::string(table));
+        sink.Statement("{d}" + SqlTable(table));
 }
 
 void WriteTournaments(StatementSink& sink, const std::vector<SampleCountry>& countries)

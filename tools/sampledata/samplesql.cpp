@@ -48,10 +48,14 @@ std::string SqlFixTime(int hhmm)
     return text;
 }
 
+std::string SqlTable(std::string_view table)
+{
+    return table == "National" ? "[National]" : std::string(table);
+}
+
 std::string InsertStatement(std::string_view table, const std::vector<std::string>& values)
 {
-    std::string statement = "{i}";
-    statement += table;
+    std::string statement = "{i}" + SqlTable(table);
     statement += "{v}";
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0)

@@ -14,5 +14,8 @@ std::string SqlHundredths(int hundredths);   // 1.85 for 185; 0 for none
 std::string SqlHandicap(int quarters);       // '-0.75', '0', '1.5'
 std::string SqlFixTime(int hhmm);            // '1930', '0000' when unknown (-1)
 
+// A table name as Jet reads it: National is a reserved word there and goes in brackets.
+std::string SqlTable(std::string_view table);
+
 // Positional insert in the schema's column order.
 std::string InsertStatement(std::string_view table, const std::vector<std::string>& values);

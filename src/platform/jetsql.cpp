@@ -1,27 +1,40 @@
 #include "platform/jetsql.h"
 
+#include "platform/jetcollation.h"
+#include "platform/jetfunctions.h"
+#include "platform/jetsqlcache.h"
+#include "platform/jettranslator.h"
+
 #include <sqlite3.h>
 
-#include <QString>
-
-// Placeholder until the translator lands: texts pass unchanged.
-std::string TranslateJetSql(const std::string& jetSql)
-{
-    return jetSql;
-}
+#include <mutex>
 
 namespace {
 
-int CompareNoCase(void*, int leftLength, const void* left, int rightLength, const void* right)
-{
-    const QString a = QString::fromUtf8(static_cast<const char*>(left), leftLength);
-    const QString b = QString::fromUtf8(static_cast<const char*>(right), rightLength);
-    return a.compare(b, Qt::CaseInsensitive);
-}
+constexpr size_t CacheGenerationSize = 1000;
 
 }  // namespace
 
+std::string TranslateJetSql(const std::string& jetSql)
+{
+    static std::mutex mutex;
+    static JetSqlCache cache(CacheGenerationSize);
+    {
+        std::lock_guard lock(mutex);
+        if (std::optional<std::string> cached = cache.Find(jetSql))
+            return std::move(*cached);
+    }
+    std::string sqliteSql = JetTranslator::Translate(jetSql);
+    std::lock_guard lock(mutex);
+    cache.Store(jetSql, sqliteSql);
+    return sqliteSql;
+}
+
 void RegisterJetFunctions(sqlite3* db)
 {
-    sqlite3_create_collation(db, JetTextCollation, SQLITE_UTF8, nullptr, CompareNoCase);
+    RegisterJetCollation(db);
+    RegisterJetScalarFunctions(db);
+    // Translated texts hold no "..." strings, so a "name" that names no column is an
+    // error, as in Jet, instead of SQLite's fallback to a string.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
 }

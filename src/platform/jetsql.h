@@ -6,6 +6,14 @@ struct sqlite3;
 
 // Every SQL text of the program and of the update files is Jet SQL; SQLite runs it
 // after this translation, with Jet's meaning. Translations are cached by text.
+//
+// What the schema must give the translated texts:
+// - text columns declared "COLLATE JETNOCASE" (case-insensitive =, ORDER BY, GROUP BY);
+// - yes/no columns "INTEGER NOT NULL ON CONFLICT REPLACE DEFAULT 0" (a NULL written
+//   stores 0), with triggers that turn any other non-zero value into -1;
+// - dates as REAL day numbers (TDateTime);
+// - INSERT INTO t SELECT ... without a column list names the select's output columns
+//   as the column list, so they must be t's column names; "SELECT *" stays positional.
 
 // SQLite text for a Jet text; raises EDatabaseError with a clear message on text
 // it cannot read.
@@ -15,5 +23,7 @@ std::string TranslateJetSql(const std::string& jetSql);
 // Cyrillic included.
 inline constexpr const char* JetTextCollation = "JETNOCASE";
 
-// Registers the functions and the collation that translated texts rely on.
+// Registers the functions (JetRound, JetDate, JetNow) and the collation that
+// translated texts rely on, and turns off SQLite's reading of "name" as a string.
+// Raises EDatabaseError when SQLite refuses.
 void RegisterJetFunctions(sqlite3* db);

@@ -1,0 +1,262 @@
+#include "updateservice/loopbackupdateservice.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "foundation/jxinet.h"
+#include "foundation/jxparse.h"
+#include "tempfolder.h"
+
+namespace {
+
+const std::string User = "Ivan Petrov";
+const std::string Password = "s3cret";
+const std::string FilePath = "/my_dev/kovral_update_v2/files_ver_ravend/";
+
+// The login path as the update dialog builds it.
+std::string LoginPath(const std::string& user, const std::string& pwd, const std::string& upd,
+                      const std::string& ver = "20")
+{
+    // No escaping: the client escapes what a URL cannot carry.
+    std::string sentUser;
+    for (const char c : user)
+        sentUser += c == ' ' ? std::string("_") : c == '+' ? std::string(";P;") : c == '&' ? std::string(";A;")
+                                                                                               : std::string(1, c);
+    return "/my_dev/kovral_update_v2/auth.php?user=" + sentUser + "&pwd=" + pwd + "&ver=" + ver + "&upd=" + upd;
+}
+
+std::string Reply(const std::string& row)
+{
+    return ":{/splitCol};{/splitRow}status:time_end:min_ver_file:db_ver_server;" + row;
+}
+
+struct Answer {
+    int status = 0;  // 0: no answer at all
+    std::string body;
+};
+
+Answer Fetch(int port, const std::string& path)
+{
+    httplib::Client client("127.0.0.1", port);
+    client.set_url_encode(false);
+    const httplib::Result result = client.Get(path);
+    if (!result)
+        return {};
+    return {result->status, result->body};
+}
+
+class LoopbackUpdateServiceTest : public ::testing::Test {
+protected:
+    LoopbackUpdateServiceTest()
+    {
+        for (int n = 1; n <= 3; ++n)
+            WriteFile(folder_.File(std::to_string(n) + ".txt"), FileBody(n));
+        WriteFile(folder_.File("notes.txt"), "not an instruction file");
+        WriteFile(folder_.File("05.txt"), "not named as the client asks for it");
+        service_ = std::make_unique<LoopbackUpdateService>(UpdateServiceConfig{folder_.Path(), User, Password});
+    }
+
+    static std::string FileBody(int n)
+    {
+        return ":{/splitCol};{/splitRow}instruct;{u}Version{s}UpdateNum='" + std::to_string(n) + "';";
+    }
+
+    Answer Login(const std::string& upd, const std::string& user = User, const std::string& pwd = Password,
+                 const std::string& ver = "20")
+    {
+        return Fetch(service_->Port(), LoginPath(user, pwd, upd, ver));
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<LoopbackUpdateService> service_;
+};
+
+TEST_F(LoopbackUpdateServiceTest, LoginNamesTheFilesAnOlderDatabaseLacks)
+{
+    EXPECT_EQ(service_->FileNumbers(), (std::vector<int>{1, 2, 3}));
+
+    const Answer fresh = Login("0");
+    EXPECT_EQ(fresh.status, 200);
+    EXPECT_EQ(fresh.body,
+              ":{/splitCol};{/splitRow}status:time_end:min_ver_file:db_ver_server;update:31.12.2099:1:3;");
+    EXPECT_EQ(Login("2").body, Reply("update:31.12.2099:3:3;"));
+    // An empty Version table sends no number at all.
+    EXPECT_EQ(Login("").body, Reply("update:31.12.2099:1:3;"));
+}
+
+TEST_F(LoopbackUpdateServiceTest, LoginTellsACurrentDatabaseThereIsNothingToFetch)
+{
+    EXPECT_EQ(Login("3").body, Reply("not_update:31.12.2099:0:3;"));
+    EXPECT_EQ(Login("12").body, Reply("not_update:31.12.2099:0:3;"));
+}
+
+TEST_F(LoopbackUpdateServiceTest, LoginOfAnOlderProtocolAsksForANewProgram)
+{
+    EXPECT_EQ(Login("0", User, Password, "19").body, Reply("install_new_version:31.12.2099:0:3;"));
+}
+
+TEST_F(LoopbackUpdateServiceTest, WrongAccountIsRefused)
+{
+    const std::string refused = Reply("2::0:0;");
+    EXPECT_EQ(Login("0", User, "wrong").body, refused);
+    EXPECT_EQ(Login("0", "ivan petrov", Password).body, refused);
+    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/auth.php?user=Ivan_Petrov").body, refused);
+    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/auth.php").body, refused);
+}
+
+TEST_F(LoopbackUpdateServiceTest, SwitchesRefuseTheLoginOrAnswerAGivenReply)
+{
+    service_->RefuseLogin(true);
+    EXPECT_EQ(Login("0").body, Reply("2::0:0;"));
+    service_->RefuseLogin(false);
+
+    service_->SetLoginReply(":{/splitCol};{/splitRow}status;update;");
+    EXPECT_EQ(Login("0").body, ":{/splitCol};{/splitRow}status;update;");
+    service_->SetLoginReply(std::nullopt);
+    EXPECT_EQ(Login("0").body, Reply("update:31.12.2099:1:3;"));
+}
+
+TEST_F(LoopbackUpdateServiceTest, ProgramClientLogsInWithEveryAwkwardCharacterAndFetchesTheFiles)
+{
+    const std::string user = "Анна Maria+Co & Sons";
+    const std::string pwd = "p w#d&x+y%z%41";
+    LoopbackUpdateService service({folder_.Path(), user, pwd});
+    service.HideFiles({3});
+    JXInet inet;
+    ASSERT_TRUE(inet.Get(service.Host(), LoginPath(user, pwd, "1").substr(1)));
+    JXParse reply;
+    reply.ParseText(inet.GetText());
+    EXPECT_EQ(reply.GetField(0, "status").GetAnsi(), "update");
+    EXPECT_EQ(reply.GetField(0, "time_end").GetAnsi(), "31.12.2099");
+    EXPECT_EQ(reply.GetField(0, "min_ver_file").GetAnsi(), "2");
+    EXPECT_EQ(reply.GetField(0, "db_ver_server").GetAnsi(), "3");
+
+    ASSERT_TRUE(inet.Get(service.Host(), FilePath.substr(1) + "2.txt"));
+    EXPECT_EQ(inet.GetText(), FileBody(2));
+    EXPECT_FALSE(inet.Get(service.Host(), FilePath.substr(1) + "3.txt"));
+
+    const std::vector<ReceivedRequest> requests = service.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].path, "/my_dev/kovral_update_v2/auth.php");
+    EXPECT_EQ(requests[0].query,
+              "user=%D0%90%D0%BD%D0%BD%D0%B0_Maria;P;Co_;A;_Sons&pwd=p%20w%23d&x+y%z%41&ver=20&upd=1");
+    EXPECT_EQ(requests[0].status, 200);
+    const std::map<std::string, std::string> expected = {
+            {"user", user}, {"pwd", pwd}, {"ver", "20"}, {"upd", "1"}};
+    EXPECT_EQ(requests[0].values, expected);
+    EXPECT_EQ(requests[2].status, 404);
+}
+
+TEST_F(LoopbackUpdateServiceTest, ServesTheNumberedFilesAndNothingElse)
+{
+    const Answer second = Fetch(service_->Port(), FilePath + "2.txt");
+    EXPECT_EQ(second.status, 200);
+    EXPECT_EQ(second.body, FileBody(2));
+
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "4.txt").status, 404);
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "05.txt").status, 404);
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "notes.txt").status, 404);
+    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/files_ver_ravend/../1.txt").status, 404);
+    EXPECT_EQ(Fetch(service_->Port(), "/update/mail.php?x=1").status, 404);
+
+    const std::vector<ReceivedRequest> requests = service_->Requests();
+    ASSERT_EQ(requests.size(), 6u);
+    EXPECT_EQ(requests[0].path, FilePath + "2.txt");
+    EXPECT_EQ(requests[0].status, 200);
+    EXPECT_EQ(requests[1].status, 404);
+    EXPECT_EQ(requests[5].path, "/update/mail.php");
+    EXPECT_EQ(requests[5].query, "x=1");
+    service_->ClearRequests();
+    EXPECT_TRUE(service_->Requests().empty());
+}
+
+TEST_F(LoopbackUpdateServiceTest, HiddenFileIsMissingThoughTheLoginCountsIt)
+{
+    service_->HideFiles({2});
+    EXPECT_EQ(Login("0").body, Reply("update:31.12.2099:1:3;"));
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "1.txt").status, 200);
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "2.txt").status, 404);
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "3.txt").status, 200);
+
+    // Files written while it runs count at the next login.
+    WriteFile(folder_.File("4.txt"), FileBody(4));
+    EXPECT_EQ(Login("3").body, Reply("update:31.12.2099:4:4;"));
+}
+
+TEST_F(LoopbackUpdateServiceTest, EmptyOrMissingFolderHasNothingToOffer)
+{
+    LoopbackUpdateService service({folder_.File("none"), User, Password, 0, "01.06.2030"});
+    EXPECT_EQ(Fetch(service.Port(), LoginPath(User, Password, "")).body, Reply("not_update:01.06.2030:0:0;"));
+    EXPECT_EQ(Fetch(service.Port(), FilePath + "1.txt").status, 404);
+}
+
+TEST_F(LoopbackUpdateServiceTest, BusyPortIsReportedAndStoppedServiceAnswersNoMore)
+{
+    const int port = service_->Port();
+    EXPECT_GT(port, 0);
+    EXPECT_EQ(service_->Host(), "127.0.0.1:" + std::to_string(port));
+    EXPECT_THROW(LoopbackUpdateService({folder_.Path(), User, Password, port}), std::runtime_error);
+    EXPECT_THROW(LoopbackUpdateService({folder_.Path(), User, Password, 0, "12:00"}), std::invalid_argument);
+
+    // A connection kept open would hold up the stop until it timed out.
+    httplib::Client client("127.0.0.1", port);
+    client.set_keep_alive(true);
+    const httplib::Result kept = client.Get(FilePath + "1.txt");
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->get_header_value("Connection"), "close");
+
+    service_.reset();
+    EXPECT_EQ(Fetch(port, FilePath + "1.txt").status, 0);
+}
+
+TEST(UpdateServiceProgramTest, ServesOnAFreePortAndStopsByItself)
+{
+    TempFolder folder;
+    WriteFile(folder.File("1.txt"), "x");
+    QProcess program;
+    program.start(KOVRAL_UPDATE_SERVICE, {"--folder", QString::fromStdString(folder.Path()), "--user", "u",
+                                          "--password", "p", "--seconds", "2"});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    ASSERT_TRUE(program.waitForReadyRead(10000));
+    const QString banner = QString::fromUtf8(program.readLine());
+    const QRegularExpressionMatch port = QRegularExpression(R"(Listening on 127\.0\.0\.1:(\d+))").match(banner);
+    ASSERT_TRUE(port.hasMatch()) << banner.toStdString();
+
+    EXPECT_EQ(Fetch(port.captured(1).toInt(), LoginPath("u", "p", "0")).body, Reply("update:31.12.2099:1:1;"));
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0);
+    const std::string log = program.readAllStandardOutput().toStdString();
+    EXPECT_NE(log.find("GET /my_dev/kovral_update_v2/auth.php?user=u&pwd=p&ver=20&upd=0 -> 200"), std::string::npos)
+            << log;
+}
+
+TEST(UpdateServiceProgramTest, ConvertsASeasonFileWithoutServing)
+{
+    TempFolder folder;
+    WriteFile(folder.File("en.1.json"), R"({"name": "Test League 2020/21", "matches": [
+      {"round": "Matchday 1", "date": "2020-09-12", "team1": "A", "team2": "B", "score": {"ft": [2, 1]}},
+      {"round": "Matchday 2", "date": "2020-09-19", "team1": "B", "team2": "A", "score": {"ft": [0, 0]}}]})");
+    QProcess program;
+    program.start(KOVRAL_UPDATE_SERVICE, {"--convert", QString::fromStdString(folder.File("en.1.json")), "--folder",
+                                          QString::fromStdString(folder.File("files")), "--first-file", "4",
+                                          "--files", "2", "--champ-id", "9"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_NE(ReadFile(folder.File("files/4.txt")).find("{i}Champ{v}9,'Test League','ENG'"), std::string::npos);
+    EXPECT_NE(ReadFile(folder.File("files/5.txt")).find("{i}Version{v}'5','19.09.2020',-1{/v};"), std::string::npos);
+    EXPECT_FALSE(program.readAllStandardOutput().contains("Listening"));
+}
+
+TEST(UpdateServiceProgramTest, RejectsUnknownOptions)
+{
+    QProcess program;
+    program.start(KOVRAL_UPDATE_SERVICE, {"--folder", "x", "--colour", "red"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("Usage"));
+}
+
+}  // namespace

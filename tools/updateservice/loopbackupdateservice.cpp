@@ -1,0 +1,330 @@
+#include "loopbackupdateservice.h"
+
+#include <httplib.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+const std::string LoginPath = "/my_dev/kovral_update_v2/auth.php";
+const std::string FilePattern = R"(/my_dev/kovral_update_v2/files_ver_ravend/(\d+)\.txt)";
+const std::string TextContent = "text/plain; charset=utf-8";
+
+const std::string ReplyHead = ":{/splitCol};{/splitRow}";
+const std::string ReplyColumns = "status:time_end:min_ver_file:db_ver_server;";
+
+std::string ReplyText(const std::string& status, const std::string& timeEnd, int first, int last)
+{
+    return ReplyHead + ReplyColumns + status + ":" + timeEnd + ":" + std::to_string(first) + ":" +
+           std::to_string(last) + ";";
+}
+
+// The whole text as a decimal number, or nothing.
+std::optional<int> WholeNumber(const std::string& text)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// The client sends a path as the program built it, escaping only these bytes.
+bool EscapedOnTheWire(unsigned char byte)
+{
+    return byte < 0x20 || byte >= 0x7F || byte == ' ' || byte == '#';
+}
+
+std::string OnTheWire(const std::string& text)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string wire;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (EscapedOnTheWire(byte))
+            wire += {'%', digits[byte >> 4], digits[byte & 15]};
+        else
+            wire += c;
+    }
+    return wire;
+}
+
+// Undoes the client's escapes; a "%" the client wrote itself stays as it is.
+std::string FromTheWire(const std::string& wire)
+{
+    std::string text;
+    text.reserve(wire.size());
+    for (size_t i = 0; i < wire.size(); ++i) {
+        if (wire[i] == '%' && i + 2 < wire.size()) {
+            const int high = HexDigit(wire[i + 1]);
+            const int low = HexDigit(wire[i + 2]);
+            const auto byte = static_cast<unsigned char>(high * 16 + low);
+            if (high >= 0 && low >= 0 && EscapedOnTheWire(byte)) {
+                text += static_cast<char>(byte);
+                i += 2;
+                continue;
+            }
+        }
+        text += wire[i];
+    }
+    return text;
+}
+
+// The client puts the user name into the query with these replacements.
+std::string EncodeUserName(const std::string& name)
+{
+    std::string encoded;
+    for (const char c : name) {
+        if (c == ' ')
+            encoded += '_';
+        else if (c == '+')
+            encoded += ";P;";
+        else if (c == '&')
+            encoded += ";A;";
+        else
+            encoded += c;
+    }
+    return encoded;
+}
+
+std::string DecodeUserName(const std::string& sent)
+{
+    std::string name;
+    for (size_t i = 0; i < sent.size(); ++i) {
+        if (sent.compare(i, 3, ";P;") == 0) {
+            name += '+';
+            i += 2;
+        } else if (sent.compare(i, 3, ";A;") == 0) {
+            name += '&';
+            i += 2;
+        } else {
+            name += sent[i] == '_' ? ' ' : sent[i];
+        }
+    }
+    return name;
+}
+
+struct LoginFields {
+    std::string user, pwd, ver, upd;  // as they arrived, escapes and all
+};
+
+// The password travels without any escaping and may hold "&", so the query is cut at
+// the separators of the login template: the password reaches up to the last "&ver=".
+std::optional<LoginFields> SplitLoginQuery(const std::string& query)
+{
+    const std::string userKey = "user=";
+    const size_t keyLength = 5;  // "&pwd=", "&ver=", "&upd="
+    if (query.rfind(userKey, 0) != 0)
+        return std::nullopt;
+    const size_t pwd = query.find("&pwd=");
+    const size_t upd = query.rfind("&upd=");
+    if (pwd == std::string::npos || upd == std::string::npos || upd < pwd + keyLength)
+        return std::nullopt;
+    const size_t ver = query.rfind("&ver=", upd);
+    if (ver == std::string::npos || ver < pwd + keyLength || upd < ver + keyLength)
+        return std::nullopt;
+    return LoginFields{query.substr(userKey.size(), pwd - userKey.size()),
+                       query.substr(pwd + keyLength, ver - pwd - keyLength),
+                       query.substr(ver + keyLength, upd - ver - keyLength), query.substr(upd + keyLength)};
+}
+
+std::string QueryOf(const httplib::Request& request)
+{
+    const size_t mark = request.target.find('?');
+    return mark == std::string::npos ? std::string() : request.target.substr(mark + 1);
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return bytes.str();
+}
+
+}  // namespace
+
+LoopbackUpdateService::LoopbackUpdateService(UpdateServiceConfig config)
+    : config_(std::move(config)), server_(std::make_unique<httplib::Server>())
+{
+    if (config_.timeEnd.find_first_of(":;") != std::string::npos)
+        throw std::invalid_argument("the subscription end must not hold \":\" or \";\"");
+
+    // Address reuse lets a port free itself quickly; port sharing (the library's default)
+    // would let a second service on the same port answer half of the requests.
+    server_->set_socket_options([](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    // A connection held open for the next request would hold up Stop for seconds.
+    server_->set_keep_alive_max_count(1);
+    server_->Get(LoginPath, [this](const httplib::Request& request, httplib::Response& response) {
+        ReceivedRequest record{request.path, QueryOf(request), {}, 200};
+        response.set_content(AnswerLogin(record.query, record.values), TextContent);
+        Record(std::move(record));
+    });
+    server_->Get(FilePattern, [this](const httplib::Request& request, httplib::Response& response) {
+        const std::optional<int> number = WholeNumber(request.matches[1]);
+        const std::optional<std::string> body =
+                number && std::to_string(*number) == request.matches[1].str() ? FileBody(*number) : std::nullopt;
+        response.status = body ? 200 : 404;
+        if (body)
+            response.set_content(*body, TextContent);
+        Record({request.path, QueryOf(request), {}, response.status});
+    });
+    server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+        response.status = 404;
+        Record({request.path, QueryOf(request), {}, response.status});
+    });
+
+    const std::string address = "127.0.0.1";
+    if (config_.port == 0)
+        port_ = server_->bind_to_any_port(address);
+    else
+        port_ = server_->bind_to_port(address, config_.port) ? config_.port : -1;
+    if (port_ <= 0)
+        throw std::runtime_error("cannot listen on " + address + ":" + std::to_string(config_.port));
+
+    thread_ = std::thread([this] { server_->listen_after_bind(); });
+    // A stop before the accept loop runs would be lost, and the thread never joined.
+    while (!server_->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+LoopbackUpdateService::~LoopbackUpdateService()
+{
+    Stop();
+}
+
+void LoopbackUpdateService::Stop()
+{
+    server_->stop();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+std::string LoopbackUpdateService::Host() const
+{
+    return "127.0.0.1:" + std::to_string(port_);
+}
+
+std::vector<ReceivedRequest> LoopbackUpdateService::Requests() const
+{
+    const std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+void LoopbackUpdateService::ClearRequests()
+{
+    const std::lock_guard lock(mutex_);
+    requests_.clear();
+}
+
+void LoopbackUpdateService::Record(ReceivedRequest request)
+{
+    const std::lock_guard lock(mutex_);
+    requests_.push_back(std::move(request));
+}
+
+std::vector<int> LoopbackUpdateService::FileNumbers() const
+{
+    std::vector<int> numbers;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(config_.folder, error)) {
+        const std::string name = entry.path().filename().string();
+        const size_t dot = name.size() >= 4 ? name.size() - 4 : 0;
+        if (name.compare(dot, std::string::npos, ".txt") != 0)
+            continue;
+        const std::optional<int> number = WholeNumber(name.substr(0, dot));
+        // "007.txt" is not the file the client asks for as "7.txt".
+        if (number && *number > 0 && std::to_string(*number) == name.substr(0, dot))
+            numbers.push_back(*number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+void LoopbackUpdateService::HideFiles(std::set<int> numbers)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.hiddenFiles = std::move(numbers);
+}
+
+void LoopbackUpdateService::RefuseLogin(bool refuse)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.refuseLogin = refuse;
+}
+
+void LoopbackUpdateService::SetLoginReply(std::optional<std::string> text)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.loginReply = std::move(text);
+}
+
+LoopbackUpdateService::Switches LoopbackUpdateService::CurrentSwitches() const
+{
+    const std::lock_guard lock(mutex_);
+    return switches_;
+}
+
+std::string LoopbackUpdateService::AnswerLogin(const std::string& query,
+                                               std::map<std::string, std::string>& values) const
+{
+    const std::optional<LoginFields> sent = SplitLoginQuery(query);
+    if (sent) {
+        values["user"] = DecodeUserName(FromTheWire(sent->user));
+        values["pwd"] = FromTheWire(sent->pwd);
+        values["ver"] = FromTheWire(sent->ver);
+        values["upd"] = FromTheWire(sent->upd);
+    }
+
+    const Switches switches = CurrentSwitches();
+    if (switches.loginReply)
+        return *switches.loginReply;
+    if (switches.refuseLogin || !sent || sent->user != OnTheWire(EncodeUserName(config_.user)) ||
+        sent->pwd != OnTheWire(config_.password))
+        return ReplyText("2", "", 0, 0);
+
+    const std::vector<int> numbers = FileNumbers();
+    const int last = numbers.empty() ? 0 : numbers.back();
+    const std::optional<int> version = WholeNumber(values["ver"]);
+    if (!version || *version < ProtocolVersion)
+        return ReplyText("install_new_version", config_.timeEnd, 0, last);
+
+    // A database that never took an update holds no number: it needs every file.
+    const int current = WholeNumber(values["upd"]).value_or(0);
+    const auto next = std::upper_bound(numbers.begin(), numbers.end(), current);
+    if (next == numbers.end())
+        return ReplyText("not_update", config_.timeEnd, 0, last);
+    return ReplyText("update", config_.timeEnd, *next, last);
+}
+
+std::optional<std::string> LoopbackUpdateService::FileBody(int number) const
+{
+    if (CurrentSwitches().hiddenFiles.count(number))
+        return std::nullopt;
+    return ReadWholeFile(std::filesystem::path(config_.folder) / (std::to_string(number) + ".txt"));
+}

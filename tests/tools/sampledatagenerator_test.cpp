@@ -1,0 +1,189 @@
+#include "sampledata/sampledatagenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "foundation/jxparse.h"
+#include "instructionfiles.h"
+#include "platform/exceptions.h"
+#include "platform/sysutils.h"
+#include "tempfolder.h"
+
+namespace {
+
+class SampleDataGeneratorTest : public ::testing::Test {
+protected:
+    static SampleDataOptions Options()
+    {
+        SampleDataOptions options;
+        options.today = EncodeDate(2025, 3, 14);
+        return options;
+    }
+
+    // The files of a folder in their numbered order.
+    static std::vector<std::string> Files(const TempFolder& folder, int count)
+    {
+        std::vector<std::string> texts;
+        for (int n = 1; n <= count; ++n)
+            texts.push_back(ReadFile(folder.File(std::to_string(n) + ".txt")));
+        return texts;
+    }
+
+    static int FileCount(const TempFolder& folder)
+    {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+            count += entry.path().extension() == ".txt";
+        return count;
+    }
+
+    TempFolder folder_;
+};
+
+// Day numbers of the #mm/dd/yyyy# literals of a text, and the text with each of them
+// and the update date replaced by a mark.
+struct DatesOfText {
+    std::vector<int> days;
+    std::string rest;
+};
+
+DatesOfText SplitDates(const std::string& text)
+{
+    static const std::regex date("#(\\d\\d)/(\\d\\d)/(\\d{4})#|UpdateDate='[^']*'");
+    DatesOfText result;
+    std::size_t last = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), date); it != std::sregex_iterator(); ++it) {
+        const std::smatch& m = *it;
+        result.rest += text.substr(last, m.position() - last) + "#";
+        last = m.position() + m.length();
+        if (m[1].matched)
+            result.days.push_back(
+                    static_cast<int>(EncodeDate(std::stoi(m[3].str()), std::stoi(m[1].str()), std::stoi(m[2].str()))));
+    }
+    result.rest += text.substr(last);
+    return result;
+}
+
+}  // namespace
+
+TEST_F(SampleDataGeneratorTest, SameOptionsWriteTheSameBytes)
+{
+    const SampleDataSummary first = SampleDataGenerator(Options()).Generate(folder_.Path());
+    TempFolder again;
+    const SampleDataSummary second = SampleDataGenerator(Options()).Generate(again.Path());
+    ASSERT_EQ(first.files, second.files);
+    EXPECT_EQ(FileCount(again), second.files);
+    EXPECT_EQ(Files(folder_, first.files), Files(again, second.files));
+
+    SampleDataOptions otherSeed = Options();
+    otherSeed.seed += 1;
+    TempFolder other;
+    const SampleDataSummary third = SampleDataGenerator(otherSeed).Generate(other.Path());
+    EXPECT_NE(Files(folder_, first.files), Files(other, third.files));
+}
+
+TEST_F(SampleDataGeneratorTest, AnotherTodayOnlyMovesTheDates)
+{
+    const SampleDataSummary first = SampleDataGenerator(Options()).Generate(folder_.Path());
+    SampleDataOptions later = Options();
+    later.today += 9;
+    TempFolder moved;
+    const SampleDataSummary second = SampleDataGenerator(later).Generate(moved.Path());
+    ASSERT_EQ(first.files, second.files);
+
+    const std::vector<std::string> before = Files(folder_, first.files);
+    const std::vector<std::string> after = Files(moved, second.files);
+    for (int n = 0; n < first.files; ++n) {
+        const DatesOfText a = SplitDates(before[n]);
+        const DatesOfText b = SplitDates(after[n]);
+        EXPECT_EQ(a.rest, b.rest) << "file " << n + 1;
+        ASSERT_EQ(a.days.size(), b.days.size()) << "file " << n + 1;
+        for (std::size_t i = 0; i < a.days.size(); ++i)
+            ASSERT_EQ(b.days[i] - a.days[i], 9) << "file " << n + 1 << ", date " << i;
+    }
+}
+
+TEST_F(SampleDataGeneratorTest, FilesAreTextTablesOfOneStatementARow)
+{
+    SampleDataOptions options = Options();
+    options.statementsPerFile = 2500;
+    const SampleDataSummary summary = SampleDataGenerator(options).Generate(folder_.Path());
+    ASSERT_GT(summary.files, 4);
+    EXPECT_EQ(FileCount(folder_), summary.files);
+
+    int statements = 0;
+    for (const std::string& text : Files(folder_, summary.files)) {
+        ASSERT_TRUE(text.starts_with(":{/splitCol};{/splitRow}instruct;"));
+        JXParse table;
+        table.ParseText(text);
+        EXPECT_LE(table.RowCount(), 2501);  // and the closing version statement
+        EXPECT_EQ(table.ColCount(), 1);
+        // A ":" or ";" inside a statement would have cut it into fields or rows.
+        const std::string body = text.substr(text.find("{/splitRow}"));
+        EXPECT_EQ(body.find(':'), std::string::npos);
+        for (int row = 0; row < table.RowCount(); ++row) {
+            const std::string statement = table.GetFieldAt(row, 0);
+            EXPECT_EQ(statement.front(), '{') << statement;
+            EXPECT_TRUE(statement.ends_with("{/v}") || statement.find("{v}") == std::string::npos) << statement;
+        }
+        statements += table.RowCount();
+    }
+    EXPECT_EQ(statements, summary.statements);
+}
+
+TEST_F(SampleDataGeneratorTest, VersionStatementsFrameTheFiles)
+{
+    const SampleDataSummary summary = SampleDataGenerator(Options()).Generate(folder_.Path());
+    const std::vector<std::string> first = ReadInstructions(folder_.File("1.txt"));
+    ASSERT_GE(first.size(), 2u);
+    EXPECT_EQ(first[0], "{d}Version");
+    EXPECT_EQ(first[1], "{i}Version{v}'0','',0{/v}");
+    for (int n = 1; n <= summary.files; ++n) {
+        const std::vector<std::string> rows = ReadInstructions(folder_.File(std::to_string(n) + ".txt"));
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(rows.back(),
+                  "{u}Version{s}UpdateNum='" + std::to_string(n) + "', UpdateDate='14.03.2025', UpdateSeries=-1");
+    }
+}
+
+TEST_F(SampleDataGeneratorTest, ScaleAddsCountriesAndSeasons)
+{
+    const SampleDataSummary normal = SampleDataGenerator(Options()).Generate(folder_.Path());
+    EXPECT_GE(normal.playedMatches, SampleDataOptions::DefaultScale);
+    EXPECT_EQ(normal.seasons, 4);
+
+    SampleDataOptions bigger = Options();
+    bigger.scale = 45000;
+    TempFolder big;
+    const SampleDataSummary large = SampleDataGenerator(bigger).Generate(big.Path());
+    EXPECT_GE(large.playedMatches, 45000);
+    EXPECT_GT(large.countries, normal.countries);
+    EXPECT_EQ(large.seasons, 5);
+
+    SampleDataOptions smallest = Options();
+    smallest.scale = 1;
+    TempFolder small;
+    const SampleDataSummary least = SampleDataGenerator(smallest).Generate(small.Path());
+    EXPECT_EQ(least.countries, 4);  // always a Cyrillic country among them
+}
+
+TEST_F(SampleDataGeneratorTest, FirstSeasonYearSetsHowFarBackTheSeasonsGo)
+{
+    SampleDataOptions options = Options();
+    options.firstSeasonYear = 2022;  // the season under way on 14.03.2025 is 2024/2025
+    const SampleDataSummary summary = SampleDataGenerator(options).Generate(folder_.Path());
+    EXPECT_EQ(summary.seasons, 3);
+    EXPECT_EQ(summary.rows.at("Season"), 4);  // and the row 0
+    const std::string text = ReadFile(folder_.File("1.txt"));
+    EXPECT_NE(text.find("{i}Season{v}1,'2022/2023',2022{/v}"), std::string::npos);
+    EXPECT_NE(text.find("{i}Season{v}3,'2024/2025',2024{/v}"), std::string::npos);
+}
+
+TEST_F(SampleDataGeneratorTest, UnwritableFolderRaises)
+{
+    EXPECT_THROW(SampleDataGenerator(Options()).Generate(folder_.File("missing/")), EFileError);
+}

@@ -51,6 +51,9 @@ public:
     // Also safe after a failed commit or when SQLite already rolled back.
     void RollbackTrans();
     bool InTransaction() const { return inTransaction_; }
+    // Raises when the open transaction was rolled back by SQLite itself, so a caller
+    // that swallows statement errors can still stop at the first lost statement.
+    void CheckTransactionIntact();
 
     // The open SQLite handle (connecting first), for maintenance that is SQLite's own
     // and not Jet SQL (checkpoint, VACUUM INTO).
@@ -71,7 +74,6 @@ private:
     void Detach(TADOQuery* query);
 
     void RunOwn(const char* sqliteSql);
-    void CheckTransactionIntact();
     [[noreturn]] void RaiseLostTransaction();
     [[noreturn]] void Fail();
 

@@ -127,7 +127,7 @@ void TADOConnection::Open()
         throw EDatabaseError(std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + ": " + path);
     sqlite3_busy_timeout(raw, BusyTimeoutMs);
     // The first statement reads the file, so a file that is no database fails here.
-    if (sqlite3_exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(raw, ConnectionPragmas, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw EDatabaseError(std::string(sqlite3_errmsg(raw)) + ": " + path);
     RegisterJetFunctions(raw);
     db_ = std::move(db);

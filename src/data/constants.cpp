@@ -122,6 +122,8 @@ const AnsiString SqlChampSelect =
 
 const AnsiString VersionText = "3.0.3";
 
+const AnsiString SettingsKey = "\\SOFTWARE\\Tarvik\\Kovral";
+
 const std::array<const char*, 25> SettingValueNames = {
     "UseProxy", "ProxyAddress", "ProxyPort", "ProxyUser", "ProxyPwd", "UserName",
     "UserPwd", "MyMail", "StartTime", "SaveHistory", "AutoUpdate", "FilterTop",

@@ -25,6 +25,9 @@ extern const AnsiString SqlChampSelect;
 
 extern const AnsiString VersionText;
 
+// The registry key of the settings, opened without creating it.
+extern const AnsiString SettingsKey;
+
 // The names of the settings values, in their stored order.
 extern const std::array<const char*, 25> SettingValueNames;
 

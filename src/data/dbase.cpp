@@ -3,6 +3,7 @@
 #include "data/dbconnect.h"
 #include "foundation/jxerr.h"
 #include "foundation/jxfile.h"
+#include "foundation/jxstr.h"
 #include "platform/adofield.h"
 #include "platform/sysutils.h"
 
@@ -83,4 +84,53 @@ int DBase::Count()
 void DBase::GetItemText(AnsiString& text)
 {
     text = "Not[DBase]";
+}
+
+TField* DBase::OpenField(std::string_view column) const
+{
+    if (!Query || !Query->Active())
+        return nullptr;
+    return Query->FieldByName(column);
+}
+
+AnsiString DBase::ReadString(std::string_view column) const
+{
+    const TField* field = OpenField(column);
+    return field ? field->AsString() : AnsiString();
+}
+
+int DBase::ReadInteger(std::string_view column) const
+{
+    const TField* field = OpenField(column);
+    return field ? field->AsInteger() : 0;
+}
+
+double DBase::ReadFloat(std::string_view column) const
+{
+    const TField* field = OpenField(column);
+    return field ? field->AsFloat() : 0.0;
+}
+
+bool DBase::ReadBoolean(std::string_view column) const
+{
+    const TField* field = OpenField(column);
+    return field && field->AsBoolean();
+}
+
+TDateTime DBase::ReadDateTime(std::string_view column) const
+{
+    const TField* field = OpenField(column);
+    return field ? field->AsDateTime() : 0.0;
+}
+
+AnsiString DBase::QuotedText(const AnsiString& text)
+{
+    return "'" + JXStr::Replace(text, "'", "''").GetAnsi() + "'";
+}
+
+int DBase::SelectInteger(const AnsiString& sql, std::string_view column)
+{
+    DBase data;
+    data.Select(sql);
+    return data.ReadInteger(column);
 }

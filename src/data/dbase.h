@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "platform/adoquery.h"
 #include "platform/types.h"
@@ -31,5 +32,26 @@ public:
     TADOQuery* GetQuery() const { return Query.get(); }
 
 protected:
+    // Column reads of the current row for the readers of the data classes. A closed
+    // query (nothing selected yet, or a failed select) reads as 0, "" and false, so a
+    // window that reads after a failure shows empty values.
+    AnsiString ReadString(std::string_view column) const;
+    int ReadInteger(std::string_view column) const;
+    double ReadFloat(std::string_view column) const;
+    bool ReadBoolean(std::string_view column) const;
+    TDateTime ReadDateTime(std::string_view column) const;
+
+    // An integer column of the first row of sql, run on a query of its own; 0 when
+    // there is no row or the select fails (logged).
+    static int SelectInteger(const AnsiString& sql, std::string_view column);
+
+    // A text literal of SQL and of query filters: in single quotes, quotes doubled, so
+    // typed text never ends the literal.
+    static AnsiString QuotedText(const AnsiString& text);
+
     std::unique_ptr<TADOQuery> Query;
+
+private:
+    // The column of the open query; nullptr while the query is closed.
+    TField* OpenField(std::string_view column) const;
 };

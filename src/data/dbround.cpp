@@ -1,6 +1,5 @@
 #include "data/dbround.h"
 
-#include "platform/adofield.h"
 #include "platform/sysutils.h"
 
 bool DBRound::OpenTableRounds(int champID, int seasonID)
@@ -12,5 +11,5 @@ bool DBRound::OpenTableRounds(int champID, int seasonID)
 
 AnsiString DBRound::GetName()
 {
-    return Query->FieldByName("Name")->AsString();
+    return ReadString("Name");
 }

@@ -1,6 +1,5 @@
 #include "data/dbseason.h"
 
-#include "platform/adofield.h"
 #include "platform/sysutils.h"
 
 bool DBSeason::OpenList(bool withSeasonZero)
@@ -16,12 +15,12 @@ bool DBSeason::OpenByID(int seasonID)
 
 AnsiString DBSeason::GetName()
 {
-    return Query->FieldByName("Name")->AsString();
+    return ReadString("Name");
 }
 
 int DBSeason::GetSeasonID()
 {
-    return Query->FieldByName("SeasonID")->AsInteger();
+    return ReadInteger("SeasonID");
 }
 
 void DBSeason::GetItemText(AnsiString& text)

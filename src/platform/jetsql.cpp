@@ -30,6 +30,17 @@ std::string TranslateJetSql(const std::string& jetSql)
     return sqliteSql;
 }
 
+std::string JetQuoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c;
+        if (c == '\'')
+            quoted += '\'';
+    }
+    return quoted + "'";
+}
+
 void RegisterJetFunctions(sqlite3* db)
 {
     RegisterJetCollation(db);

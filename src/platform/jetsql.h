@@ -19,6 +19,10 @@ struct sqlite3;
 // it cannot read.
 std::string TranslateJetSql(const std::string& jetSql);
 
+// A Jet string literal holding text exactly: the text between single quotes, each
+// quote inside doubled. Text from a user or a file reaches SQL only through it.
+std::string JetQuoted(const std::string& text);
+
 // The collation that every text column is declared with: case-insensitive,
 // Cyrillic included.
 inline constexpr const char* JetTextCollation = "JETNOCASE";

@@ -178,6 +178,14 @@ TEST_F(JetSqlTest, LiteralsArriveUntouched)
     EXPECT_EQ(db.ValueJet("SELECT TeamID FROM Team WHERE Name='Nott''m Forest'"), "40");
 }
 
+TEST_F(JetSqlTest, QuotedTextIsStoredAsTyped)
+{
+    const std::string typed = "O'Neil's ''club'' \"Ураган\" '";
+    db.ExecJet("INSERT INTO Team VALUES(42, " + JetQuoted(typed) + ", " + JetQuoted("") + ")");
+    EXPECT_EQ(db.QueryJet("SELECT Name, NationalID FROM Team"), (SqlRows{{typed, ""}}));
+    EXPECT_EQ(db.ValueJet("SELECT TeamID FROM Team WHERE Name=" + JetQuoted(typed)), "42");
+}
+
 TEST_F(JetSqlTest, DatesCompareAsDayNumbers)
 {
     AddMatches();

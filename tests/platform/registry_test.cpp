@@ -1,40 +1,16 @@
 #include "platform/registry.h"
 
 #include "platform/exceptions.h"
-#include "tempfolder.h"
+#include "configfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 namespace {
 
 const char* const kKey = "\\SOFTWARE\\Tarvik\\Kovral";
-
-// Restores an environment variable to what it was when the object was made.
-class SavedVariable {
-public:
-    explicit SavedVariable(const char* name) : name_(name)
-    {
-        if (const char* value = std::getenv(name))
-            value_ = value;
-    }
-    ~SavedVariable()
-    {
-        if (value_)
-            setenv(name_, value_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    SavedVariable(const SavedVariable&) = delete;
-    SavedVariable& operator=(const SavedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> value_;
-};
 
 class TRegistryTest : public ::testing::Test {
 protected:

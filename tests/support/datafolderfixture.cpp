@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/dbconnect.h"
+#include "data/dbsetting.h"
 #include "data/schema.h"
 #include "platform/adofield.h"
 #include "platform/adoquery.h"
@@ -18,10 +19,20 @@ void RunAction(DBConnect* connect, const std::string& sql)
     }
 }
 
+std::string FirstValue(DBConnect* connect, const std::string& jetSql)
+{
+    TADOQuery query(connect->GetConnection());
+    query.SetSQL(jetSql);
+    query.Open();
+    return query.RecordCount() == 0 ? "<no row>" : query.Fields(0)->AsString();
+}
+
 }  // namespace
 
 DataFolderFixture::DataFolderFixture()
 {
+    // The global settings object holds a query on a connection about to go.
+    DBSetting::FreeGlobal();
     DBConnect::ResetForTests();
     CreateDataSchema(File("data.mdb"));
     CreateSettingSchema(File("setting.mdb"));
@@ -29,6 +40,7 @@ DataFolderFixture::DataFolderFixture()
 
 DataFolderFixture::~DataFolderFixture()
 {
+    DBSetting::FreeGlobal();
     DBConnect::ResetForTests();
 }
 
@@ -44,8 +56,10 @@ void DataFolderFixture::ExecSetting(const std::string& jetSql)
 
 std::string DataFolderFixture::Value(const std::string& jetSql)
 {
-    TADOQuery query(DBConnect::GetData()->GetConnection());
-    query.SetSQL(jetSql);
-    query.Open();
-    return query.RecordCount() == 0 ? "<no row>" : query.Fields(0)->AsString();
+    return FirstValue(DBConnect::GetData(), jetSql);
+}
+
+std::string DataFolderFixture::SettingValue(const std::string& jetSql)
+{
+    return FirstValue(DBConnect::GetSetting(), jetSql);
 }

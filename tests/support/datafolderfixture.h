@@ -17,4 +17,6 @@ protected:
     void ExecSetting(const std::string& jetSql);
     // The first column of the first row of a Jet select on data.mdb, as text.
     std::string Value(const std::string& jetSql);
+    // The same on setting.mdb.
+    std::string SettingValue(const std::string& jetSql);
 };

@@ -6,6 +6,7 @@
 #include "data/dbase.h"
 #include "data/dbconnect.h"
 #include "data/dbseason.h"
+#include "data/dbsetting.h"
 #include "foundation/jxfile.h"
 #include "foundation/jxparse.h"
 #include "platform/adoconnection.h"
@@ -102,15 +103,16 @@ private:
     TADOConnection* connection_;
 };
 
-// The total-goals line of the runs Over and Under.
-double SeriesTotalLine(int index)
+// The total-goals line of the runs Over and Under: the threshold the nearest-matches
+// window remembers (0 to 4 for 0.5 to 4.5).
+double SeriesTotalLine()
 {
+    DBSetting* setting = DBSetting::Global();
+    if (!setting)
+        throw Exception("DBUpdateView::CalcSeries: the settings are not loaded");
+    setting->LoadFormData("DlgToday");
+    const int index = setting->GetFormInt(7);
     return index >= 0 && index <= 4 ? index + 0.5 : 0.5;
-}
-
-int SeriesTotalIndex()
-{
-    return 0;
 }
 
 // Columns of a Series row after TeamID, Field, TypeID and Game, in the table's order
@@ -199,7 +201,7 @@ bool DBUpdateView::RebuildSeries(IProgressBar* bar)
 
 void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
 {
-    const double t = SeriesTotalLine(SeriesTotalIndex());
+    const double t = SeriesTotalLine();
     DBase source;
     source.Select("SELECT TeamResults.Date AS Date1, TeamResults.TeamID AS TeamID, TeamResults.Field AS Field, "
                   "TeamResults.Gol1 AS Gol1, TeamResults.Gol2 AS Gol2 FROM TeamResults INNER JOIN Champ ON "

@@ -8,6 +8,7 @@
 #include "platform/adofield.h"
 #include "platform/adoquery.h"
 #include "data/dbconnect.h"
+#include "data/dbsetting.h"
 #include "recordingprogressbar.h"
 #include "sqlitefile.h"
 #include "update/dbupdateview.h"
@@ -34,6 +35,17 @@ protected:
         Exec("INSERT INTO Round(RoundID, Name, IsTable) VALUES(" + std::to_string(TableRound) + ", 'Table', -1)");
         Exec("INSERT INTO Round(RoundID, Name, IsTable) VALUES(" + std::to_string(CupRound) + ", 'Last 16', 0)");
         Exec("INSERT INTO Round(RoundID, Name, IsTable) VALUES(" + std::to_string(CupFinal) + ", 'Final', 0)");
+        // The remembered values of the nearest-matches window; index 7 is the total line.
+        for (int index = 0; index <= 8; ++index)
+            ExecSetting("INSERT INTO FormData VALUES('DlgToday', " + std::to_string(index) + ", '0')");
+        DBSetting::CreateGlobal();
+    }
+
+    // The total line n + 0.5 the series count Over and Under by.
+    void SetTotalLine(int index)
+    {
+        ExecSetting("UPDATE FormData SET [Value]='" + std::to_string(index) +
+                    "' WHERE FormName='DlgToday' AND ControlIndex=7");
     }
 
     void AddMatch(int champ, int season, int round, int team1, int team2, int gol1, int gol2)
@@ -193,6 +205,40 @@ TEST_F(DBUpdateViewRebuildTest, SeriesRunOnAndBreakByKind)
         EXPECT_EQ(nil.at(kind), 1) << kind;
     for (const char* kind : {"CurWin", "CurLose", "CurNoDraw", "CurOver", "CurWithScore", "CurWithMiss", "MaxWin"})
         EXPECT_EQ(nil.at(kind), 0) << kind;
+}
+
+TEST_F(DBUpdateViewRebuildTest, SeriesCountGoalsAgainstTheRememberedTotalLine)
+{
+    SetTotalLine(2);
+    AddResult(7, 1, 1, 1);
+    AddResult(7, 2, 2, 1);
+    AddResult(6, 1, 2, 1);
+    AddResult(6, 2, 1, 1);
+
+    ASSERT_TRUE(view_.RebuildSeries(nullptr));
+
+    // 2:1 goes over 2.5 and ends a run under it; 1:1 stays under.
+    const Counters overLast = SeriesRow(7, 0);
+    EXPECT_EQ(overLast.at("CurOver"), 1);
+    EXPECT_EQ(overLast.at("CurUnder"), 0);
+    EXPECT_EQ(overLast.at("MaxUnder"), 1);
+    const Counters underLast = SeriesRow(6, 0);
+    EXPECT_EQ(underLast.at("CurUnder"), 1);
+    EXPECT_EQ(underLast.at("CurOver"), 0);
+    EXPECT_EQ(underLast.at("MaxOver"), 1);
+}
+
+TEST_F(DBUpdateViewRebuildTest, GoallessDrawRunsOnUnderEveryTotalLine)
+{
+    AddResult(4, 1, 0, 0);
+    for (int index : {0, 1, 2, 3, 4, 9}) {
+        SetTotalLine(index);
+        ASSERT_TRUE(view_.RebuildSeries(nullptr));
+        const Counters nil = SeriesRow(4, 0);
+        for (const char* kind : {"Cur00", "CurDraw", "CurNoScore", "CurNoMiss", "CurNoWin", "CurNoLose", "CurUnder"})
+            EXPECT_EQ(nil.at(kind), 1) << kind << " at line " << index;
+        EXPECT_EQ(nil.at("CurOver"), 0) << "at line " << index;
+    }
 }
 
 TEST_F(DBUpdateViewRebuildTest, SeriesOfATeamWithoutAwayMatchesHaveNoAwayRow)

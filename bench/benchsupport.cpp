@@ -1,18 +1,21 @@
-#include "benchdatabase.h"
+#include "benchsupport.h"
 
 #include <stdlib.h>
 
+#include <QCoreApplication>
+
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
-#include <benchmark/benchmark.h>
-
 #include "data/dbconnect.h"
+#include "data/dbsetting.h"
 #include "data/schema.h"
 #include "platform/jetsql.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 #include "sampledata/sampleloader.h"
+#include "setup/programfoldersetup.h"
 
 namespace {
 
@@ -28,19 +31,23 @@ std::string MakeTempFolder(const std::string& parent)
     return pattern + "/";
 }
 
-// Loads the sample into a fresh program folder.
+void ReleaseProgramFolder()
+{
+    DBSetting::FreeGlobal();
+    DBConnect::ResetForTests();
+    SetProgramFolderForTests("");
+}
+
+// A program folder as kovral-setup makes it, with the sample at the benchmark scale.
 void BuildDatabase(const std::string& folder)
 {
-    CreateDataSchema(folder + "data.mdb");
-    CreateSettingSchema(folder + "setting.mdb");
-    SetProgramFolderForTests(folder);
-    DBConnect::ResetForTests();
+    const ConfigHome config(folder + "config");
+    SetupProgramFolder(folder, SetupOptions{});
     SampleDataOptions options;
     options.scale = BenchMatches;
     options.today = EncodeDate(2025, 3, 14);
     const bool loaded = LoadSampleData(options);
-    DBConnect::ResetForTests();
-    SetProgramFolderForTests("");
+    ReleaseProgramFolder();
     if (!loaded)
         throw std::runtime_error("the sample data did not load into " + folder);
 }
@@ -63,22 +70,65 @@ std::string CachedFolder()
 
 }  // namespace
 
+ConfigHome::ConfigHome(const std::string& folder)
+{
+    if (const char* value = std::getenv("XDG_CONFIG_HOME"))
+        saved_ = value;
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+}
+
+ConfigHome::~ConfigHome()
+{
+    if (saved_)
+        setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+}
+
 BenchProgramFolder::BenchProgramFolder()
 {
     const std::string cache = CachedFolder();
     path_ = MakeTempFolder(fs::temp_directory_path().string());
     for (const char* file : DatabaseFiles)
         fs::copy_file(cache + file, path_ + file);
+    config_ = std::make_unique<ConfigHome>(path_ + "config");
     SetProgramFolderForTests(path_);
     DBConnect::ResetForTests();
+    DBSetting::CreateGlobal();
 }
 
 BenchProgramFolder::~BenchProgramFolder()
 {
-    DBConnect::ResetForTests();
-    SetProgramFolderForTests("");
+    ReleaseProgramFolder();
+    config_.reset();
     std::error_code ignored;
     fs::remove_all(path_, ignored);
+}
+
+namespace {
+
+std::unique_ptr<BenchProgramFolder>& FolderInstance()
+{
+    static std::unique_ptr<BenchProgramFolder> folder;
+    return folder;
+}
+
+}  // namespace
+
+int RunBenchmarksOnProgramFolder(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    FolderInstance() = std::make_unique<BenchProgramFolder>();
+    benchmark::RunSpecifiedBenchmarks();
+    FolderInstance().reset();
+    benchmark::Shutdown();
+    return 0;
+}
+
+BenchProgramFolder& BenchFolder()
+{
+    return *FolderInstance();
 }
 
 BareDatabase OpenBare(const std::string& path)

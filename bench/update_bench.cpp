@@ -1,16 +1,13 @@
 // The update's work on the 300,000-match database: the rebuild of TeamResults and
 // Stats beside the same statements run with the bare SQLite API, the rebuild of
-// Series, and one instruction file of 10,000 inserts beside its statements run bare.
+// Series, and one instruction file of 10,000 inserts beside its statements run bare, as
+// translated texts one by one in one transaction.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-
-#include <chrono>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "benchdatabase.h"
+#include "benchsupport.h"
 #include "data/dbconnect.h"
 #include "foundation/jxparse.h"
 #include "platform/jetsql.h"
@@ -19,42 +16,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int FileStatements = 10000;
 constexpr int FirstNewMatch = 50'000'000;
-
-std::unique_ptr<BenchProgramFolder> folder;
 
 sqlite3* ProgramHandle()
 {
     return DBConnect::GetData()->GetConnection()->Handle();
-}
-
-double Seconds(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Times the program's call as the iteration and the bare replay beside it; the
-// counters give the bare time and the ratio.
-template <typename ProgramCall, typename BareCall>
-void SideBySide(benchmark::State& state, ProgramCall program, BareCall bare)
-{
-    double programSeconds = 0;
-    double bareSeconds = 0;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        program();
-        const double elapsed = Seconds(start);
-        state.SetIterationTime(elapsed);
-        programSeconds += elapsed;
-        start = Clock::now();
-        bare();
-        bareSeconds += Seconds(start);
-    }
-    state.counters["bare_ms"] = benchmark::Counter(bareSeconds * 1000 / state.iterations());
-    state.counters["ratio"] = benchmark::Counter(programSeconds / bareSeconds);
 }
 
 void BM_UpdateStats(benchmark::State& state)
@@ -66,7 +33,7 @@ void BM_UpdateStats(benchmark::State& state)
         view.UpdateStats(nullptr, 100);
         statements = recorder.Statements();
     }
-    const BareDatabase bare = OpenBare(folder->DataFile());
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     SideBySide(
             state, [&] { benchmark::DoNotOptimize(view.UpdateStats(nullptr, 100)); },
             [&] {
@@ -82,7 +49,7 @@ void BM_RebuildSeries(benchmark::State& state)
     DBUpdateView view;
     for (auto _ : state)
         benchmark::DoNotOptimize(view.RebuildSeries(nullptr));
-    state.counters["rows"] = ReadBare(OpenBare(folder->DataFile()).get(), "SELECT * FROM Series");
+    state.counters["rows"] = ReadBare(OpenBare(BenchFolder().DataFile()).get(), "SELECT * FROM Series");
 }
 BENCHMARK(BM_RebuildSeries)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -108,29 +75,22 @@ void BM_ApplyInstructions(benchmark::State& state)
     std::vector<std::string> translated;
     for (const std::string& statement : statements)
         translated.push_back(TranslateJetSql(JXParse::ExpandSql(statement).GetAnsi()));
-    const BareDatabase bare = OpenBare(folder->DataFile());
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     const std::string removeNew = "DELETE FROM Fixed WHERE FixedIND>=" + std::to_string(FirstNewMatch);
     DBUpdateView view;
-    double programSeconds = 0;
-    double bareSeconds = 0;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        const bool applied = view.ApplyInstructions(text, nullptr, 10, 0);
-        state.SetIterationTime(Seconds(start));
-        programSeconds += Seconds(start);
-        if (!applied)
-            state.SkipWithError("the file was not applied");
-        RunBare(bare.get(), removeNew);
-        start = Clock::now();
-        RunBare(bare.get(), "BEGIN IMMEDIATE");
-        for (const std::string& sql : translated)
-            RunBare(bare.get(), sql);
-        RunBare(bare.get(), "COMMIT");
-        bareSeconds += Seconds(start);
-        RunBare(bare.get(), removeNew);
-    }
-    state.counters["bare_ms"] = benchmark::Counter(bareSeconds * 1000 / state.iterations());
-    state.counters["ratio"] = benchmark::Counter(programSeconds / bareSeconds);
+    SideBySide(
+            state,
+            [&] {
+                if (!view.ApplyInstructions(text, nullptr, 10, 0))
+                    state.SkipWithError("the file was not applied");
+            },
+            [&] {
+                RunBare(bare.get(), "BEGIN IMMEDIATE");
+                for (const std::string& sql : translated)
+                    RunBare(bare.get(), sql);
+                RunBare(bare.get(), "COMMIT");
+            },
+            [&] { RunBare(bare.get(), removeNew); });
     state.counters["statements"] = FileStatements;
 }
 BENCHMARK(BM_ApplyInstructions)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -139,12 +99,5 @@ BENCHMARK(BM_ApplyInstructions)->UseManualTime()->Unit(benchmark::kMillisecond)-
 
 int main(int argc, char** argv)
 {
-    // The update pumps the event loop after every statement, as in the program.
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    folder = std::make_unique<BenchProgramFolder>();
-    benchmark::RunSpecifiedBenchmarks();
-    folder.reset();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnProgramFolder(argc, argv);
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -72,6 +73,12 @@ private:
     SqliteStatement PrepareJet(const std::string& jetSql);
     // A statement for SQLite SQL built by this layer itself.
     SqliteStatement PrepareSqlite(const std::string& sqliteSql);
+    // Runs an action statement; the number of rows it changed. An insert of literal
+    // values runs on a kept statement of its table, so the thousands of rows of an
+    // update file are compiled once (with the table's triggers), not once each.
+    int Execute(const std::string& jetSql);
+    sqlite3_stmt* KeptStatement(const std::string& sqliteSql);
+    int RunToEnd(sqlite3_stmt* statement);
     // true: a row is ready; false: done. Raises on failure.
     bool Step(sqlite3_stmt* statement);
     int Changes() const;
@@ -86,6 +93,8 @@ private:
     std::string connectionString_;
     std::unique_ptr<sqlite3, SqliteDatabaseCloser> db_;
     std::vector<TADOQuery*> queries_;
+    // Prepared inserts by their SQLite text, the most recently used first.
+    std::vector<std::pair<std::string, SqliteStatement>> keptStatements_;
     bool inTransaction_ = false;
     std::string rollbackReason_;
 };

@@ -277,6 +277,28 @@ TEST_F(DBUpdateViewRebuildTest, SeriesBarAdvancesEvenlyToTheEnd)
     EXPECT_EQ(Count("SELECT SUM(Game) FROM Series WHERE Field=0"), 10);
 }
 
+TEST_F(DBUpdateViewRebuildTest, RejectedSeriesRowIsSkippedButALostTransactionFailsTheRebuild)
+{
+    AddResult(9, 1, 1, 0);
+    AddResult(8, 1, 2, 0);
+    RunSqlite(File("data.mdb"), "CREATE TRIGGER RefuseEight BEFORE INSERT ON Series WHEN NEW.TeamID=8 "
+                                "BEGIN SELECT RAISE(ABORT, 'eight is refused'); END;");
+    ASSERT_TRUE(view_.RebuildSeries(nullptr));
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=9"), "2");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=8"), "0");
+    EXPECT_FALSE(LogLines().empty()) << "the refused rows are logged";
+
+    RunSqlite(File("data.mdb"), "DROP TRIGGER RefuseEight; CREATE TRIGGER LoseEight BEFORE INSERT ON Series WHEN "
+                                "NEW.TeamID=8 BEGIN SELECT RAISE(ROLLBACK, 'eight ends it'); END;");
+    EXPECT_FALSE(view_.RebuildSeries(nullptr));
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series"), "0");
+
+    RunSqlite(File("data.mdb"), "DROP TRIGGER LoseEight");
+    ASSERT_TRUE(view_.RebuildSeries(nullptr)) << "the same object rebuilds afterwards";
+    EXPECT_EQ(SeriesRow(8, 0).at("Game"), 1);
+    EXPECT_EQ(SeriesRow(9, 0).at("MaxWin"), 1);
+}
+
 TEST_F(DBUpdateViewRebuildTest, SeriesWithoutSourceRowsFailAndStayEmpty)
 {
     Exec("INSERT INTO Series(TeamID, Field) VALUES(1, 0)");

@@ -1,7 +1,6 @@
 #include "update/dbupdateview.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <string>
 #include <vector>
@@ -124,22 +123,6 @@ TEST_F(DBUpdateViewTest, TransactionSqliteGaveUpFailsTheWholeFile)
 
     EXPECT_TRUE(Apply({"{i}Team{v}4,'Green','ENG'{/v}"})) << "the next file applies as usual";
     EXPECT_EQ(CommittedTeams(), (Rows{{"4", "Green"}}));
-}
-
-TEST_F(DBUpdateViewTest, DiskFullFailsTheWholeFile)
-{
-    sqlite3_exec(DBConnect::GetData()->GetConnection()->Handle(), "PRAGMA max_page_count=40", nullptr, nullptr,
-                 nullptr);
-    std::vector<std::string> statements;
-    const std::string payload(2000, 'x');
-    for (int id = 1; id <= 200; ++id)
-        statements.push_back("{i}Team{v}" + std::to_string(id) + ",'" + payload + "','ENG'{/v}");
-    EXPECT_FALSE(Apply(statements));
-
-    EXPECT_TRUE(CommittedTeams().empty());
-    const std::vector<std::string> log = Log();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back().rfind("ERR  INSERT INTO Team VALUES( ", 0), 0u) << log.back();
 }
 
 }  // namespace

@@ -111,6 +111,11 @@ JXStr JXParse::GetField(int row, JXStr column)
     return Field(row, index, JXStr("getField:") + column);
 }
 
+bool JXParse::HasColumn(const JXStr& column) const
+{
+    return header_.count(column) > 0;
+}
+
 JXStr JXParse::GetFieldAt(int row, int column) const
 {
     return Field(row, column, "getField:");

@@ -17,6 +17,8 @@ public:
     void ParseText(JXStr text);
     // A column name the header lacks is added with index 0, so it reads column 0.
     JXStr GetField(int row, JXStr column);
+    // Whether the header holds the name; ask before GetField, which adds a missing name.
+    bool HasColumn(const JXStr& column) const;
     JXStr GetFieldAt(int row, int column) const;
     int RowCount() const;
     // The number of fields of data row 0; 0 without rows.

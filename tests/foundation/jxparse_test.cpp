@@ -132,8 +132,11 @@ TEST_F(JXParseTest, UnknownColumnNamesReadColumnZero)
 {
     JXParse table;
     table.ParseText(JXStr(Head) + "status:time;update:12;");
+    EXPECT_TRUE(table.HasColumn("time"));
+    EXPECT_FALSE(table.HasColumn("missing"));
+    EXPECT_FALSE(table.HasColumn("Status")) << "names are case-sensitive";
     EXPECT_EQ(table.GetField(0, "missing"), "update");
-    EXPECT_EQ(table.GetField(0, "Status"), "update") << "names are case-sensitive";
+    EXPECT_EQ(table.GetField(0, "Status"), "update");
     EXPECT_EQ(ErrorCount(), 0u);
 }
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDialog>
+
+#include "platform/types.h"
+
+class DBUpdateView;
+class JXInet;
+class JXParse;
+class QCloseEvent;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class TProgressBar;
+
+// The modal window that refreshes data.mdb from the update service: one press of
+// btnUpdate logs in, fetches the numbered instruction files, applies them one
+// transaction each, rebuilds the derived tables and compacts the database, reporting
+// every step in the memo. Tag becomes 1 once files were taken on, so the opener reloads.
+class TDlgUpdate : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TDlgUpdate(QWidget* owner = nullptr);
+    ~TDlgUpdate() override;
+
+    int Tag() const { return tag; }
+    void SetTag(int value) { tag = value; }
+    // Shows the window modally and returns when it closes.
+    int ShowModal();
+
+    // The whole update road; its outcome is the memo, the Tag and the database.
+    void RunUpdate();
+
+    // Esc goes here; refused like the close box while a run is under way.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildLayout();
+    void FormCreate();
+    void btnUpdateClick();
+    void btnExitClick();
+
+    // The parts of a run. FetchAndApply is true when every file was fetched and applied.
+    void BeginRun();
+    void UpdateRoad(DBUpdateView& view, JXInet& inet);
+    // Ends step 2 by the reply's status; true for "update", which goes on to the files.
+    bool AnswerStatus(JXParse& reply);
+    void Download(DBUpdateView& view, JXInet& inet, const AnsiString& host, JXParse& reply);
+    bool FetchAndApply(DBUpdateView& view, JXInet& inet, const AnsiString& host, int first, int last);
+    void RebuildAndCompact(DBUpdateView& view);
+    void WriteFailedFiles();
+    void EndRun();
+
+    // Appends text to the memo and lets the window repaint.
+    void Write(const AnsiString& text);
+    void WriteUnknownReply();
+
+    TProgressBar* bar = nullptr;
+    QPlainTextEdit* txtInfo = nullptr;
+    QPushButton* btnUpdate = nullptr;
+    QPushButton* btnExit = nullptr;
+    QStatusBar* statusBar = nullptr;
+
+    // False while a run is under way: the window refuses to close.
+    bool CanClose = true;
+    int tag = 0;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "configfolder.h"
+#include "logfixture.h"
+#include "platform/openurl.h"
+#include "tempfolder.h"
+#include "update/dlgupdate.h"
+#include "updateservice/loopbackupdateservice.h"
+
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+
+// A program folder made by the setup (no sample data), a loopback update service on
+// 127.0.0.1 that the dialog reaches through KOVRAL_UPDATE_HOST, and the addresses the
+// dialog opens, recorded instead of shown.
+class UpdateDialogFixture : public LogFixture {
+protected:
+    static inline const std::string User = "reader";
+    static inline const std::string Password = "secret";
+
+    UpdateDialogFixture();
+    ~UpdateDialogFixture() override;
+
+    // Restarts the service with this account and makes it the one the settings name.
+    void UseAccount(const std::string& user, const std::string& password);
+    // Instruction files numbered from first into the served folder.
+    void ServeFiles(int first, const std::vector<std::vector<std::string>>& files);
+    LoopbackUpdateService& Service() { return *service_; }
+    const std::string& FilesFolder() const { return files_.Path(); }
+
+    // Shows the dialog and clicks its update button; returns when the run has ended.
+    static void ClickUpdate(TDlgUpdate& dialog);
+    // The memo's lines as the user sees them.
+    static std::vector<std::string> MemoLines(TDlgUpdate& dialog);
+    static std::string StatusText(TDlgUpdate& dialog);
+    static QProgressBar* Bar(TDlgUpdate& dialog);
+    static QPushButton* Button(TDlgUpdate& dialog, const char* name);
+
+    // The language text of an id, as the dialog reads it.
+    static std::string Text(int id);
+    // Queries of the login requests, and the numbers of the files asked for, in order.
+    std::vector<std::string> LoginQueries() const;
+    std::vector<int> FilesAsked() const;
+    const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
+    // The log lines without their stamps.
+    std::vector<std::string> Log() const;
+
+private:
+    SavedVariable savedHost_{"KOVRAL_UPDATE_HOST"};
+    ConfigFolder config_;
+    TempFolder files_;
+    std::unique_ptr<LoopbackUpdateService> service_;
+    std::vector<std::string> openedUrls_;
+    OpenUrlHook previousHook_;
+};

@@ -23,6 +23,8 @@ struct MatchCounters {
     int goalsAgainst = 0;
     int wonBy2 = 0;      // won by two goals or more
     int notLostBy2 = 0;  // not lost by two goals or more
+
+    bool operator==(const MatchCounters&) const = default;
 };
 
 // Writes match lists into a grid: the main list, the team card's list with its goal

@@ -3,16 +3,44 @@
 #include "platform/adoquery.h"
 #include "platform/exceptions.h"
 #include "platform/jetsql.h"
+#include "platform/jettranslator.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace {
 
 // Waits this long for a lock another process holds (a setup run, a second reader).
 constexpr int BusyTimeoutMs = 5000;
+
+// Inserts of this many tables stay prepared; an update file fills a handful at a time.
+constexpr size_t KeptStatementCount = 16;
+
+// Makes a kept statement ready for its next use, also after a failed step, so that it
+// holds no lock meanwhile.
+struct StatementResetter {
+    void operator()(sqlite3_stmt* statement) const
+    {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    }
+};
+
+void Bind(sqlite3_stmt* statement, int parameter, const JetLiteral& value)
+{
+    switch (value.kind) {
+    case JetLiteral::Kind::Null: sqlite3_bind_null(statement, parameter); break;
+    case JetLiteral::Kind::Integer: sqlite3_bind_int64(statement, parameter, value.integer); break;
+    case JetLiteral::Kind::Real: sqlite3_bind_double(statement, parameter, value.real); break;
+    case JetLiteral::Kind::Text:
+        sqlite3_bind_text(statement, parameter, value.text.data(), static_cast<int>(value.text.size()),
+                          SQLITE_STATIC);
+        break;
+    }
+}
 
 std::string Trimmed(std::string_view text)
 {
@@ -127,7 +155,7 @@ void TADOConnection::Open()
         throw EDatabaseError(std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + ": " + path);
     sqlite3_busy_timeout(raw, BusyTimeoutMs);
     // The first statement reads the file, so a file that is no database fails here.
-    if (sqlite3_exec(raw, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(raw, ConnectionPragmas, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw EDatabaseError(std::string(sqlite3_errmsg(raw)) + ": " + path);
     RegisterJetFunctions(raw);
     db_ = std::move(db);
@@ -137,6 +165,7 @@ void TADOConnection::Close()
 {
     for (TADOQuery* query : queries_)
         query->Close();
+    keptStatements_.clear();
     db_.reset();
     inTransaction_ = false;
     rollbackReason_.clear();
@@ -209,6 +238,46 @@ SqliteStatement TADOConnection::PrepareSqlite(const std::string& sqliteSql)
     if (SqliteStatement(raw))
         throw EDatabaseError("Characters found after end of SQL statement");
     return statement;
+}
+
+int TADOConnection::Execute(const std::string& jetSql)
+{
+    const std::optional<JetLiteralInsert> insert = JetTranslator::SplitLiteralInsert(jetSql);
+    if (!insert) {
+        const SqliteStatement statement = PrepareJet(jetSql);
+        return RunToEnd(statement.get());
+    }
+    const std::unique_ptr<sqlite3_stmt, StatementResetter> statement(KeptStatement(insert->sqliteSql));
+    for (size_t i = 0; i < insert->values.size(); ++i)
+        Bind(statement.get(), static_cast<int>(i + 1), insert->values[i]);
+    return RunToEnd(statement.get());
+}
+
+sqlite3_stmt* TADOConnection::KeptStatement(const std::string& sqliteSql)
+{
+    Open();
+    CheckTransactionIntact();
+    const auto kept = std::find_if(keptStatements_.begin(), keptStatements_.end(),
+                                   [&](const auto& entry) { return entry.first == sqliteSql; });
+    if (kept != keptStatements_.end()) {
+        std::rotate(keptStatements_.begin(), kept, std::next(kept));
+        return keptStatements_.front().second.get();
+    }
+    SqliteStatement statement = PrepareSqlite(sqliteSql);
+    if (keptStatements_.size() == KeptStatementCount)
+        keptStatements_.pop_back();
+    keptStatements_.emplace(keptStatements_.begin(), sqliteSql, std::move(statement));
+    return keptStatements_.front().second.get();
+}
+
+int TADOConnection::RunToEnd(sqlite3_stmt* statement)
+{
+    const auto changesBefore = sqlite3_total_changes64(db_.get());
+    while (Step(statement)) {
+    }
+    // changes() keeps the count of the last data statement, so it only tells when
+    // this statement changed rows at all.
+    return sqlite3_total_changes64(db_.get()) == changesBefore ? 0 : Changes();
 }
 
 bool TADOConnection::Step(sqlite3_stmt* statement)

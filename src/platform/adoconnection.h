@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -17,6 +18,12 @@ struct SqliteStatementFinalizer {
     void operator()(sqlite3_stmt* statement) const;
 };
 using SqliteStatement = std::unique_ptr<sqlite3_stmt, SqliteStatementFinalizer>;
+
+// What every connection sets on opening: the write-ahead log, a flush only at
+// checkpoints, and temporary data (sorting, statement journals) kept in memory, as a
+// statement journal on disk costs more than the insert itself in large update files.
+inline constexpr const char* ConnectionPragmas =
+        "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA temp_store=MEMORY;";
 
 // The "Data Source=" value of an ADO connection string; every other key (provider,
 // the Jet password) has no meaning for SQLite. Empty when the key is missing.
@@ -51,6 +58,9 @@ public:
     // Also safe after a failed commit or when SQLite already rolled back.
     void RollbackTrans();
     bool InTransaction() const { return inTransaction_; }
+    // Raises when the open transaction was rolled back by SQLite itself, so a caller
+    // that swallows statement errors can still stop at the first lost statement.
+    void CheckTransactionIntact();
 
     // The open SQLite handle (connecting first), for maintenance that is SQLite's own
     // and not Jet SQL (checkpoint, VACUUM INTO).
@@ -63,6 +73,12 @@ private:
     SqliteStatement PrepareJet(const std::string& jetSql);
     // A statement for SQLite SQL built by this layer itself.
     SqliteStatement PrepareSqlite(const std::string& sqliteSql);
+    // Runs an action statement; the number of rows it changed. An insert of literal
+    // values runs on a kept statement of its table, so the thousands of rows of an
+    // update file are compiled once (with the table's triggers), not once each.
+    int Execute(const std::string& jetSql);
+    sqlite3_stmt* KeptStatement(const std::string& sqliteSql);
+    int RunToEnd(sqlite3_stmt* statement);
     // true: a row is ready; false: done. Raises on failure.
     bool Step(sqlite3_stmt* statement);
     int Changes() const;
@@ -71,13 +87,14 @@ private:
     void Detach(TADOQuery* query);
 
     void RunOwn(const char* sqliteSql);
-    void CheckTransactionIntact();
     [[noreturn]] void RaiseLostTransaction();
     [[noreturn]] void Fail();
 
     std::string connectionString_;
     std::unique_ptr<sqlite3, SqliteDatabaseCloser> db_;
     std::vector<TADOQuery*> queries_;
+    // Prepared inserts by their SQLite text, the most recently used first.
+    std::vector<std::pair<std::string, SqliteStatement>> keptStatements_;
     bool inTransaction_ = false;
     std::string rollbackReason_;
 };

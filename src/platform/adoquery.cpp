@@ -130,14 +130,7 @@ int TADOQuery::ExecSQL()
 {
     if (!connection_)
         throw EDatabaseError("The query has no connection");
-    SqliteStatement statement = connection_->PrepareJet(sql_);
-    sqlite3* db = sqlite3_db_handle(statement.get());
-    const auto changesBefore = sqlite3_total_changes64(db);
-    while (connection_->Step(statement.get())) {
-    }
-    // changes() keeps the count of the last data statement, so it only tells when
-    // this statement changed rows at all.
-    return sqlite3_total_changes64(db) == changesBefore ? 0 : connection_->Changes();
+    return connection_->Execute(sql_);
 }
 
 int TADOQuery::RecordCount() const

@@ -1,9 +1,12 @@
 #include "platform/jettranslator.h"
 
+#include "platform/exceptions.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace {
@@ -184,19 +187,8 @@ std::string JetTranslator::Statement()
 // A select of "*" keeps the source table's column order, so it stays positional.
 std::string JetTranslator::InsertStatement()
 {
-    ExpectKeyword("INSERT");
-    ExpectKeyword("INTO");
-    std::string sql = "INSERT INTO " + NameText(TakeName("a table name"));
     bool hasColumnList = false;
-    if (AcceptSymbol("(")) {
-        hasColumnList = true;
-        std::string columns;
-        do {
-            Append(columns, NameText(TakeName("a column name")));
-        } while (AcceptSymbol(","));
-        ExpectSymbol(")");
-        sql += "(" + columns + ")";
-    }
+    std::string sql = InsertTarget(hasColumnList);
     if (AcceptKeyword("VALUES")) {
         ExpectSymbol("(");
         sql += " VALUES(" + ValueList() + ")";
@@ -216,6 +208,104 @@ std::string JetTranslator::InsertStatement()
         sql += "(" + columns + ")";
     }
     return sql + " " + select.text;
+}
+
+std::string JetTranslator::InsertTarget(bool& hasColumnList)
+{
+    ExpectKeyword("INSERT");
+    ExpectKeyword("INTO");
+    std::string sql = "INSERT INTO " + NameText(TakeName("a table name"));
+    hasColumnList = AcceptSymbol("(");
+    if (hasColumnList) {
+        std::string columns;
+        do {
+            Append(columns, NameText(TakeName("a column name")));
+        } while (AcceptSymbol(","));
+        ExpectSymbol(")");
+        sql += "(" + columns + ")";
+    }
+    return sql;
+}
+
+std::optional<JetLiteralInsert> JetTranslator::SplitLiteralInsert(std::string_view jetSql)
+{
+    // Most texts are no inserts: they are let go before tokenizing.
+    const size_t start = jetSql.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos || !JetToken{JetToken::Kind::Name, std::string(jetSql.substr(start, 6)), 0}.IsKeyword("INSERT"))
+        return std::nullopt;
+    try {
+        return JetTranslator(jetSql).LiteralInsert();
+    } catch (const EDatabaseError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<JetLiteralInsert> JetTranslator::LiteralInsert()
+{
+    JetLiteralInsert insert;
+    bool hasColumnList = false;
+    insert.sqliteSql = InsertTarget(hasColumnList);
+    if (!AcceptKeyword("VALUES") || !AcceptSymbol("("))
+        return std::nullopt;
+    std::string parameters;
+    do {
+        std::optional<JetLiteral> value = Literal();
+        if (!value)
+            return std::nullopt;
+        insert.values.push_back(std::move(*value));
+        Append(parameters, "?" + std::to_string(insert.values.size()));
+    } while (AcceptSymbol(","));
+    if (!AcceptSymbol(")"))
+        return std::nullopt;
+    AcceptSymbol(";");
+    if (Peek().kind != JetToken::Kind::End)
+        return std::nullopt;
+    insert.sqliteSql += " VALUES(" + parameters + ")";
+    return insert;
+}
+
+// A number, a date, a text, True, False or Null, read as SQLite reads the literal the
+// translation would write: a number without ".", "e" or "E" is an integer while it fits.
+std::optional<JetLiteral> JetTranslator::Literal()
+{
+    JetLiteral literal;
+    const bool negative = AcceptSymbol("-");
+    const bool sign = negative || AcceptSymbol("+");
+    const JetToken& token = Peek();
+    if (token.kind == JetToken::Kind::Number || token.kind == JetToken::Kind::Date) {
+        const std::string& text = Take().text;
+        const char* first = text.data();
+        const char* last = first + text.size();
+        if (text.find_first_of(".eE") == std::string::npos) {
+            const auto [end, error] = std::from_chars(first, last, literal.integer);
+            if (error == std::errc() && end == last) {
+                literal.kind = JetLiteral::Kind::Integer;
+                literal.integer = negative ? -literal.integer : literal.integer;
+                return literal;
+            }
+        }
+        const auto [end, error] = std::from_chars(first, last, literal.real);
+        if (error != std::errc() || end != last)
+            return std::nullopt;
+        literal.kind = JetLiteral::Kind::Real;
+        literal.real = negative ? -literal.real : literal.real;
+        return literal;
+    }
+    if (sign)
+        return std::nullopt;
+    if (token.kind == JetToken::Kind::String) {
+        literal.kind = JetLiteral::Kind::Text;
+        literal.text = Take().text;
+        return literal;
+    }
+    if (AcceptKeyword("TRUE") || AcceptKeyword("FALSE")) {
+        literal.kind = JetLiteral::Kind::Integer;
+        literal.integer = tokens_[at_ - 1].IsKeyword("TRUE") ? -1 : 0;
+        return literal;
+    }
+    if (AcceptKeyword("NULL"))
+        return literal;
+    return std::nullopt;
 }
 
 std::string JetTranslator::UpdateStatement()

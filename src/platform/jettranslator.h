@@ -1,11 +1,28 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/jettokenizer.h"
+
+// A literal value of a Jet statement, as SQLite stores the literal.
+struct JetLiteral {
+    enum class Kind { Null, Integer, Real, Text };
+    Kind kind = Kind::Null;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string text;
+};
+
+// An INSERT ... VALUES statement whose values are all literals: its SQLite text with
+// the parameters ?1 ... ?n in place of the values, and the values.
+struct JetLiteralInsert {
+    std::string sqliteSql;
+    std::vector<JetLiteral> values;
+};
 
 // Turns one Jet SQL statement (SELECT, INSERT, UPDATE or DELETE) into SQLite SQL with
 // the same meaning. It parses the statement and writes it anew, so literals pass
@@ -15,6 +32,10 @@ class JetTranslator {
 public:
     // Raises EDatabaseError, naming the place, on text it cannot read.
     static std::string Translate(std::string_view jetSql);
+    // The statement split as above, so that the rows an update file inserts into one
+    // table share one prepared statement; nothing for any other statement, or for text
+    // Translate would reject.
+    static std::optional<JetLiteralInsert> SplitLiteralInsert(std::string_view jetSql);
 
 private:
     struct Expr;
@@ -24,6 +45,10 @@ private:
 
     std::string Statement();
     std::string InsertStatement();
+    // "INSERT INTO" with the table and the column list, if any.
+    std::string InsertTarget(bool& hasColumnList);
+    std::optional<JetLiteralInsert> LiteralInsert();
+    std::optional<JetLiteral> Literal();
     std::string UpdateStatement();
     std::string DeleteStatement();
 

@@ -8,6 +8,7 @@
 
 #include "platform/adoquery.h"
 #include "platform/exceptions.h"
+#include "platform/jetsql.h"
 #include "sqlitefile.h"
 #include "tempfolder.h"
 
@@ -165,6 +166,35 @@ TEST_F(AdoConnectionTest, ADiskFullTransactionFailsAsAWhole)
     EXPECT_THROW(connection_.CommitTrans(), EDatabaseError);
     connection_.RollbackTrans();
     EXPECT_EQ(ChampCount(), 1);
+}
+
+TEST_F(AdoConnectionTest, LiteralInsertsStoreWhatTheirTranslatedTextStores)
+{
+    const std::string columns = "(I INTEGER, D DOUBLE, T TEXT COLLATE JETNOCASE, W DATETIME, Y YESNO, N)";
+    RunSqlite(path_, "CREATE TABLE Kept" + columns + "; CREATE TABLE Texted" + columns + ";");
+    for (const char* value : {"5", "-5", "007", "-0", "2.10", "-0.25", "1e3", "9223372036854775808", "'it''s'",
+                              "\"dq\"", "''", "'2.10'", "#03/15/2025#", "#3/15/2025 12:30#", "True", "false",
+                              "NULL", "1+1"}) {
+        const std::string values = std::string("(") + value + ", " + value + ", " + value + ", " + value + ", " +
+                                   value + ", " + value + ")";
+        Execute("INSERT INTO Kept VALUES" + values);
+        RunSqlite(path_, TranslateJetSql("INSERT INTO Texted VALUES" + values));
+    }
+    const std::string stored = "SELECT typeof(I), quote(I), typeof(D), quote(D), typeof(T), quote(T), typeof(W), "
+                               "quote(W), typeof(Y), quote(Y), typeof(N), quote(N) FROM ";
+    EXPECT_EQ(QuerySqlite(path_, stored + "Kept ORDER BY rowid"), QuerySqlite(path_, stored + "Texted ORDER BY rowid"));
+}
+
+TEST_F(AdoConnectionTest, RejectedLiteralInsertLeavesTheNextOneWorking)
+{
+    EXPECT_NE(ErrorOf("INSERT INTO Champ VALUES(1, 'Again')").find("UNIQUE"), std::string::npos);
+    EXPECT_NE(ErrorOf("INSERT INTO Champ VALUES(2)").find("values"), std::string::npos);
+    EXPECT_EQ(Execute("INSERT INTO Champ VALUES(2, 'Кубок')"), 1);
+    EXPECT_EQ(Execute("INSERT INTO Champ VALUES(3, 'Лига')"), 1);
+    EXPECT_EQ(ChampCount(), 3);
+    // A kept statement holds no lock between uses: another connection writes meanwhile.
+    RunSqlite(path_, "INSERT INTO Champ VALUES(4, 'Other')");
+    EXPECT_EQ(ChampCount(), 4);
 }
 
 TEST_F(AdoConnectionTest, CloseFinishesEverythingSoTheFileCanBeReplaced)

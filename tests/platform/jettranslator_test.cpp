@@ -262,3 +262,19 @@ TEST(JetTranslatorTest, RandomTextTranslatesOrRaisesDatabaseError)
     }
     EXPECT_GT(translated, 1000);
 }
+
+TEST(JetTranslatorTest, LiteralInsertsSplitIntoParametersAndValues)
+{
+    const std::optional<JetLiteralInsert> insert =
+            JetTranslator::SplitLiteralInsert(" INSERT INTO [National](NationalID, Name) VALUES( 'RUS','Россия' ) ;");
+    ASSERT_TRUE(insert);
+    EXPECT_EQ(insert->sqliteSql, "INSERT INTO \"National\"(NationalID, Name) VALUES(?1, ?2)");
+    ASSERT_EQ(insert->values.size(), 2u);
+    EXPECT_EQ(insert->values[1].text, "Россия");
+
+    // Everything but literal values goes the translator's way.
+    for (const char* other : {"INSERT INTO T VALUES(1+1)", "INSERT INTO T VALUES(Date())", "INSERT INTO T VALUES(--1)",
+                              "INSERT INTO T SELECT * FROM U", "INSERT INTO T VALUES(1) x", "INSERT INTO T VALUES(-'a')",
+                              "UPDATE T SET A=1", "SELECT 1", "INSERT INTO T VALUES('open", "INSERTS"})
+        EXPECT_FALSE(JetTranslator::SplitLiteralInsert(other)) << other;
+}

@@ -328,16 +328,30 @@ TEST_F(SetupTest, ProgramExecutableIsCopiedWhenItExists)
     EXPECT_NE(fs::status(File("kovral")).permissions() & fs::perms::owner_exec, fs::perms::none);
 }
 
-TEST_F(SetupTest, SampleDataIsNotAvailableYet)
+TEST_F(SetupTest, SampleFolderOpensOnAFavouriteLeaguesNewestSeason)
 {
     SetupOptions options;
     options.sampleData = true;
-    try {
-        Setup(options);
-        FAIL() << "no error";
-    } catch (const SetupError& error) {
-        EXPECT_STREQ(error.what(), "--sample is not available yet");
-    }
+    Setup(options);
+    ExpectCompleteFolder();
+    EXPECT_TRUE(LogLines().empty()) << LogLines().front();
+
+    const std::string newest = DataValue("SELECT MAX(SeasonID) FROM Season");
+    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F "
+                                         "INNER JOIN Champ AS C ON C.ChampID = F.ChampID"),
+              (std::vector<std::vector<std::string>>{{"2", "True", "1", newest}}));
+    EXPECT_EQ(Registry()->ReadInteger("SeriesSeason"), std::stoi(newest));
+    // The derived tables are built and the series count as current.
+    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Stats"), "0");
+    EXPECT_NE(DataValue("SELECT COUNT(*) FROM TeamResults"), "0");
+    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Series"), "0");
+    EXPECT_EQ(DataValue("SELECT UpdateSeries FROM Version"), "False");
+    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Calendar WHERE [Date]=Date()"), "0") << "fixtures start today";
+
+    // A folder with matches keeps them: the sample would replace every table.
+    ExecData("UPDATE Team SET Name='Renamed' WHERE TeamID=1");
+    Setup(options);
+    EXPECT_EQ(DataValue("SELECT Name FROM Team WHERE TeamID=1"), "Renamed");
 }
 
 TEST_F(SetupTest, CommandLineToolCreatesTheFolderAndRejectsBadArguments)

@@ -11,7 +11,7 @@ const char* const Usage =
     "usage: kovral-setup FOLDER [--user NAME] [--password PASSWORD] [--sample]\n"
     "Creates a program folder in FOLDER, or adds what an existing one lacks.\n"
     "  --user, --password  the login of the update service\n"
-    "  --sample            also load the sample data (not available yet)\n";
+    "  --sample            also load the sample data, with fixtures from today on\n";
 
 int UsageError(const std::string& message)
 {

@@ -17,6 +17,7 @@
 #include "platform/programfolder.h"
 #include "platform/registry.h"
 #include "platform/sysutils.h"
+#include "sampledata/sampleloader.h"
 #include "setup/flagbitmap.h"
 #include "setup/installationdefaults.h"
 #include "setup/languagetexts.h"
@@ -104,13 +105,17 @@ void AddMissingWindowRows()
     }
 }
 
-// Extension point for --sample: loads the sample data through the update's
-// instruction-file code and rebuilds the derived tables. It runs with the tables, the
-// window rows, the settings key and the global DBSetting in place, and before the rows
+// Loads the sample data with the fixtures starting today, unless data.mdb holds played
+// matches already: the sample's files replace every table, and the user's data stays.
+// It runs with the tables, the window rows, the settings key and the global DBSetting
+// in place (the series rebuild reads its total line from them), and before the rows
 // and settings that depend on the data (Version, the first view, SeriesSeason).
-void LoadSampleData(const fs::path& /*folder*/)
+void LoadSample()
 {
-    throw SetupError("--sample is not available yet");
+    if (HasRow(DBConnect::GetData(), "SELECT TOP 1 FixedIND FROM Fixed"))
+        return;
+    if (!LoadSampleData(SampleDataOptions{}))
+        throw SetupError("The sample data did not load; log.txt in the folder says why");
 }
 
 void AddVersionRowWhenNone()
@@ -182,7 +187,7 @@ void SetupProgramFolder(const std::string& folder, const SetupOptions& options)
     DBSetting::CreateGlobal();
 
     if (options.sampleData)
-        LoadSampleData(root);
+        LoadSample();
     AddVersionRowWhenNone();
     AddFirstViewWhenNone();
     WriteMissingSettings(registry, options);

@@ -11,7 +11,7 @@ struct SetupOptions {
     // stored values when given.
     std::optional<std::string> userName;
     std::optional<std::string> userPassword;
-    // Load the sample data (see LoadSampleData).
+    // Load the sample data through the update's own code (see LoadSampleData).
     bool sampleData = false;
 };
 

@@ -1,0 +1,103 @@
+// The update's work on the 300,000-match database: the rebuild of TeamResults and
+// Stats beside the same statements run with the bare SQLite API, the rebuild of
+// Series, and one instruction file of 10,000 inserts beside its statements run bare, as
+// translated texts one by one in one transaction.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "benchsupport.h"
+#include "data/dbconnect.h"
+#include "foundation/jxparse.h"
+#include "platform/jetsql.h"
+#include "update/dbupdateview.h"
+#include "updateservice/instructionfile.h"
+
+namespace {
+
+constexpr int FileStatements = 10000;
+constexpr int FirstNewMatch = 50'000'000;
+
+sqlite3* ProgramHandle()
+{
+    return DBConnect::GetData()->GetConnection()->Handle();
+}
+
+void BM_UpdateStats(benchmark::State& state)
+{
+    DBUpdateView view;
+    std::vector<std::string> statements;
+    {
+        StatementRecorder recorder(ProgramHandle());
+        view.UpdateStats(nullptr, 100);
+        statements = recorder.Statements();
+    }
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    SideBySide(
+            state, [&] { benchmark::DoNotOptimize(view.UpdateStats(nullptr, 100)); },
+            [&] {
+                for (const std::string& sql : statements)
+                    RunBare(bare.get(), sql);
+            });
+    state.counters["statements"] = static_cast<double>(statements.size());
+}
+BENCHMARK(BM_UpdateStats)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_RebuildSeries(benchmark::State& state)
+{
+    DBUpdateView view;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view.RebuildSeries(nullptr));
+    state.counters["rows"] = ReadBare(OpenBare(BenchFolder().DataFile()).get(), "SELECT * FROM Series");
+}
+BENCHMARK(BM_RebuildSeries)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Played matches as the update service ships them, under new keys.
+std::vector<std::string> MatchInserts()
+{
+    std::vector<std::string> statements;
+    for (int i = 0; i < FileStatements; ++i) {
+        const std::string team1 = std::to_string(1 + i % 160);
+        const std::string team2 = std::to_string(1 + (i * 7 + 3) % 160);
+        statements.push_back("{i}Fixed{v}" + std::to_string(FirstNewMatch + i) + ",#03/1" + std::to_string(i % 10) +
+                             "/2025#," + team1 + "," + team2 + "," + std::to_string(i % 4) + "," +
+                             std::to_string(i % 3) + "," + std::to_string(1 + i % 38) + ",0,1,11,9,2.10,3.40,3.60," +
+                             "1.90,1.95,'-0.25',1.98,1.83{/v}");
+    }
+    return statements;
+}
+
+void BM_ApplyInstructions(benchmark::State& state)
+{
+    const std::vector<std::string> statements = MatchInserts();
+    const std::string text = InstructionFileText(statements);
+    std::vector<std::string> translated;
+    for (const std::string& statement : statements)
+        translated.push_back(TranslateJetSql(JXParse::ExpandSql(statement).GetAnsi()));
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    const std::string removeNew = "DELETE FROM Fixed WHERE FixedIND>=" + std::to_string(FirstNewMatch);
+    DBUpdateView view;
+    SideBySide(
+            state,
+            [&] {
+                if (!view.ApplyInstructions(text, nullptr, 10, 0))
+                    state.SkipWithError("the file was not applied");
+            },
+            [&] {
+                RunBare(bare.get(), "BEGIN IMMEDIATE");
+                for (const std::string& sql : translated)
+                    RunBare(bare.get(), sql);
+                RunBare(bare.get(), "COMMIT");
+            },
+            [&] { RunBare(bare.get(), removeNew); });
+    state.counters["statements"] = FileStatements;
+}
+BENCHMARK(BM_ApplyInstructions)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksOnProgramFolder(argc, argv);
+}

@@ -1,10 +1,10 @@
 #include "platform/controltext.h"
 
+#include "platform/colors.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-
-#include "platform/colors.h"
 
 void SetCaption(QLabel* label, const std::string& text)
 {

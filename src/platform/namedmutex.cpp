@@ -1,13 +1,13 @@
 #include "platform/namedmutex.h"
 
-#include <cerrno>
-#include <cstdint>
-#include <cstdlib>
-#include <cstdio>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 

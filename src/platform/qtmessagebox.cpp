@@ -1,8 +1,8 @@
 #include "platform/qtmessagebox.h"
 
-#include <QMessageBox>
-
 #include "platform/tapplication.h"
+
+#include <QMessageBox>
 
 namespace {
 

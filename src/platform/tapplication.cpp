@@ -1,8 +1,8 @@
 #include "platform/tapplication.h"
 
-#include <exception>
-
 #include "platform/messagebox.h"
+
+#include <exception>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -169,6 +170,46 @@ TEST_F(TDlgMainTest, DoubleClicksOnTeamScoreAndTournamentCellsOpenTheirViews)
     EXPECT_TRUE(Shown("panelSeason"));
     EXPECT_EQ(Text("lblNTeamChamp"), Value("SELECT C.Name FROM Filter AS F INNER JOIN Champ AS C ON "
                                            "C.ChampID=F.ChampID WHERE F.Cur=True"));
+}
+
+TEST_F(TDlgMainTest, DoubleClickOnTheViewsOwnTeamOnlyChangesTheSeason)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    const Match first = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season))
+                                .front();
+    SetCurrentView(1, first.team1, 0, 0, 0);
+    Start();
+    const std::string team = Text("lblNTeamChamp");
+    int row = 1;
+    while (row < Grid()->RowCount() && Cell(row, HomeColumn) != team)
+        ++row;
+    ASSERT_LT(row, std::min(Grid()->RowCount(), 20));
+    DoubleClickCell(row, HomeColumn);
+    EXPECT_EQ(History(), "1:1*");
+    const std::string chosen = Value("SELECT SeasonWith FROM Filter");
+    EXPECT_NE(chosen, "0");
+    EXPECT_EQ(Grid()->RowCount(),
+              static_cast<int>(Matches("(F.Team1ID=" + std::to_string(first.team1) + " OR F.Team2ID=" +
+                                       std::to_string(first.team1) + ") AND F.SeasonID=" + chosen)
+                                       .size()) + 1);
+}
+
+TEST_F(TDlgMainTest, TeamNameOfAHeadToHeadViewOpensThatTeamsLatestSeason)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    const Match first = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season))
+                                .front();
+    SetCurrentView(3, first.team1, first.team2, 0, 0);
+    Start();
+    QTest::mouseClick(Control<QLabel>("lblNTeamRival"), Qt::LeftButton);
+    EXPECT_EQ(History(), "1:3 2:1*");
+    EXPECT_EQ(Text("lblNTeamChamp"), Name("Team", "TeamID", first.team2));
+    EXPECT_EQ(Value("SELECT SeasonWith FROM Filter WHERE Cur=True"),
+              Value("SELECT Max(SeasonID) FROM Stats WHERE TeamID=" + std::to_string(first.team2)));
+
+    // In a team view the name is no link.
+    QTest::mouseClick(Control<QLabel>("lblNTeamChamp"), Qt::LeftButton);
+    EXPECT_EQ(History(), "1:3 2:1*");
 }
 
 TEST_F(TDlgMainTest, DoubleClickOnDateOrRoundAddsNothing)
@@ -370,8 +411,12 @@ TEST_F(TDlgMainTest, ClosingEndsWithTheHelpWindowAndStoresThePlacement)
     QWidget help;
     help.setWindowTitle("Kovral Help");
     help.show();
+    Click("btnNFilter");
+    // The program entry ends the message loop when the main window reports it finished.
+    QSignalSpy finished(&Main(), &QDialog::finished);
     const QRect frame = Main().frameGeometry();
     Main().close();
+    EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(help.isVisible());
     Stop();
     EXPECT_EQ(DBSetting::Global(), nullptr);

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, creates a program folder when there is none, and
-# runs the program.
+# Installs what is missing, builds, creates a program folder with the sample data when
+# there is none, brings the program in it up to date, and runs it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 folder=${KOVRAL_PROGRAM_FOLDER:-$root/build/program}
 if [ ! -e "$folder/setting.mdb" ]; then
-  "$root/build/tools/setup/kovral-setup" "$folder"
+  "$root/build/tools/setup/kovral-setup" "$folder" --sample
 fi
-echo "The program folder is $folder; the program window comes with the main window."
+# The setup copies the program only into a new folder: replace the copy after every
+# build (by renaming, so a running copy keeps its own file).
+cp "$root/build/src/ui/kovral" "$folder/kovral.new"
+mv -f "$folder/kovral.new" "$folder/kovral"
+exec "$folder/kovral"

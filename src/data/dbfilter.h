@@ -2,6 +2,13 @@
 
 #include "data/dbase.h"
 
+// The kinds of view, the Mode of a history entry.
+namespace FilterMode {
+inline constexpr int Team = 1;        // the matches of one team
+inline constexpr int Tournament = 2;  // one tournament in one season (or every season)
+inline constexpr int Pair = 3;        // the matches between two teams
+}  // namespace FilterMode
+
 // The back/forward history of the main window's views, kept in the table Filter:
 // at most 10 entries, one of them current. Between calls the cursor stands on the
 // current entry, and the readers and writers work on that row.

@@ -19,9 +19,7 @@
 
 namespace {
 
-// Logical columns of the main list, and the grid column that shows each.
-enum MainColumn { IconColumn, DateColumn, Team1Column, Team2Column, ScoreColumn, ChampColumn, RoundColumn,
-                  Kef1Column, KefXColumn, Kef2Column };
+// The grid column of each logical column of the main list.
 constexpr int colMap[] = {6, 0, 2, 4, 3, 1, 5, 7, 8, 9};
 
 struct ColumnLayout {
@@ -124,6 +122,11 @@ void ShowChartValues(QChart& chart, const std::vector<int>& values)
 DBFixedGrid::DBFixedGrid(TJXGrid* grid) : grid(grid), fixed(std::make_unique<DBFixed>()) {}
 
 DBFixedGrid::~DBFixedGrid() = default;
+
+int DBFixedGrid::GridColumn(MainColumn column)
+{
+    return colMap[column];
+}
 
 TColor DBFixedGrid::GetResultColor(int result)
 {

@@ -37,6 +37,12 @@ public:
     DBFixedGrid(const DBFixedGrid&) = delete;
     DBFixedGrid& operator=(const DBFixedGrid&) = delete;
 
+    // Logical columns of the main list, in the order of its column map.
+    enum MainColumn { IconColumn, DateColumn, Team1Column, Team2Column, ScoreColumn, ChampColumn, RoundColumn,
+                      Kef1Column, KefXColumn, Kef2Column };
+    // The grid column that shows a logical column of the main list.
+    static int GridColumn(MainColumn column);
+
     DBFixed* Fixed() const { return fixed.get(); }
     const MatchCounters& Counters() const { return counters; }
 

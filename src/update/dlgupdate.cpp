@@ -7,13 +7,12 @@
 #include "foundation/jxparse.h"
 #include "platform/application.h"
 #include "platform/exceptions.h"
-#include "platform/openurl.h"
+#include "platform/shellopen.h"
 #include "platform/sysutils.h"
 #include "platform/tprogressbar.h"
 #include "update/dbupdateview.h"
 #include "update/updatehost.h"
 
-#include <QCloseEvent>
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -89,7 +88,7 @@ std::optional<int> FileNumber(JXParse& reply, const char* column)
 
 }  // namespace
 
-TDlgUpdate::TDlgUpdate(QWidget* owner) : QDialog(owner)
+TDlgUpdate::TDlgUpdate(QWidget* owner) : TForm(owner)
 {
     BuildLayout();
     FormCreate();
@@ -141,27 +140,7 @@ void TDlgUpdate::BuildLayout()
 
 void TDlgUpdate::FormCreate()
 {
-    CanClose = true;
-}
-
-int TDlgUpdate::ShowModal()
-{
-    return exec();
-}
-
-void TDlgUpdate::closeEvent(QCloseEvent* event)
-{
-    if (!CanClose) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void TDlgUpdate::reject()
-{
-    if (CanClose)
-        QDialog::reject();
+    Closable = true;
 }
 
 void TDlgUpdate::btnUpdateClick()
@@ -171,7 +150,7 @@ void TDlgUpdate::btnUpdateClick()
 
 void TDlgUpdate::btnExitClick()
 {
-    close();
+    Close();
 }
 
 void TDlgUpdate::RunUpdate()
@@ -193,14 +172,14 @@ void TDlgUpdate::BeginRun()
 {
     btnUpdate->setEnabled(false);
     btnExit->setEnabled(false);
-    CanClose = false;
+    Closable = false;
     bar->SetPosition(0);
     txtInfo->clear();
 }
 
 void TDlgUpdate::EndRun()
 {
-    CanClose = true;
+    Closable = true;
     btnUpdate->setEnabled(true);
     btnExit->setEnabled(true);
 }

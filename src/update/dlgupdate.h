@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
-
+#include "platform/tform.h"
 #include "platform/types.h"
 
 class DBUpdateView;
 class JXInet;
 class JXParse;
-class QCloseEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
@@ -17,26 +15,19 @@ class TProgressBar;
 // btnUpdate logs in, fetches the numbered instruction files, applies them one
 // transaction each, rebuilds the derived tables and compacts the database, reporting
 // every step in the memo. Tag becomes 1 once files were taken on, so the opener reloads.
-class TDlgUpdate : public QDialog {
+class TDlgUpdate : public TForm {
     Q_OBJECT
 
 public:
     explicit TDlgUpdate(QWidget* owner = nullptr);
     ~TDlgUpdate() override;
 
-    int Tag() const { return tag; }
-    void SetTag(int value) { tag = value; }
-    // Shows the window modally and returns when it closes.
-    int ShowModal();
-
     // The whole update road; its outcome is the memo, the Tag and the database.
     void RunUpdate();
 
-    // Esc goes here; refused like the close box while a run is under way.
-    void reject() override;
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    // The close box, Esc and btnExit are refused while a run is under way.
+    bool CanClose() override { return Closable; }
 
 private:
     void BuildLayout();
@@ -65,7 +56,6 @@ private:
     QPushButton* btnExit = nullptr;
     QStatusBar* statusBar = nullptr;
 
-    // False while a run is under way: the window refuses to close.
-    bool CanClose = true;
-    int tag = 0;
+    // False while a run is under way.
+    bool Closable = true;
 };

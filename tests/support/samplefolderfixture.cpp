@@ -46,6 +46,20 @@ const SharedSample& Sample()
     return *sample;
 }
 
+std::vector<std::vector<std::string>> RowsOf(DBConnect* connect, const std::string& jetSql)
+{
+    TADOQuery query(connect->GetConnection());
+    query.SetSQL(jetSql);
+    query.Open();
+    std::vector<std::vector<std::string>> rows;
+    for (query.First(); !query.Eof(); query.Next()) {
+        rows.emplace_back();
+        for (int column = 0; column < query.FieldCount(); ++column)
+            rows.back().push_back(query.Fields(column)->AsString());
+    }
+    return rows;
+}
+
 }  // namespace
 
 SampleFolderFixture::SampleFolderFixture()
@@ -73,16 +87,12 @@ void SampleFolderFixture::Exec(const std::string& jetSql)
 
 SampleFolderFixture::Rows SampleFolderFixture::Select(const std::string& jetSql)
 {
-    TADOQuery query(DBConnect::GetData()->GetConnection());
-    query.SetSQL(jetSql);
-    query.Open();
-    Rows rows;
-    for (query.First(); !query.Eof(); query.Next()) {
-        rows.emplace_back();
-        for (int column = 0; column < query.FieldCount(); ++column)
-            rows.back().push_back(query.Fields(column)->AsString());
-    }
-    return rows;
+    return RowsOf(DBConnect::GetData(), jetSql);
+}
+
+SampleFolderFixture::Rows SampleFolderFixture::SelectSetting(const std::string& jetSql)
+{
+    return RowsOf(DBConnect::GetSetting(), jetSql);
 }
 
 std::string SampleFolderFixture::Value(const std::string& jetSql)

@@ -20,4 +20,6 @@ protected:
     static Rows Select(const std::string& jetSql);
     // The first column of the first row, "<no row>" when there is none.
     static std::string Value(const std::string& jetSql);
+    // The rows of a Jet select on setting.mdb, every column as text.
+    static Rows SelectSetting(const std::string& jetSql);
 };

@@ -6,7 +6,7 @@
 
 #include "configfolder.h"
 #include "logfixture.h"
-#include "platform/openurl.h"
+#include "platform/shellopen.h"
 #include "tempfolder.h"
 #include "update/dlgupdate.h"
 #include "updateservice/loopbackupdateservice.h"

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-// Opening a web address with the desktop's handler goes through this hook; tests point
-// it at a recorder.
+// Opening a web address or a mail link with the desktop's handler goes through this
+// hook; tests point it at a recorder.
 using OpenUrlHook = std::function<bool(const std::string& url)>;
 
 // Installs the hook and returns the previous one; an empty hook restores the desktop.

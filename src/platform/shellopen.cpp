@@ -1,14 +1,13 @@
-#include "platform/openurl.h"
+#include "platform/shellopen.h"
 
 #include <QDesktopServices>
-#include <QString>
 #include <QUrl>
 
 #include <utility>
 
 namespace {
 
-OpenUrlHook& Hook()
+OpenUrlHook& CurrentHook()
 {
     static OpenUrlHook hook;
     return hook;
@@ -18,12 +17,12 @@ OpenUrlHook& Hook()
 
 OpenUrlHook SetOpenUrlHook(OpenUrlHook hook)
 {
-    return std::exchange(Hook(), std::move(hook));
+    return std::exchange(CurrentHook(), std::move(hook));
 }
 
 bool OpenUrl(const std::string& url)
 {
-    if (Hook())
-        return Hook()(url);
+    if (const OpenUrlHook& hook = CurrentHook())
+        return hook(url);
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }

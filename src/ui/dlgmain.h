@@ -1,0 +1,124 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/imagelist.h"
+#include "platform/tform.h"
+#include "platform/types.h"
+
+class DBFilter;
+class DBFixedGrid;
+class DBSeason;
+class QKeyEvent;
+class QWidget;
+class TJXGrid;
+class TMainMatchPanel;
+class TMainNavigation;
+class TMainSummary;
+class TToolButton;
+
+// The main window: the match list of the view history's current entry, with the
+// navigation bar above it, the result summary and the selected match below it, and
+// the main tool bar at the left. Cards (team, tournament, match) show inside it in
+// the list's place, one at a time. Closing it ends the program.
+class TDlgMain : public TForm {
+    Q_OBJECT
+
+public:
+    explicit TDlgMain(QWidget* owner = nullptr);
+    ~TDlgMain() override;
+
+    // The central refresh: shows the history's current entry.
+    void Refresh();
+    void ShowNavigation();
+    // The selected match below the list, from row index (0-based) of the list's matches.
+    void ShowFixedPanel(int index);
+    void ShowResultSummary();
+    // Shows card inside the window in the list's place and takes it over.
+    void ShowCard(TForm* card);
+    // Enters card mode for card, or (leave) goes back to the list, refreshing when the
+    // card handed a choice back (Tag), and frees the card.
+    void SetCardMode(bool leave, TForm* card);
+    // The language texts of every caption and hint, and the list's column headers.
+    void ApplyLanguage();
+
+    DBFilter* GetFilter() const { return Filter.get(); }
+
+    // Navigation bar
+    TMainNavigation* panelNavig;
+    // Card-mode bar with its Back button
+    QWidget* ToolBar2;
+    TToolButton* btnCloseMDI;
+    // Main tool bar, in the order of its caption texts
+    QWidget* panelRightMain;
+    QWidget* panelRight;
+    QWidget* toolMain;
+    TToolButton* btnTeam;
+    TToolButton* btnChampionat;
+    TToolButton* btnFixed;
+    TToolButton* btnToday;
+    TToolButton* btnUpdate;
+    TToolButton* btnRanking;
+    TToolButton* btnFav;
+    TToolButton* btnSettings;
+    TToolButton* btnHelp;
+    TToolButton* btnSupport;
+    TToolButton* btnAbout;
+    TToolButton* btnExit;
+    TToolButton* ToolButton1;
+    // The match list, the result summary and the selected match
+    TJXGrid* gridFixed;
+    TMainSummary* panelResultMain;
+    TMainMatchPanel* panelBottomMain;
+
+protected:
+    void FormShow() override;
+    void FormActivate() override;
+    void FormClose() override;
+    void FormResize() override;
+    // Esc leaves the program window alone.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildLayout();
+    QWidget* BuildMainToolBar();
+    void ConnectHandlers();
+    void FormDestroy();
+    // Keeps the window's height at 600 pixels.
+    void PinHeight();
+    std::vector<TToolButton*> ToolBarButtons() const;
+    // Puts text centred into a 64-pixel tool bar button by blanks on both sides.
+    void SetCentredCaption(TToolButton* button, const AnsiString& text);
+    void FillSeasonList();
+    void ChangeSeasonWith(int seasonID);
+    // In a head-to-head view: the team view of one of the two teams, latest season.
+    void ShowTeamOfPair(int teamID);
+
+    void btnNBackClick();
+    void btnNForwardClick();
+    void btnNFilterClick();
+    void lblNTeamChampClick();
+    void lblNTeamRivalClick();
+    void cboSeasonChange();
+    void btnPlusClick();
+    void btnMinusClick();
+    void btnCloseMDIClick();
+    void btnUpdateClick();
+    void btnExitClick();
+    void gridFixedSelectCell(int aCol, int aRow);
+    void gridFixedDblClick();
+
+    TImageList navigationImages;
+    TImageList mainToolImages;
+    TImageList resultImages;
+
+    std::unique_ptr<DBFilter> Filter;
+    std::unique_ptr<DBSeason> Season;
+    std::unique_ptr<DBFixedGrid> FixedGrid;
+    std::vector<AnsiString> ToolCaptions;
+    TForm* Card = nullptr;
+};
+
+// The program's main window while it exists.
+extern TDlgMain* DlgMain;

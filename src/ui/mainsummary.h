@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class DBSetting;
+class QLabel;
+
+// The main window's result summary (panelResultMain): games, wins-draws-losses, goals,
+// under-over, scored and conceded counts, wins by two and averages of the list, each
+// after its caption, centred in the strip.
+class TMainSummary : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMainSummary(QWidget* parent);
+
+    void ApplyLanguage(DBSetting* setting);
+    // Fits panelResult to its texts and centres it.
+    void Centre();
+
+    QWidget* panelResult;
+    QLabel* lblRLGame;
+    QLabel* lblRGame;
+    QLabel* lblRLWDL;
+    QLabel* lblRWDL;
+    QLabel* lblRLGoals;
+    QLabel* lblRGoals;
+    QLabel* lblRLUnOv;
+    QLabel* lblRTotal;
+    QLabel* lblRLWgNg;
+    QLabel* lblRByScore;
+    QLabel* lblRLWmNm;
+    QLabel* lblRByMiss;
+    QLabel* lblRLMinus;
+    QLabel* lblRMinus;
+    QLabel* lblRLPlus;
+    QLabel* lblRPlus;
+    QLabel* lblRLAvGAvM;
+    QLabel* lblRAvgGoals;
+
+private:
+    QLabel* AddLabel(const char* name, const char* text, bool value);
+};

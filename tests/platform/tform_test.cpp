@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "messagerecorder.h"
+#include "platform/qtmessagebox.h"
+#include "platform/tapplication.h"
+#include "platform/tform.h"
+
+namespace {
+
+// A form that counts its events and closes only when allowed.
+class CountingForm : public TForm {
+public:
+    bool mayClose = true;
+    int shows = 0;
+    int closes = 0;
+    int activations = 0;
+
+protected:
+    bool CanClose() override { return mayClose; }
+    void FormShow() override { ++shows; }
+    void FormClose() override { ++closes; }
+    void FormActivate() override { ++activations; }
+};
+
+// Runs action on the first modal window once the modal loop runs.
+void WhenModal(std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+
+TEST(TFormTest, RefusedCloseKeepsTheFormOpenForCloseBoxEscAndReject)
+{
+    CountingForm form;
+    form.show();
+    form.mayClose = false;
+    form.Close();
+    QTest::keyClick(&form, Qt::Key_Escape);
+    form.reject();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.closes, 0);
+
+    form.mayClose = true;
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.closes, 1);
+}
+
+TEST(TFormTest, ShowModalReturnsWhenTheFormClosesAndKeepsItsTag)
+{
+    CountingForm form;
+    WhenModal([&form](QWidget* modal) {
+        EXPECT_EQ(modal, &form);
+        form.SetTag(1);
+        form.Close();
+    });
+    form.ShowModal();
+    EXPECT_EQ(form.Tag(), 1);
+    EXPECT_EQ(form.shows, 1);
+    EXPECT_EQ(form.closes, 1);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST(TFormTest, FormShowRunsOnEveryShowingAndActivateOnActivation)
+{
+    CountingForm form;
+    form.show();
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.shows, 2);
+
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_GE(form.activations, 1);
+}
+
+TEST(TApplicationTest, ExceptionOfAnEventHandlerIsShownAndTheProgramGoesOn)
+{
+    MessageRecorder messages;
+    TApplication::SetTitle("Kovral_/opt/kovral/");
+    QPushButton button("throw");
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+        if (++clicks == 1)
+            throw std::runtime_error("Table Filter not found");
+    });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::LeftButton);
+
+    EXPECT_EQ(clicks, 2);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].text, "Table Filter not found");
+    EXPECT_EQ(messages.Messages()[0].caption, "Kovral_/opt/kovral/");
+    EXPECT_EQ(messages.Messages()[0].flags, MB_OK | MB_ICONERROR);
+}
+
+TEST(QtMessageBoxTest, ShowsTextCaptionIconAndButtonsAndReturnsTheAnswer)
+{
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(ShowQtMessageBox({"Удалить?", "Kovral", MB_YESNO | MB_ICONQUESTION}), IDNO);
+    EXPECT_EQ(caption, "Kovral");
+    EXPECT_EQ(text, "Удалить?");
+    EXPECT_EQ(icon, QMessageBox::Question);
+}
+
+TEST(QtMessageBoxTest, EmptyCaptionIsTheApplicationTitle)
+{
+    TApplication::SetTitle("Kovral_/opt/kovral/");
+    QString caption;
+    WhenModal([&](QWidget* modal) {
+        caption = modal->windowTitle();
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(ShowQtMessageBox({"Access denied!", "", MB_OK}), IDOK);
+    EXPECT_EQ(caption, "Kovral_/opt/kovral/");
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "data/dbsetting.h"
+#include "foundation/jxgrid.h"
+#include "localeguard.h"
+#include "platform/tupdown.h"
+#include "ui/dlgfilter.h"
+#include "ui/dlgmain.h"
+#include "mainwindowfixture.h"
+
+namespace {
+
+class TDlgFilterTest : public MainWindowFixture {
+protected:
+    // A team with home matches in the newest league season: (team, season).
+    std::pair<int, int> BusyTeam()
+    {
+        const auto [champ, season] = NewestLeagueSeason();
+        const Rows rows = Select("SELECT TOP 1 Team1ID FROM Fixed WHERE ChampID=" + std::to_string(champ) +
+                                 " AND SeasonID=" + std::to_string(season) + " AND Gol1>Gol2 AND Gol1+Gol2>2 "
+                                 "GROUP BY Team1ID ORDER BY Count(*) DESC, Team1ID");
+        EXPECT_EQ(rows.size(), 1u);
+        return {rows.empty() ? 0 : std::stoi(rows[0][0]), season};
+    }
+
+    void ShowFilter()
+    {
+        Click("btnNFilter");
+        ASSERT_TRUE(Filter().isVisible());
+    }
+
+    void Step(const char* upDown, bool up, int times)
+    {
+        TUpDown* steps = FilterControl<TUpDown>(upDown);
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(up ? steps->UpButton() : steps->DownButton(), Qt::LeftButton);
+    }
+
+    void ClickFilter(const char* name) { QTest::mouseClick(FilterControl<QAbstractButton>(name), Qt::LeftButton); }
+
+    bool Enabled(const char* name) { return FilterControl<QWidget>(name)->isEnabled(); }
+};
+
+TEST_F(TDlgFilterTest, NarrowsATeamViewToHomeWinsWithMoreThanTwoAndAHalfGoals)
+{
+    LocaleGuard russian(QLocale(QLocale::Russian, QLocale::Russia));
+    const auto [team, season] = BusyTeam();
+    SetCurrentView(1, team, 0, 0, season);
+    Exec("UPDATE Filter SET TotalCount=0.5");
+    Start();
+    ShowFilter();
+    const QRect main = Main().frameGeometry();
+    EXPECT_EQ(Filter().frameGeometry().top(), main.top() + 150);
+    EXPECT_EQ(Filter().frameGeometry().left(), main.left() + main.width() - Filter().frameGeometry().width() - 10);
+    EXPECT_TRUE(FilterControl<QRadioButton>("btnFieldAll")->isChecked());
+    EXPECT_EQ(FilterControl<QLineEdit>("txtBallTotal")->text(), "0,5");
+    EXPECT_EQ(FilterControl<QComboBox>("cboEqTotal")->currentText(), "!");
+
+    ClickFilter("btnFieldHome");
+    ClickFilter("chkDraw");
+    ClickFilter("chkLose");
+    QComboBox* relation = FilterControl<QComboBox>("cboEqTotal");
+    relation->setCurrentIndex(relation->findText(">"));
+    Step("udTotal", true, 2);
+    EXPECT_EQ(FilterControl<QLineEdit>("txtBallTotal")->text(), "2,5");
+    ClickFilter("btnFilter");
+
+    EXPECT_TRUE(Filter().isVisible());
+    const Rows stored = Select("SELECT Field, IsWin, IsDraw, IsLose, TotalEq, TotalCount*2, SeasonWith FROM Filter");
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0], (std::vector<std::string>{"1", "True", "False", "False", ">", "5",
+                                                   std::to_string(season)}));
+    const std::vector<Match> wins = Matches("F.Team1ID=" + std::to_string(team) + " AND F.Gol1>F.Gol2 AND "
+                                            "F.Gol1+F.Gol2>2 AND F.SeasonID=" + std::to_string(season));
+    ASSERT_FALSE(wins.empty());
+    const std::string teamName = Value("SELECT Name FROM Team WHERE TeamID=" + std::to_string(team));
+    EXPECT_EQ(Grid()->RowCount(), static_cast<int>(wins.size()) + 1);
+    for (int row = 1; row < Grid()->RowCount(); ++row)
+        EXPECT_EQ(Cell(row, HomeColumn), teamName) << "row " << row;
+    const std::string n = std::to_string(wins.size());
+    EXPECT_EQ(Text("lblRGame"), n);
+    EXPECT_EQ(Text("lblRWDL"), "+" + n + "=0-0");
+    EXPECT_EQ(Text("lblRTotal"), "0-" + n);
+}
+
+TEST_F(TDlgFilterTest, TournamentViewLeavesOnlyTheSeasonToChoose)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    SetCurrentView(2, 0, 0, champ, season);
+    Start();
+    ShowFilter();
+    for (const char* name : {"chkWin", "chkDraw", "chkLose", "btnFieldAll", "btnFieldHome", "btnFieldAway",
+                             "chkChamp", "chkCup", "chkIsEuro", "cboEqScore", "cboEqMiss", "cboEqTotal", "udScore",
+                             "udMiss", "udTotal", "lblBallScore", "lblBallMiss", "lblBallTotal"})
+        EXPECT_FALSE(Enabled(name)) << name;
+    EXPECT_TRUE(Enabled("cboSeason"));
+
+    QComboBox* seasons = FilterControl<QComboBox>("cboSeason");
+    ASSERT_EQ(seasons->currentText().toStdString(), Value("SELECT Name FROM Season WHERE SeasonID=" +
+                                                          std::to_string(season)));
+    seasons->setFocus();
+    QTest::keyClick(seasons, Qt::Key_Down);
+    ClickFilter("btnFilter");
+    const std::string older = Value("SELECT SeasonWith FROM Filter");
+    EXPECT_NE(older, std::to_string(season));
+    EXPECT_EQ(Value("SELECT Name FROM Season WHERE SeasonID=" + older), seasons->currentText().toStdString());
+    EXPECT_EQ(Grid()->RowCount(),
+              static_cast<int>(Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + older).size()) + 1);
+    EXPECT_EQ(Value("SELECT IsWin FROM Filter"), "True");
+}
+
+TEST_F(TDlgFilterTest, PairViewListsEverySeasonRowButLeavesTheSeasonAlone)
+{
+    const auto [team, season] = BusyTeam();
+    const int rival = std::stoi(Value("SELECT TOP 1 Team2ID FROM Fixed WHERE Team1ID=" + std::to_string(team)));
+    SetCurrentView(3, team, rival, 0, 0);
+    Start();
+    ShowFilter();
+    EXPECT_FALSE(Enabled("cboSeason"));
+    EXPECT_FALSE(Enabled("chkWin"));
+    EXPECT_FALSE(Enabled("cboEqTotal"));
+    EXPECT_TRUE(Enabled("btnFieldHome"));
+    EXPECT_TRUE(Enabled("chkCup"));
+    EXPECT_EQ(FilterControl<QComboBox>("cboSeason")->count(), std::stoi(Value("SELECT Count(*) FROM Season")));
+}
+
+TEST_F(TDlgFilterTest, ArrowsStepTheCountBetweenZeroAndNine)
+{
+    const auto [team, season] = BusyTeam();
+    SetCurrentView(1, team, 0, 0, season);
+    Start();
+    ShowFilter();
+    QLineEdit* count = FilterControl<QLineEdit>("txtBallScore");
+    Step("udScore", false, 1);
+    EXPECT_EQ(count->text(), "0");
+    Step("udScore", true, 12);
+    EXPECT_EQ(count->text(), "9");
+    Step("udScore", false, 3);
+    EXPECT_EQ(count->text(), "6");
+}
+
+TEST_F(TDlgFilterTest, ActivatingTheMainWindowHidesTheFilterUnlessItStaysOnTop)
+{
+    const auto [team, season] = BusyTeam();
+    SetCurrentView(1, team, 0, 0, season);
+    DBSetting::Global()->WriteBool("FilterTop", true);
+    Start();
+    ShowFilter();
+    Main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+    EXPECT_TRUE(Filter().isVisible());
+
+    DBSetting::Global()->WriteBool("FilterTop", false);
+    Filter().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Filter()));
+    Main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+    EXPECT_FALSE(Filter().isVisible());
+}
+
+}  // namespace

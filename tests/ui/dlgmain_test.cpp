@@ -1,0 +1,433 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <fstream>
+
+#include "data/dbfilter.h"
+#include "data/dbsetting.h"
+#include "foundation/jxgrid.h"
+#include "platform/controltext.h"
+#include "platform/ttoolbutton.h"
+#include "ui/dlgfilter.h"
+#include "ui/dlgmain.h"
+#include "mainwindowfixture.h"
+
+namespace {
+
+class TDlgMainTest : public MainWindowFixture {
+protected:
+    // The summary's texts of the matches, seen from team (home side when team is 0).
+    struct Summary {
+        std::string game, wdl, goals, total, byScore, byMiss, minus, plus, avgGoals;
+    };
+
+    static std::string Average(int goals, int games)
+    {
+        if (games == 0)
+            return "0";
+        return QString::number(std::floor(100.0 * goals / games + 0.5) / 100).toStdString();
+    }
+
+    static Summary Expected(const std::vector<Match>& matches, int team)
+    {
+        int g = 0, w = 0, l = 0, t = 0, s = 0, m = 0, gf = 0, ga = 0, by2 = 0, notBy2 = 0;
+        for (const Match& match : matches) {
+            const bool home = team == 0 || match.team1 == team;
+            const int own = home ? match.gol1 : match.gol2;
+            const int rival = home ? match.gol2 : match.gol1;
+            ++g;
+            // A match decided after extra time counts as neither won nor lost.
+            if (own != rival && !match.aet) {
+                w += own > rival;
+                l += own < rival;
+            }
+            t += match.gol1 + match.gol2 > 2;
+            s += own > 0;
+            m += rival > 0;
+            gf += own;
+            ga += rival;
+            by2 += own - rival > 1;
+            notBy2 += rival - own < 2;
+        }
+        const auto n = [](int v) { return std::to_string(v); };
+        return {n(g), "+" + n(w) + "=" + n(g - w - l) + "-" + n(l), n(gf) + ":" + n(ga), n(g - t) + "-" + n(t),
+                n(s) + "-" + n(g - s), n(m) + "-" + n(g - m), n(by2), n(notBy2),
+                Average(gf, g) + "-" + Average(ga, g)};
+    }
+
+    void ExpectSummary(const Summary& expected)
+    {
+        EXPECT_EQ(Text("lblRGame"), expected.game);
+        EXPECT_EQ(Text("lblRWDL"), expected.wdl);
+        EXPECT_EQ(Text("lblRGoals"), expected.goals);
+        EXPECT_EQ(Text("lblRTotal"), expected.total);
+        EXPECT_EQ(Text("lblRByScore"), expected.byScore);
+        EXPECT_EQ(Text("lblRByMiss"), expected.byMiss);
+        EXPECT_EQ(Text("lblRMinus"), expected.minus);
+        EXPECT_EQ(Text("lblRPlus"), expected.plus);
+        EXPECT_EQ(Text("lblRAvgGoals"), expected.avgGoals);
+    }
+
+    // Starts on the newest season of the first league; returns (champ, season).
+    std::pair<int, int> StartOnLeague()
+    {
+        const auto [champ, season] = NewestLeagueSeason();
+        SetCurrentView(2, 0, 0, champ, season);
+        Start();
+        return {champ, season};
+    }
+
+    std::string Name(const std::string& table, const std::string& idColumn, int id)
+    {
+        return Value("SELECT Name FROM " + table + " WHERE " + idColumn + "=" + std::to_string(id));
+    }
+
+    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(&Main()); }
+    bool Enabled(const char* name) { return Control<QWidget>(name)->isEnabled(); }
+};
+
+TEST_F(TDlgMainTest, FirstRefreshShowsTheCurrentTournamentView)
+{
+    const auto [champ, season] = StartOnLeague();
+    const std::vector<Match> matches =
+            Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season));
+    ASSERT_GT(matches.size(), 10u);
+
+    EXPECT_EQ(Main().width(), 799);
+    EXPECT_EQ(Main().height(), 600);
+    EXPECT_EQ(Text("lblNTeamChamp"), Name("Champ", "ChampID", champ));
+    EXPECT_EQ(Control<TToolButton>("btnNTeamChamp")->ImageIndex(), 3);
+    EXPECT_EQ(Control<QComboBox>("cboSeason")->currentText().toStdString(), Name("Season", "SeasonID", season));
+    EXPECT_TRUE(Shown("panelSeason"));
+    EXPECT_FALSE(Shown("panelNTeamRival"));
+    EXPECT_FALSE(Enabled("btnNBack"));
+    EXPECT_FALSE(Enabled("btnNForward"));
+    EXPECT_EQ(Grid()->RowCount(), static_cast<int>(matches.size()) + 1);
+    EXPECT_EQ(Grid()->Row(), 1);
+    EXPECT_EQ(Text("lblBTeam1"), Cell(1, HomeColumn));
+    EXPECT_EQ(Text("lblBTeam2"), Cell(1, AwayColumn));
+    EXPECT_EQ(Text("lblBGoals"), Cell(1, ScoreColumn));
+    ExpectSummary(Expected(matches, 0));
+    // The longest figures of the sample still fit the strip.
+    EXPECT_LE(Control<QWidget>("panelResult")->width(), Control<QWidget>("panelResultMain")->width());
+    EXPECT_GE(Control<QWidget>("panelResult")->x(), 0);
+}
+
+TEST_F(TDlgMainTest, DoubleClicksOnTeamScoreAndTournamentCellsOpenTheirViews)
+{
+    const auto [champ, season] = StartOnLeague();
+    const std::string home = Cell(1, HomeColumn);
+    const std::string away = Cell(1, AwayColumn);
+    const Match first = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season) +
+                                " ORDER BY F.Date DESC, F.Team1ID")
+                                .front();
+
+    DoubleClickCell(1, HomeColumn);
+    EXPECT_EQ(History(), "1:2 2:1*");
+    EXPECT_EQ(Text("lblNTeamChamp"), home);
+    EXPECT_EQ(Control<TToolButton>("btnNTeamChamp")->ImageIndex(), 2);
+    EXPECT_TRUE(Shown("panelSeason"));
+    const std::vector<Match> teamMatches = Matches("(F.Team1ID=" + std::to_string(first.team1) + " OR F.Team2ID=" +
+                                                   std::to_string(first.team1) + ") AND F.SeasonID=" +
+                                                   std::to_string(season));
+    EXPECT_EQ(Grid()->RowCount(), static_cast<int>(teamMatches.size()) + 1);
+    for (int row = 1; row < Grid()->RowCount(); ++row)
+        EXPECT_TRUE(Cell(row, HomeColumn) == home || Cell(row, AwayColumn) == home) << "row " << row;
+    ExpectSummary(Expected(teamMatches, first.team1));
+
+    // The same match is in the team's list; its score opens the two teams' matches.
+    int row = 1;
+    while (row < Grid()->RowCount() && !(Cell(row, HomeColumn) == home && Cell(row, AwayColumn) == away))
+        ++row;
+    ASSERT_LT(row, Grid()->RowCount());
+    DoubleClickCell(row, ScoreColumn);
+    EXPECT_EQ(History(), "1:2 2:1 3:3*");
+    EXPECT_EQ(Text("lblNTeamChamp"), home);
+    EXPECT_EQ(Text("lblNTeamRival"), away);
+    EXPECT_TRUE(Shown("panelNTeamRival"));
+    EXPECT_TRUE(Shown("toolNFixed"));
+    EXPECT_EQ(Control<QWidget>("toolNFixed")->x(), 500);
+    EXPECT_FALSE(Shown("panelSeason"));
+    const std::string pair = "F.Team1ID=" + std::to_string(first.team1) + " AND F.Team2ID=" +
+                             std::to_string(first.team2);
+    const std::string reverse = "F.Team1ID=" + std::to_string(first.team2) + " AND F.Team2ID=" +
+                                std::to_string(first.team1);
+    const std::vector<Match> pairMatches = Matches("(" + pair + ") OR (" + reverse + ")");
+    EXPECT_EQ(Grid()->RowCount(), static_cast<int>(pairMatches.size()) + 1);
+    ExpectSummary(Expected(pairMatches, first.team1));
+
+    DoubleClickCell(1, ChampColumn);
+    EXPECT_EQ(History(), "1:2 2:1 3:3 4:2*");
+    EXPECT_EQ(Control<TToolButton>("btnNTeamChamp")->ImageIndex(), 3);
+    EXPECT_FALSE(Shown("panelNTeamRival"));
+    EXPECT_TRUE(Shown("panelSeason"));
+    EXPECT_EQ(Text("lblNTeamChamp"), Value("SELECT C.Name FROM Filter AS F INNER JOIN Champ AS C ON "
+                                           "C.ChampID=F.ChampID WHERE F.Cur=True"));
+}
+
+TEST_F(TDlgMainTest, DoubleClickOnTheViewsOwnTeamOnlyChangesTheSeason)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    const Match first = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season))
+                                .front();
+    SetCurrentView(1, first.team1, 0, 0, 0);
+    Start();
+    const std::string team = Text("lblNTeamChamp");
+    int row = 1;
+    while (row < Grid()->RowCount() && Cell(row, HomeColumn) != team)
+        ++row;
+    ASSERT_LT(row, std::min(Grid()->RowCount(), 20));
+    DoubleClickCell(row, HomeColumn);
+    EXPECT_EQ(History(), "1:1*");
+    const std::string chosen = Value("SELECT SeasonWith FROM Filter");
+    EXPECT_NE(chosen, "0");
+    EXPECT_EQ(Grid()->RowCount(),
+              static_cast<int>(Matches("(F.Team1ID=" + std::to_string(first.team1) + " OR F.Team2ID=" +
+                                       std::to_string(first.team1) + ") AND F.SeasonID=" + chosen)
+                                       .size()) + 1);
+}
+
+TEST_F(TDlgMainTest, TeamNameOfAHeadToHeadViewOpensThatTeamsLatestSeason)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    const Match first = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season))
+                                .front();
+    SetCurrentView(3, first.team1, first.team2, 0, 0);
+    Start();
+    QTest::mouseClick(Control<QLabel>("lblNTeamRival"), Qt::LeftButton);
+    EXPECT_EQ(History(), "1:3 2:1*");
+    EXPECT_EQ(Text("lblNTeamChamp"), Name("Team", "TeamID", first.team2));
+    EXPECT_EQ(Value("SELECT SeasonWith FROM Filter WHERE Cur=True"),
+              Value("SELECT Max(SeasonID) FROM Stats WHERE TeamID=" + std::to_string(first.team2)));
+
+    // In a team view the name is no link.
+    QTest::mouseClick(Control<QLabel>("lblNTeamChamp"), Qt::LeftButton);
+    EXPECT_EQ(History(), "1:3 2:1*");
+}
+
+TEST_F(TDlgMainTest, DoubleClickOnDateOrRoundAddsNothing)
+{
+    StartOnLeague();
+    DoubleClickCell(1, DateColumn);
+    DoubleClickCell(1, 5);
+    EXPECT_EQ(History(), "1:2*");
+}
+
+TEST_F(TDlgMainTest, BackAndForwardReturnToTheViewsAndTheirSelectedRows)
+{
+    const auto [champ, season] = StartOnLeague();
+    (void)champ;
+    (void)season;
+    const std::string league = Text("lblNTeamChamp");
+    ClickCell(3, DateColumn);
+    const std::string home = Cell(3, HomeColumn);
+    DoubleClickCell(3, HomeColumn);
+    EXPECT_TRUE(Enabled("btnNBack"));
+    EXPECT_FALSE(Enabled("btnNForward"));
+    ClickCell(2, DateColumn);
+
+    Click("btnNBack");
+    EXPECT_EQ(History(), "1:2* 2:1");
+    EXPECT_EQ(Text("lblNTeamChamp"), league);
+    EXPECT_EQ(Grid()->Row(), 3);
+    EXPECT_EQ(Text("lblBTeam1"), home);
+    EXPECT_FALSE(Enabled("btnNBack"));
+    EXPECT_TRUE(Enabled("btnNForward"));
+
+    Click("btnNForward");
+    EXPECT_EQ(History(), "1:2 2:1*");
+    EXPECT_EQ(Text("lblNTeamChamp"), home);
+    EXPECT_EQ(Grid()->Row(), 2);
+}
+
+TEST_F(TDlgMainTest, SeasonComboAndPlusMinusChangeTheSeason)
+{
+    const auto [champ, newest] = StartOnLeague();
+    QComboBox* combo = Control<QComboBox>("cboSeason");
+    ASSERT_GT(combo->count(), 2);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_FALSE(Enabled("btnPlus"));
+    EXPECT_TRUE(Enabled("btnMinus"));
+
+    // Choosing the next older season by the keyboard, as the user does.
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    const std::string older = Value("SELECT SeasonWith FROM Filter WHERE Cur=True");
+    EXPECT_NE(older, std::to_string(newest));
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(Grid()->RowCount(),
+              static_cast<int>(Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + older).size()) + 1);
+    EXPECT_TRUE(Enabled("btnPlus"));
+
+    Click("btnPlus");
+    EXPECT_EQ(Value("SELECT SeasonWith FROM Filter WHERE Cur=True"), std::to_string(newest));
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_FALSE(Enabled("btnPlus"));
+
+    for (int i = 1; i < combo->count(); ++i)
+        Click("btnMinus");
+    EXPECT_EQ(combo->currentIndex(), combo->count() - 1);
+    EXPECT_FALSE(Enabled("btnMinus"));
+    EXPECT_TRUE(Enabled("btnPlus"));
+    EXPECT_EQ(History(), "1:2*");
+}
+
+TEST_F(TDlgMainTest, TournamentOfEverySeasonShowsTheNewestSeasonInTheCombo)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    SetCurrentView(2, 0, 0, champ, 0);
+    Start();
+    EXPECT_EQ(Control<QComboBox>("cboSeason")->currentIndex(), 0);
+    EXPECT_FALSE(Enabled("btnPlus"));
+    EXPECT_EQ(Grid()->RowCount(), static_cast<int>(Matches("F.ChampID=" + std::to_string(champ)).size()) + 1);
+    EXPECT_GT(Grid()->RowCount(),
+              static_cast<int>(Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" +
+                                       std::to_string(season)).size()) + 1);
+}
+
+TEST_F(TDlgMainTest, StoredRowBeyondTheListSelectsAndStoresRowOne)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    SetCurrentView(2, 0, 0, champ, season);
+    Exec("UPDATE Filter SET Row=9999");
+    Start();
+    EXPECT_EQ(Grid()->Row(), 1);
+    EXPECT_EQ(Value("SELECT Row FROM Filter"), "1");
+    EXPECT_EQ(Text("lblBTeam1"), Cell(1, HomeColumn));
+}
+
+TEST_F(TDlgMainTest, EmptyViewShowsNotAndZeroCounts)
+{
+    SetCurrentView(1, 999999, 0, 0, 0);
+    Start();
+    EXPECT_EQ(Grid()->RowCount(), 2);
+    for (const char* label : {"lblBChamp", "lblBNatChamp", "lblBTeam1", "lblBNatTeam1", "lblBTeam2", "lblBNatTeam2"})
+        EXPECT_EQ(Text(label), "NOT") << label;
+    EXPECT_EQ(Text("lblBGoals"), "0:0");
+    ExpectSummary({"0", "+0=0-0", "0:0", "0-0", "0-0", "0-0", "0", "0", "0-0"});
+    EXPECT_FALSE(Control<QLabel>("imgBTeam1")->pixmap().isNull());
+}
+
+TEST_F(TDlgMainTest, ScoreColourFollowsTheResultOfTheSelectedMatch)
+{
+    StartOnLeague();
+    for (int row = 1; row < std::min(Grid()->RowCount(), 15); ++row) {
+        ClickCell(row, DateColumn);
+        EXPECT_EQ(FontColor(Control<QLabel>("lblBGoals")), Grid()->GetCellsProperty(row, ScoreColumn).FontColor)
+                << "row " << row;
+    }
+}
+
+TEST_F(TDlgMainTest, LanguageChangeRewritesEveryCaptionAndHint)
+{
+    StartOnLeague();
+    EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>("btnTeam"))).trimmed(), "Команда");
+    EXPECT_EQ(Text("lblRLGame"), "Игр:");
+
+    DBSetting::Global()->WriteString("Lang", "en");
+    Main().ApplyLanguage();
+
+    const std::pair<const char*, const char*> buttons[] = {
+            {"btnTeam", "Team"},        {"btnChampionat", "Tournament"}, {"btnFixed", "H2H"},
+            {"btnToday", "Upcoming"},   {"btnUpdate", "Update"},         {"btnRanking", "Rating"},
+            {"btnFav", "Favourites"},   {"btnSettings", "Settings"},     {"btnHelp", "Help"},
+            {"btnSupport", "Support"},  {"btnAbout", "About"},           {"btnExit", "Exit"}};
+    for (const auto& [name, text] : buttons)
+        EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>(name))).trimmed(), text) << name;
+    const std::pair<const char*, const char*> captions[] = {
+            {"lblNCoTeamChamp", "Country:"}, {"lblNCoTeamRival", "Country:"}, {"lblBCoChamp", "Country:"},
+            {"lblBCoTeam1", "Country:"},     {"lblBCoTeam2", "Country:"},     {"lblRLGame", "Games:"},
+            {"lblRLWDL", "WDL:"},            {"lblRLGoals", "Goals:"},        {"lblRLUnOv", "U-O:"},
+            {"lblRLWgNg", "Sc-NSc:"},        {"lblRLWmNm", "Con-CS:"},        {"lblRLAvGAvM", "AvSc-AvCon:"},
+            {"lblRLMinus", "-1.5:"},         {"lblRLPlus", "+1.5:"}};
+    for (const auto& [name, text] : captions)
+        EXPECT_EQ(Text(name), text) << name;
+    const std::pair<const char*, const char*> hints[] = {
+            {"btnNTeamRival", "About the team"}, {"btnNFilter", "Filter"}, {"btnNBack", "Back"},
+            {"btnNForward", "Forward"}, {"btnNFixed", "Comparative statistics of the teams"},
+            {"btnBFixed", "Comparative statistics of the teams"}, {"btnBChamp", "About the tournament"},
+            {"btnBTeam1", "About the team"}, {"btnBTeam2", "About the team"}, {"btnExcel", "Export"},
+            {"lblRLUnOv", "Matches with under 2.5 goals - over 2.5 goals"},
+            {"lblRLAvGAvM", "Average goals scored - conceded per game"}};
+    for (const auto& [name, text] : hints)
+        EXPECT_EQ(Control<QWidget>(name)->toolTip().toStdString(), text) << name;
+    EXPECT_EQ(Cell(0, DateColumn), "Date");
+    EXPECT_EQ(Cell(0, HomeColumn), "Home");
+}
+
+TEST_F(TDlgMainTest, ToolBarCaptionsAreCentredByBlanksWhenTheyFit)
+{
+    // A later line of the language file replaces the text of its id.
+    std::ofstream(File("Lang/en.lng"), std::ios::app) << "\r\n1012=Leave the program at once\r\n";
+    DBSetting::Global()->WriteString("Lang", "en");
+    StartOnLeague();
+    const QFontMetrics metrics(Main().font());
+    const auto centred = [&metrics](const QString& text) {
+        const int n = (64 - 6 - metrics.horizontalAdvance(text)) / metrics.horizontalAdvance(' ');
+        return QString(std::max(n / 2, 0), ' ') + text + QString(std::max(n - n / 2, 0), ' ');
+    };
+    const QString shortText = Control<TToolButton>("btnFixed")->text();
+    EXPECT_EQ(shortText, centred("H2H"));
+    EXPECT_TRUE(shortText.startsWith("  ") && shortText.endsWith("  ")) << shortText.toStdString();
+    EXPECT_EQ(Control<TToolButton>("btnExit")->text(), "Leave the program at once");
+}
+
+TEST_F(TDlgMainTest, CardTakesTheListsPlaceAndBackRefreshesWhenItAddedAView)
+{
+    StartOnLeague();
+    auto* card = new TForm;
+    card->resize(730, 600);
+    Main().ShowCard(card);
+    EXPECT_EQ(card->parentWidget(), &Main());
+    EXPECT_EQ(card->pos(), QPoint(69, 0));
+    EXPECT_TRUE(Shown("ToolBar2"));
+    EXPECT_FALSE(Shown("gridFixed"));
+    EXPECT_FALSE(Shown("panelBottomMain"));
+    EXPECT_FALSE(Enabled("toolMain"));
+
+    // The card hands a team view back and hides itself.
+    const int team = std::stoi(Value("SELECT TOP 1 Team1ID FROM Fixed"));
+    ASSERT_TRUE(Main().GetFilter()->AddTeam(team, 0));
+    card->SetTag(1);
+    card->Close();
+    Click("btnCloseMDI");
+    EXPECT_FALSE(Shown("ToolBar2"));
+    EXPECT_TRUE(Shown("gridFixed"));
+    EXPECT_TRUE(Enabled("toolMain"));
+    EXPECT_EQ(Main().height(), 600);
+    EXPECT_EQ(Text("lblNTeamChamp"), Name("Team", "TeamID", team));
+}
+
+TEST_F(TDlgMainTest, ClosingEndsWithTheHelpWindowAndStoresThePlacement)
+{
+    StartOnLeague();
+    QWidget help;
+    help.setWindowTitle("Kovral Help");
+    help.show();
+    Click("btnNFilter");
+    // The program entry ends the message loop when the main window reports it finished.
+    QSignalSpy finished(&Main(), &QDialog::finished);
+    const QRect frame = Main().frameGeometry();
+    Main().close();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(help.isVisible());
+    Stop();
+    EXPECT_EQ(DBSetting::Global(), nullptr);
+    const auto settings =
+            SelectSetting("SELECT IsMax, Width, Height, [Top], [Left] FROM FormSetting WHERE FormName='DlgMain'");
+    ASSERT_EQ(settings.size(), 1u);
+    const auto n = [](int v) { return std::to_string(v); };
+    EXPECT_EQ(settings[0], (std::vector<std::string>{"False", n(frame.width()), n(frame.height()), n(frame.top()),
+                                                     n(frame.left())}));
+    EXPECT_GE(frame.width(), 799);
+    EXPECT_GE(frame.height(), 600);
+}
+
+}  // namespace

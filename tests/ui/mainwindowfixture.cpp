@@ -1,0 +1,136 @@
+#include "mainwindowfixture.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "data/constants.h"
+#include "data/dbsetting.h"
+#include "foundation/jxgrid.h"
+#include "platform/registry.h"
+#include "ui/dlgfilter.h"
+#include "ui/dlgmain.h"
+
+namespace fs = std::filesystem;
+
+MainWindowFixture::MainWindowFixture() : sampleSettings_(RegistryFilePath(SettingsKey))
+{
+    fs::create_directories(fs::path(config_.SettingsFile()).parent_path());
+    fs::copy_file(sampleSettings_, config_.SettingsFile());
+    DBSetting::CreateGlobal()->LoadLanguage();
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    Stop();
+}
+
+void MainWindowFixture::Stop()
+{
+    filter_.reset();
+    main_.reset();
+}
+
+void MainWindowFixture::SetCurrentView(int mode, int teamID, int rivalID, int champID, int seasonWith)
+{
+    Exec("DELETE * FROM Filter");
+    Exec("INSERT INTO Filter(FilterID,Mode,TeamID,TeamRivalID,ChampID,SeasonWith) VALUES(1," + std::to_string(mode) +
+         "," + std::to_string(teamID) + "," + std::to_string(rivalID) + "," + std::to_string(champID) + "," +
+         std::to_string(seasonWith) + ")");
+}
+
+std::pair<int, int> MainWindowFixture::NewestLeagueSeason()
+{
+    const Rows rows = Select("SELECT TOP 1 F.ChampID, F.SeasonID FROM Fixed AS F INNER JOIN Champ AS C ON "
+                             "C.ChampID=F.ChampID WHERE C.TypeID=1 AND C.ChampID>0 ORDER BY F.SeasonID DESC, C.ChampID");
+    EXPECT_EQ(rows.size(), 1u) << "the sample has no league";
+    if (rows.empty())
+        return {0, 0};
+    return {std::stoi(rows[0][0]), std::stoi(rows[0][1])};
+}
+
+std::vector<MainWindowFixture::Match> MainWindowFixture::Matches(const std::string& where)
+{
+    std::vector<Match> matches;
+    for (const auto& row : Select("SELECT F.Team1ID, F.Team2ID, F.Gol1, F.Gol2, F.AET, F.ChampID, F.SeasonID "
+                                  "FROM Fixed AS F WHERE " + where))
+        matches.push_back(Match{std::stoi(row[0]), std::stoi(row[1]), std::stoi(row[2]), std::stoi(row[3]),
+                                row[4] == "True", std::stoi(row[5]), std::stoi(row[6])});
+    return matches;
+}
+
+TDlgMain& MainWindowFixture::Start()
+{
+    main_ = std::make_unique<TDlgMain>();
+    filter_ = std::make_unique<TDlgFilter>();
+    main_->show();
+    return *main_;
+}
+
+QWidget* MainWindowFixture::MainWidget()
+{
+    return main_.get();
+}
+
+QWidget* MainWindowFixture::FilterWidget()
+{
+    return filter_.get();
+}
+
+QObject* MainWindowFixture::FindControl(QWidget* window, const char* name)
+{
+    QObject* control = window ? window->findChild<QObject*>(name) : nullptr;
+    if (!control)
+        ADD_FAILURE() << "no control " << name;
+    return control;
+}
+
+std::string MainWindowFixture::Text(const char* labelName)
+{
+    QLabel* label = Control<QLabel>(labelName);
+    return label ? label->text().toStdString() : std::string();
+}
+
+TJXGrid* MainWindowFixture::Grid()
+{
+    return Control<TJXGrid>("gridFixed");
+}
+
+void MainWindowFixture::DoubleClickCell(int row, int col)
+{
+    TJXGrid* grid = Grid();
+    grid->SetRow(row);
+    const QRect cell = grid->CellRect(row, col);
+    ASSERT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void MainWindowFixture::ClickCell(int row, int col)
+{
+    TJXGrid* grid = Grid();
+    const QRect cell = grid->CellRect(row, col);
+    ASSERT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void MainWindowFixture::Click(const char* buttonName)
+{
+    if (QAbstractButton* button = Control<QAbstractButton>(buttonName))
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+std::string MainWindowFixture::Cell(int row, int col)
+{
+    return Grid()->Cell(row, col);
+}
+
+std::string MainWindowFixture::History()
+{
+    std::string history;
+    for (const auto& row : Select("SELECT FilterID, Mode, Cur FROM Filter ORDER BY FilterID"))
+        history += (history.empty() ? "" : " ") + row[0] + ":" + row[1] + (row[2] == "True" ? "*" : "");
+    return history;
+}

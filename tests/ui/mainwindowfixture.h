@@ -1,0 +1,88 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "configfolder.h"
+#include "samplefolderfixture.h"
+
+class TDlgFilter;
+class TDlgMain;
+class TJXGrid;
+
+// The program's windows on a copy of the sample folder, with a settings file of the
+// test's own: the main window and the filter window created in the program's order.
+class MainWindowFixture : public SampleFolderFixture {
+protected:
+    // Grid columns of the match list, as the user sees them.
+    static constexpr int DateColumn = 0;
+    static constexpr int ChampColumn = 1;
+    static constexpr int HomeColumn = 2;
+    static constexpr int ScoreColumn = 3;
+    static constexpr int AwayColumn = 4;
+
+    // A match of the sample as the tests read it.
+    struct Match {
+        int team1 = 0;
+        int team2 = 0;
+        int gol1 = 0;
+        int gol2 = 0;
+        bool aet = false;
+        int champ = 0;
+        int season = 0;
+    };
+
+    MainWindowFixture();
+    ~MainWindowFixture() override;
+
+    // Replaces the history by one current entry.
+    void SetCurrentView(int mode, int teamID, int rivalID, int champID, int seasonWith);
+    // The newest season of the first national league: (champ, season).
+    std::pair<int, int> NewestLeagueSeason();
+    // Played matches selected by a condition on Fixed (alias F).
+    std::vector<Match> Matches(const std::string& where);
+
+    // Creates both windows and shows the main one, which runs its first refresh.
+    TDlgMain& Start();
+    TDlgMain& Main() { return *main_; }
+    TDlgFilter& Filter() { return *filter_; }
+    // Closes and frees the windows, as the program's end does.
+    void Stop();
+
+    // A control of the main window, or of the filter window, by its name; fails the
+    // test when there is none.
+    template <typename T>
+    T* Control(const char* name)
+    {
+        return qobject_cast<T*>(FindControl(MainWidget(), name));
+    }
+    template <typename T>
+    T* FilterControl(const char* name)
+    {
+        return qobject_cast<T*>(FindControl(FilterWidget(), name));
+    }
+    std::string Text(const char* labelName);
+    TJXGrid* Grid();
+    void DoubleClickCell(int row, int col);
+    void ClickCell(int row, int col);
+    void Click(const char* buttonName);
+    std::string Cell(int row, int col);
+    // The history as "FilterID:Mode" items in order, the current one marked "*".
+    std::string History();
+
+private:
+    QWidget* MainWidget();
+    QWidget* FilterWidget();
+    static QObject* FindControl(QWidget* window, const char* name);
+
+    // The sample's settings file, taken before config_ points the settings elsewhere.
+    std::string sampleSettings_;
+    ConfigFolder config_;
+    std::unique_ptr<TDlgMain> main_;
+    std::unique_ptr<TDlgFilter> filter_;
+};

@@ -74,14 +74,6 @@ protected:
         return lines;
     }
 
-    static std::string DataValue(const std::string& jetSql)
-    {
-        TADOQuery query(DBConnect::GetData()->GetConnection());
-        query.SetSQL(jetSql);
-        query.Open();
-        return query.Fields(0)->AsString();
-    }
-
     // The matches of tournament 10 in season 1, newest first, as the main list reads them.
     static std::string LeagueScores()
     {

@@ -10,6 +10,8 @@
 
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
+#include "platform/adofield.h"
+#include "platform/adoquery.h"
 #include "setup/programfoldersetup.h"
 #include "updateservice/instructionfile.h"
 
@@ -85,6 +87,14 @@ QProgressBar* UpdateDialogFixture::Bar(TDlgUpdate& dialog)
 QPushButton* UpdateDialogFixture::Button(TDlgUpdate& dialog, const char* name)
 {
     return dialog.findChild<QPushButton*>(name);
+}
+
+std::string UpdateDialogFixture::DataValue(const std::string& jetSql)
+{
+    TADOQuery query(DBConnect::GetData()->GetConnection());
+    query.SetSQL(jetSql);
+    query.Open();
+    return query.Fields(0)->AsString();
 }
 
 std::string UpdateDialogFixture::Text(int id)

@@ -42,6 +42,8 @@ protected:
     static QProgressBar* Bar(TDlgUpdate& dialog);
     static QPushButton* Button(TDlgUpdate& dialog, const char* name);
 
+    // The first column of the first row of a Jet select on data.mdb, as text.
+    static std::string DataValue(const std::string& jetSql);
     // The language text of an id, as the dialog reads it.
     static std::string Text(int id);
     // Queries of the login requests, and the numbers of the files asked for, in order.

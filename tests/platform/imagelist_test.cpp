@@ -27,20 +27,12 @@ QImage DrawnAt(const TImageList& list, int index, bool enabled = true)
 
 }  // namespace
 
-TEST(TImageListTest, AddsPicturesAtTheListSize)
+TEST(TImageListTest, DrawsEachPictureAtTheListSizeAtItsTopLeftCorner)
 {
     TImageList list;
     EXPECT_EQ(list.Add(Filled(16, 16, Qt::red)), 0);
-    EXPECT_EQ(list.Add(Filled(32, 8, Qt::green)), 1);
-    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Add(Filled(32, 8, Qt::blue)), 1);
     EXPECT_EQ(list.Image(1).size(), QSize(16, 16));
-}
-
-TEST(TImageListTest, DrawsThePictureAtItsTopLeftCorner)
-{
-    TImageList list;
-    list.Add(Filled(16, 16, Qt::red));
-    list.Add(Filled(16, 16, Qt::blue));
     const QImage drawn = DrawnAt(list, 1);
     EXPECT_EQ(drawn.pixelColor(2, 3), QColor(Qt::blue));
     EXPECT_EQ(drawn.pixelColor(17, 18), QColor(Qt::blue));
@@ -48,7 +40,7 @@ TEST(TImageListTest, DrawsThePictureAtItsTopLeftCorner)
     EXPECT_EQ(drawn.pixelColor(18, 19), QColor(Qt::white));
 }
 
-TEST(TImageListTest, IndexOutsideTheListDrawsNothing)
+TEST(TImageListTest, IndexOutsideTheListDrawsNothingAndDisabledDrawsDifferently)
 {
     TImageList list;
     list.Add(Filled(16, 16, Qt::red));
@@ -56,12 +48,6 @@ TEST(TImageListTest, IndexOutsideTheListDrawsNothing)
     blank.fill(Qt::white);
     EXPECT_EQ(DrawnAt(list, 1), blank);
     EXPECT_EQ(DrawnAt(list, -1), blank);
-}
-
-TEST(TImageListTest, DisabledPictureIsDrawnDifferently)
-{
-    TImageList list;
-    list.Add(Filled(16, 16, Qt::red));
     const QColor disabled = DrawnAt(list, 0, false).pixelColor(8, 8);
     EXPECT_NE(disabled, QColor(Qt::red));
     EXPECT_NE(disabled, QColor(Qt::white));

@@ -12,7 +12,6 @@ namespace {
 void ExpectAllRun(const std::vector<ProgramSqlText>& texts)
 {
     JetTestDatabase db;
-    db.CreateMatchSchema();
     db.ExecJet("INSERT INTO Fixed(FixedIND, Date, Team1ID, Team2ID, Gol1, Gol2, ChampID, SeasonID) "
                "VALUES(1, #6/12/2019#, 17, 18, 2, 1, 1, 3)");
     for (const ProgramSqlText& text : texts) {

@@ -10,18 +10,15 @@ struct sqlite3;
 
 using SqlRows = std::vector<std::vector<std::string>>;
 
-// A SQLite file in a temporary folder with the Jet functions registered, for tests
-// that run translated texts. Values read back as SQLite's text of them, NULL as "NULL".
+// A SQLite file in a temporary folder with the Jet functions registered and the
+// program's tables, for tests that run translated texts. Values read back as
+// SQLite's text of them, NULL as "NULL".
 class JetTestDatabase {
 public:
     JetTestDatabase();
     ~JetTestDatabase();
     JetTestDatabase(const JetTestDatabase&) = delete;
     JetTestDatabase& operator=(const JetTestDatabase&) = delete;
-
-    // Every table and column the program's texts name, text columns with the Jet
-    // collation, yes/no columns kept at -1 or 0 by triggers, and the usual indexes.
-    void CreateMatchSchema();
 
     // Runs SQLite text as it stands (schema, test data).
     void Exec(const std::string& sqliteSql);

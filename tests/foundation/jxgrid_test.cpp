@@ -293,22 +293,13 @@ TEST_F(TJXGridTest, KeysMoveTheCurrentRowWithinTheDataRows)
     Show(400, 182);  // ten rows of 18 pixels: the header and nine data rows
     RecordSelections();
 
-    QTest::keyClick(&grid, Qt::Key_Down);
-    EXPECT_EQ(grid.Row(), 2);
-    QTest::keyClick(&grid, Qt::Key_PageDown);
-    EXPECT_EQ(grid.Row(), 11);
-    EXPECT_FALSE(grid.CellRect(11, 0).isEmpty()) << "the current row is scrolled into view";
-    QTest::keyClick(&grid, Qt::Key_PageUp);
-    EXPECT_EQ(grid.Row(), 2);
-    QTest::keyClick(&grid, Qt::Key_End);
-    EXPECT_EQ(grid.Row(), 99);
-    QTest::keyClick(&grid, Qt::Key_Down);
-    EXPECT_EQ(grid.Row(), 99);
-    QTest::keyClick(&grid, Qt::Key_Home);
-    EXPECT_EQ(grid.Row(), 1);
-    QTest::keyClick(&grid, Qt::Key_Up);
-    EXPECT_EQ(grid.Row(), 1);
-
+    const std::pair<Qt::Key, int> steps[]{{Qt::Key_Down, 2}, {Qt::Key_PageDown, 11}, {Qt::Key_PageUp, 2},
+        {Qt::Key_End, 99}, {Qt::Key_Down, 99}, {Qt::Key_Home, 1}, {Qt::Key_Up, 1}};
+    for (const auto& [key, row] : steps) {
+        QTest::keyClick(&grid, key);
+        EXPECT_EQ(grid.Row(), row) << "key " << key;
+        EXPECT_FALSE(grid.CellRect(row, 0).isEmpty()) << "the current row is scrolled into view";
+    }
     EXPECT_EQ(selections, (std::vector<std::pair<int, int>>{{0, 2}, {0, 11}, {0, 2}, {0, 99}, {0, 1}}));
 }
 

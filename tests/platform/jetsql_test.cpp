@@ -58,22 +58,12 @@ TEST_F(JetSqlTest, TopGivesTheFirstRowsAlsoBeforeASemicolonAndInASubSelect)
               "10");
 }
 
-TEST_F(JetSqlTest, DeleteStarDeletesEveryRowOrTheChosenOnes)
-{
-    db.ExecJet("INSERT INTO TeamFav VALUES(17)");
-    db.ExecJet("INSERT INTO TeamFav VALUES(18)");
-    db.ExecJet("DELETE * FROM TeamFav WHERE TeamID=17");
-    EXPECT_EQ(db.ValueJet("SELECT COUNT(*) AS Cnt FROM TeamFav"), "1");
-    db.ExecJet("DELETE * FROM TeamFav");
-    EXPECT_EQ(db.ValueJet("SELECT COUNT(*) AS Cnt FROM TeamFav"), "0");
-}
-
 TEST_F(JetSqlTest, TeamResultsRowsFillColumnsByNameSoAwayRowsSwapTheGoals)
 {
     AddMatches();
-    db.ExecJet(ProgramText("team results cleared"));
-    db.ExecJet(ProgramText("team results home"));
-    db.ExecJet(ProgramText("team results away"));
+    for (int run = 0; run < 2; ++run)  // DELETE * empties the table for the second run
+        for (const char* name : {"team results cleared", "team results home", "team results away"})
+            db.ExecJet(ProgramText(name));
     // League matches only, each once from either side.
     EXPECT_EQ(db.ValueJet("SELECT COUNT(*) FROM TeamResults"), "8");
     EXPECT_EQ(db.QueryJet("SELECT Field, RivalID, Gol1, Gol2, Tour, Date FROM TeamResults WHERE TeamID=1 "
@@ -156,8 +146,8 @@ TEST_F(JetSqlTest, RoundSendsHalvesToTheEvenNeighbour)
 {
     EXPECT_EQ(db.QueryJet("SELECT Round(2.5), Round(3.5), Round(-2.5), Round(2.6), Round(0.125, 2), Round(0.375, 2), "
                           "Round(7), Round(Null), Round(2.5, Null)"),
-              (SqlRows{{"2.0", "4.0", "-2.0", "3.0", "0.12", "0.38", "7", "NULL", "NULL"}}));
-    EXPECT_THROW(db.QueryJet("SELECT Round(2.5, -1)"), EDatabaseError);
+              (SqlRows{{"2.0", "4.0", "-2.0", "3.0", "0.12", "0.38", "7", "<null>", "<null>"}}));
+    EXPECT_THROW(db.QueryJet("SELECT Round(2.5, -1)"), std::runtime_error);
 }
 
 TEST_F(JetSqlTest, LiteralsArriveUntouchedAndQuotedNamesMustExist)
@@ -170,7 +160,7 @@ TEST_F(JetSqlTest, LiteralsArriveUntouchedAndQuotedNamesMustExist)
               (SqlRows{{"Nott'm Forest", "#1"}, {"say \"hi\" -- [now]", "Date()"}, {typed, ""}}));
     EXPECT_EQ(db.ValueJet("SELECT TeamID FROM Team WHERE Name='Nott''m Forest'"), "40");
     EXPECT_EQ(db.ValueJet("SELECT [TeamID] FROM Team WHERE Name=" + JetQuoted(typed)), "42");
-    EXPECT_THROW(db.QueryJet("SELECT [Nmae] FROM Team"), EDatabaseError) << "a misspelled name is no text";
+    EXPECT_THROW(db.QueryJet("SELECT [Nmae] FROM Team"), std::runtime_error) << "a misspelled name is no text";
 }
 
 TEST_F(JetSqlTest, DatesCompareAsDayNumbers)

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "jettestdatabase.h"
-#include "platform/exceptions.h"
-#include "platform/jetsql.h"
 
 namespace {
 
@@ -17,8 +15,8 @@ void ExpectAllRun(const std::vector<ProgramSqlText>& texts)
     for (const ProgramSqlText& text : texts) {
         try {
             db.QueryJet(text.jetSql);
-        } catch (const EDatabaseError& error) {
-            ADD_FAILURE() << text.name << ": " << error.Message();
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << text.name << ": " << error.what();
         }
     }
 }

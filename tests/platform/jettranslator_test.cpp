@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <memory>
 #include <random>
 
 #include "jetsqlcatalog.h"
@@ -166,6 +167,10 @@ TEST(JetTranslatorTest, DeepNestingIsRefusedNotOverflowingTheStack)
 TEST(JetTranslatorTest, RandomTextTranslatesOrRaisesDatabaseError)
 {
     JetTestDatabase database;
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(database.Path().c_str(), &handle), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(handle, sqlite3_close);
+    RegisterJetFunctions(handle);
     const std::vector<std::string> fragments{
         "SELECT ", "TOP 3 ", "FROM ", "WHERE ", "INSERT INTO ", "VALUES", "UPDATE ", "SET ", "DELETE ", "* ",
         "AND ", "OR ", "NOT ", "IN ", "IS NULL ", "BETWEEN ", "LIKE ", "GROUP BY ", "ORDER BY ", "HAVING ", "AS ",
@@ -205,7 +210,7 @@ TEST(JetTranslatorTest, RandomTextTranslatesOrRaisesDatabaseError)
         }
         ++translated;
         sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(database.Handle(), sqlite.c_str(), -1, &statement, nullptr);
+        sqlite3_prepare_v2(handle, sqlite.c_str(), -1, &statement, nullptr);
         sqlite3_finalize(statement);
     }
     EXPECT_GT(translated, 1000);

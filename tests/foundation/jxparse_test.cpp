@@ -74,6 +74,11 @@ TEST_F(JXParseTest, ReadsHeaderAndRowsWithTheSeparatorsOfTheHead)
     table.ParseText("<c>{/splitCol}<r>{/splitRow}a<c>b<r>1<c>2<r>3<c>4:5");
     ASSERT_EQ(table.RowCount(), 2) << "separators are taken from each text anew";
     EXPECT_EQ(table.GetField(1, "b"), "4:5");
+
+    table.ParseText(":{/split\r\nCol};\n{/splitRow}\r\nname:score;\r\nСпар\r\nтак:3\n;\r\n");
+    ASSERT_EQ(table.RowCount(), 1) << "line breaks vanish, even inside fields and markers";
+    EXPECT_EQ(table.GetField(0, "name"), "Спартак");
+    EXPECT_EQ(table.GetField(0, "score"), "3");
     EXPECT_EQ(ErrorCount(), 0u);
 }
 
@@ -89,15 +94,6 @@ TEST_F(JXParseTest, MissingHeadGivesAnEmptyTableAndOneLogLine)
         EXPECT_EQ(LastError(), "[ERROR] [parseText] not find split1 or split2");
     }
     EXPECT_EQ(ErrorCount(), 4u);
-}
-
-TEST_F(JXParseTest, LineBreaksVanishEvenInsideFieldsAndMarkers)
-{
-    JXParse table;
-    table.ParseText(":{/split\r\nCol};\n{/splitRow}\r\nname:score;\r\nСпар\r\nтак:3\n;\r\n");
-    ASSERT_EQ(table.RowCount(), 1);
-    EXPECT_EQ(table.GetField(0, "name"), "Спартак");
-    EXPECT_EQ(table.GetField(0, "score"), "3");
 }
 
 TEST_F(JXParseTest, EmptyNamesTrailingAndOverlappingSeparatorsFollowTheTokenLoop)

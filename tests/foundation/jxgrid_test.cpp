@@ -342,18 +342,17 @@ TEST_F(TJXGridTest, FiveThousandRowsKeepEveryTextAndRecord)
 {
     constexpr int rows = 5000;
     constexpr int cols = 12;
+    const auto text = [](int row, int col) { return std::to_string(row) + "/" + std::to_string(col); };
     SetWidths(std::vector<AnsiString>(cols, "30"));
     grid.SetRowCount(rows);
     for (int row = 1; row < rows; ++row)
         for (int col = 0; col < cols; ++col) {
-            grid.SetCell(row, col, std::to_string(row) + "/" + std::to_string(col));
-            TCellsProperty& cell = grid.GetCellsProperty(row, col);
-            cell.Bold = (row + col) % 2 == 0;
-            cell.Color = static_cast<TColor>(row);
+            grid.SetCell(row, col, text(row, col));
+            grid.SetCellsProperty(row, col, {0, (row + col) % 2 == 0, static_cast<TColor>(row)});
         }
     for (int row = 1; row < rows; ++row)
         for (int col = 0; col < cols; ++col) {
-            ASSERT_EQ(grid.Cell(row, col), std::to_string(row) + "/" + std::to_string(col));
+            ASSERT_EQ(grid.Cell(row, col), text(row, col));
             ASSERT_EQ(grid.GetCellsProperty(row, col).Bold, (row + col) % 2 == 0);
             ASSERT_EQ(grid.GetCellsProperty(row, col).Color, static_cast<TColor>(row));
         }

@@ -5,33 +5,19 @@
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
 
-TEST(JXDateTimeTest, NoonOfTheFirstUnixDay)
+TEST(JXDateTimeTest, RoundTripKeepsTheClockFieldsFromTheUnixEpoch)
 {
     const JXDateTime noon(EncodeDate(1970, 1, 1) + 0.5);
     EXPECT_EQ(noon.GetTime(), 43200);
-    EXPECT_EQ(noon.Year(), "1970");
-    EXPECT_EQ(noon.Month(), "01");
-    EXPECT_EQ(noon.Day(), "01");
-    EXPECT_EQ(noon.Format("%m/%d/%Y %H:%M"), "01/01/1970 12:00");
-}
+    EXPECT_EQ(noon.Year() + noon.Month() + noon.Day(), "19700101");
+    EXPECT_EQ(JXDateTime(EncodeDate(1969, 12, 31)).GetTime(), -86400);
 
-TEST(JXDateTimeTest, RoundTripKeepsTheClockFields)
-{
     const TDateTime kickOff = EncodeDate(2019, 6, 12) + EncodeTime(21, 35, 7, 0);
     const JXDateTime value(kickOff);
     EXPECT_NEAR(value.ToDateTime(), kickOff, 1e-9);
     EXPECT_EQ(value.Format("%d.%m.%Y %H:%M:%S"), "12.06.2019 21:35:07");
-    EXPECT_EQ(FormatDateTime("dd.mm.yyyy hh:nn:ss", value.ToDateTime()), "12.06.2019 21:35:07");
-
-    const JXDateTime before1970(EncodeDate(1969, 12, 31));
-    EXPECT_EQ(before1970.GetTime(), -86400);
-    EXPECT_EQ(before1970.Format("%Y-%m-%d"), "1969-12-31");
-}
-
-TEST(JXDateTimeTest, ConversionRoundsToTheNearestSecond)
-{
-    const TDateTime almost = EncodeDate(2020, 1, 1) + EncodeTime(10, 0, 0, 600);
-    EXPECT_EQ(JXDateTime(almost).Format("%H:%M:%S"), "10:00:01");
+    EXPECT_EQ(JXDateTime(EncodeDate(2020, 1, 1) + EncodeTime(10, 0, 0, 600)).Format("%H:%M:%S"), "10:00:01")
+        << "conversion rounds to the nearest second";
 }
 
 TEST(JXDateTimeTest, EncodeAndAddDays)

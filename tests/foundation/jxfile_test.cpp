@@ -15,36 +15,25 @@
 using SaveLogTest = LogFixture;
 using JXFileTest = ProgramFolderFixture;
 
-TEST_F(SaveLogTest, GetAppPathIsTheProgramFolderWithTrailingSlash)
+TEST_F(SaveLogTest, LinesOfStampBlankTextInCp1251AreAppendedWithCrLf)
 {
-    EXPECT_EQ(GetAppPath(), Folder());
-    EXPECT_EQ(GetAppPath().GetAnsi().back(), '/');
-}
-
-TEST_F(SaveLogTest, LineIsStampBlankTextInCp1251EndedByCrLf)
-{
+    EXPECT_EQ(GetAppPath(), Folder()) << "the program folder, with its trailing slash";
+    WriteFile(File("log.txt"), "old line\r\n");
     const TDateTime before = Now();
     SaveLog(GetAppPath(), "Ошибка Łódź");
     const TDateTime after = Now();
+    SaveLog(GetAppPath(), "second\r\n");
 
     const std::string bytes = ReadFile(File("log.txt"));
-    ASSERT_EQ(bytes.size(), 19u + 1 + 11 + 2);
-    EXPECT_EQ(bytes.substr(19), " \xCE\xF8\xE8\xE1\xEA\xE0 ??d?\r\n") << "letters cp1251 lacks become \"?\"";
-    const TDateTime stamp = StrToDateTime(bytes.substr(0, 19));
+    ASSERT_EQ(bytes.size(), 10u + 19 + 1 + 11 + 2 + 19 + 1 + 8 + 2);
+    EXPECT_EQ(bytes.substr(10 + 19, 14), " \xCE\xF8\xE8\xE1\xEA\xE0 ??d?\r\n") << "letters cp1251 lacks become \"?\"";
+    const TDateTime stamp = StrToDateTime(bytes.substr(10, 19));
     const double second = 1.0 / 86400;
     EXPECT_GE(stamp, before - second);
     EXPECT_LE(stamp, after + second);
-}
-
-TEST_F(SaveLogTest, LinesAreAppendedToWhatTheFileHolds)
-{
-    WriteFile(File("log.txt"), "old line\r\n");
-    SaveLog(GetAppPath(), "first");
-    SaveLog(GetAppPath(), "second\r\n");
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "old line");
-    EXPECT_EQ(WithoutStamp(lines[1]), "first");
     EXPECT_EQ(WithoutStamp(lines[2]), "second");
     EXPECT_EQ(lines[3], "") << "a text ending in a line break leaves an empty-looking line";
     EXPECT_TRUE(Messages().empty());
@@ -76,20 +65,7 @@ TEST_F(SaveLogTest, ReadOnlyLogShowsTheBoxAndStaysUnchanged)
     EXPECT_EQ(ReadFile(File("log.txt")), "kept\r\n");
 }
 
-TEST_F(JXFileTest, LoadEndsLinesAtCrLfLfOrCr)
-{
-    WriteFile(File("lines.txt"), "a\r\nb\nc\rd\r\n\r\nf\n");
-    JXFile file;
-    file.Add("replaced");
-    file.LoadFromFile(File("lines.txt"));
-    ASSERT_EQ(file.Count(), 6);
-    EXPECT_EQ(file.GetLine(0), "a");
-    EXPECT_EQ(file.GetLine(3), "d");
-    EXPECT_EQ(file.GetLine(4), "");
-    EXPECT_EQ(file.GetLine(5), "f") << "a final line break adds no line";
-}
-
-TEST_F(JXFileTest, SaveEndsEveryLineWithCrLfAndLoadsBack)
+TEST_F(JXFileTest, SaveEndsEveryLineWithCrLfAndLoadEndsThemAtCrLfLfOrCr)
 {
     JXFile file;
     file.Add("1:Спартак");
@@ -98,24 +74,23 @@ TEST_F(JXFileTest, SaveEndsEveryLineWithCrLfAndLoadsBack)
     file.SaveToFile(File("out.txt"));
     EXPECT_EQ(ReadFile(File("out.txt")), "1:Спартак\r\n\r\n3\r\n");
 
-    JXFile again;
-    again.LoadFromFile(File("out.txt"));
-    ASSERT_EQ(again.Count(), 3);
-    EXPECT_EQ(again.GetLine(0), "1:Спартак");
+    WriteFile(File("lines.txt"), "a\r\nb\nc\rd\r\n\r\nf\n");
+    file.LoadFromFile(File("lines.txt"));
+    ASSERT_EQ(file.Count(), 6) << "loading replaces the lines";
+    EXPECT_EQ(file.GetLine(3), "d");
+    EXPECT_EQ(file.GetLine(4), "");
+    EXPECT_EQ(file.GetLine(5), "f") << "a final line break adds no line";
 }
 
-TEST_F(JXFileTest, FileErrorsReachTheCaller)
+TEST_F(JXFileTest, FileErrorsReachTheCallerButLoadTextFileReadsThemAsEmpty)
 {
     JXFile file;
     EXPECT_THROW(file.LoadFromFile(File("missing.txt")), EFileError);
     EXPECT_THROW(file.LoadFromFile(Folder()), EFileError) << "a folder is no file";
     EXPECT_THROW(file.SaveToFile(File("no/such/folder.txt")), EFileError);
-}
 
-TEST_F(JXFileTest, LoadTextFileJoinsLinesWithoutSeparator)
-{
     WriteFile(File("model.prd"), "1:2;\r\n3:4;\r\n");
-    EXPECT_EQ(LoadTextFile(File("model.prd")), "1:2;3:4;");
+    EXPECT_EQ(LoadTextFile(File("model.prd")), "1:2;3:4;") << "lines joined without separator";
     EXPECT_EQ(LoadTextFile(File("missing.prd")), "");
     EXPECT_EQ(LoadTextFile(Folder()), "");
 }

@@ -6,15 +6,6 @@
 
 #include <QImage>
 
-TEST(ResultIconsTest, ColoursOfWinDrawLossAndExtraTime)
-{
-    EXPECT_EQ(ResultColor(0), 0xF44F41u);
-    EXPECT_EQ(ResultColor(1), 0x11AA11u);
-    EXPECT_EQ(ResultColor(2), 0x1C17F1u);
-    EXPECT_EQ(ResultColor(3), 0xF44FF4u);
-    EXPECT_EQ(ResultColor(-1), 0xF44FF4u);
-}
-
 TEST(ResultIconsTest, FourDistinctIconsInTheResultColours)
 {
     const TImageList icons = CreateResultIcons();

@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 #include <vector>
 
-#include "platform/clipboard.h"
-#include "platform/controltext.h"
 #include "platform/imagelist.h"
-#include "platform/shellopen.h"
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "platform/tupdown.h"
@@ -61,41 +57,10 @@ TEST(TToolButtonTest, ImageIndexPicksThePictureOfItsList)
     TToolButton button;
     button.SetImages(&images);
     button.SetImageIndex(0);
-    EXPECT_EQ(button.ImageIndex(), 0);
     EXPECT_EQ(button.icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));
-
     button.SetImageIndex(5);
     EXPECT_EQ(button.ImageIndex(), 5);
     EXPECT_TRUE(button.icon().isNull());
-}
-
-TEST(ControlTextTest, TextsAndColoursRoundTrip)
-{
-    QLabel label;
-    SetCaption(&label, "Спартак");
-    EXPECT_EQ(Caption(&label), "Спартак");
-    SetFontColor(&label, 0x1C17F1);
-    EXPECT_EQ(FontColor(&label), 0x1C17F1u);
-    SetHint(&label, "Страна:");
-    EXPECT_EQ(label.toolTip(), "Страна:");
-}
-
-TEST(OpenUrlTest, AddressesGoToTheHook)
-{
-    std::vector<std::string> opened;
-    const OpenUrlHook previous = SetOpenUrlHook([&opened](const std::string& url) {
-        opened.push_back(url);
-        return true;
-    });
-    EXPECT_TRUE(OpenUrl("mailto:support@example.org"));
-    SetOpenUrlHook(previous);
-    EXPECT_EQ(opened, std::vector<std::string>{"mailto:support@example.org"});
-}
-
-TEST(ClipboardTest, TextRoundTrips)
-{
-    SetClipboardText("Арсенал - Челси 3:1");
-    EXPECT_EQ(ClipboardText(), "Арсенал - Челси 3:1");
 }
 
 }  // namespace

@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
-TEST(JetCollationTest, LettersCompareWithoutCaseInEveryScript)
+// Equality, ORDER BY and GROUP BY through SQL are checked with the translator; these
+// are the orders the data there does not reach.
+TEST(JetCollationTest, OrdersWithoutCaseAcrossScriptsShorterTextFirst)
 {
-    EXPECT_EQ(CompareJetText("Arsenal", "ARSENAL"), 0);
-    EXPECT_EQ(CompareJetText("Спартак Москва", "СПАРТАК москва"), 0);
     EXPECT_EQ(CompareJetText("München", "MÜNCHEN"), 0);
     EXPECT_EQ(CompareJetText("Ёлка", "ёлка"), 0);
-    EXPECT_LT(CompareJetText("apple", "Banana"), 0);
-    EXPECT_LT(CompareJetText("Арсенал", "бавария"), 0);
     EXPECT_LT(CompareJetText("Zenit", "Арсенал"), 0);
-}
-
-TEST(JetCollationTest, ShorterTextComesFirstAndEmptyTextFirstOfAll)
-{
+    EXPECT_LT(CompareJetText("Арсенал", "бавария"), 0);
     EXPECT_LT(CompareJetText("Real", "real Madrid"), 0);
     EXPECT_GT(CompareJetText("Динамо Киев", "ДИНАМО"), 0);
     EXPECT_LT(CompareJetText("", "a"), 0);
-    EXPECT_EQ(CompareJetText("", ""), 0);
 }
 
 TEST(JetCollationTest, BrokenUtf8StillGivesAConsistentOrder)

@@ -2,52 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-// The shared texts exactly as the program holds them, blanks included.
-const std::string SqlFilterSelect =
-    R"sql(SELECT F.FilterID AS FilterID, F.Cur AS Cur, F.Row AS Row, F.Mode AS Mode, F.TeamID AS TeamID, F.TeamRivalID AS TeamRivalID, F.ChampID AS ChampID, F.Field AS Field, F.IsChamp AS IsChamp, F.IsCup AS IsCup, F.IsEuro AS IsEuro, F.IsFriend AS IsFriend, F.IsWin AS IsWin, F.IsDraw AS IsDraw, F.IsLose AS IsLose, F.SeasonWith AS SeasonWith, S.Name AS SeasonName, F.ScoreEq AS ScoreEq, F.ScoreCount AS ScoreCount, F.MissEq AS MissEq, F.MissCount AS MissCount, F.TotalEq AS TotalEq, F.TotalCount AS TotalCount, T1.Name AS Team, T2.Name AS TeamRival, T1.NationalID AS TeamNat, T2.NationalID AS TeamRivalNat, C.Name AS ChampName, C.NationalID AS ChampNat, C.TypeID AS ChampTypeID FROM ((((Filter AS F LEFT JOIN Season AS S ON S.SeasonID = F.SeasonWith) LEFT JOIN Team AS T1 ON F.TeamID = T1.TeamID) LEFT JOIN Champ AS C ON F.ChampID = C.ChampID) LEFT JOIN Team AS T2 ON T2.TeamID = F.TeamRivalID) ORDER BY FilterID)sql";
-
-const std::string SqlFixedColumns =
-    R"sql(F.Date AS Date1, T1.Name AS Team1, T2.Name AS Team2, F.Gol1 AS Gol1, F.Gol2 AS Gol2, F.Tur AS Tur, F.AET AS AET, R.Name AS Round, R.RoundID AS RoundID, C.Name AS Champ, S.Name AS Season, F.Team1ID AS Team1ID, F.Team2ID AS Team2ID, C.TypeID AS TypeID, C.ChampID AS ChampID, T1.NationalID AS Team1Nat, T2.NationalID AS Team2Nat, C.NationalID AS ChampNat, F.SeasonID AS SeasonID, F.Kef1 AS Kef1, F.KefX AS KefX, F.Kef2 AS Kef2 FROM (((((Fixed AS F LEFT JOIN Season AS S ON F.SeasonID = S.SeasonID) LEFT JOIN Team AS T1 ON T1.TeamID = F.Team1ID) LEFT JOIN Team AS T2 ON T2.TeamID = F.Team2ID) LEFT JOIN Champ AS C ON C.ChampID = F.ChampID) LEFT JOIN Round AS R ON R.RoundID = F.RoundID) WHERE )sql";
-
-const std::string SqlCalendarOddsSelect =
-    R"sql(SELECT C.Date AS Date1, T1.Name AS Team1,  C.Team1ID AS Team1ID, T2.Name AS Team2, C.Team2ID AS Team2ID, C.Tur AS Tur, R.Name AS Round, CH.Name AS Champ, C.RoundID AS RoundID,  CH.NationalID AS ChampNat, C.Kef1 AS Kef1, C.KefX AS KefX, C.Kef2 AS Kef2, C.Un25 AS KefUn, C.Ov25 AS KefOv, C.FixTime AS FixTime, C.Gol1 AS Gol1, C.Gol2 AS Gol2, C.AsianHandicap AS AHandi, C.AsianKef1 AS AKef1, C.AsianKef2 AS AKef2 FROM ((((Calendar AS C INNER JOIN Champ AS CH ON C.ChampID = CH.ChampID) LEFT JOIN Round AS R ON C.RoundID = R.RoundID) INNER JOIN Team AS T1 ON T1.TeamID = C.Team1ID) INNER JOIN Team AS T2 ON T2.TeamID = C.Team2ID) )sql";
-
-const std::string SqlCalendarSelect =
-    R"sql(SELECT C.Date AS Date1, C.Team1ID AS Team1ID, T1.Name AS Team1, C.Team2ID AS Team2ID, T2.Name AS Team2, C.ChampID AS ChampID, C.Tur AS Tur, R.Name AS Round, R.RoundID AS RoundID, C.FixTime AS FixTime FROM (((Calendar AS C LEFT JOIN Team AS T1 ON T1.TeamID = C.Team1ID) LEFT JOIN Team AS T2 ON T2.TeamID = C.Team2ID) LEFT JOIN Round AS R ON R.RoundID = C.RoundID) WHERE )sql";
-
-const std::string SqlFavFixedColumns =
-    R"sql(IsNull(TeamFav.TeamID) AS IsTeam1Fav, IsNull(TeamFav_1.TeamID) AS IsTeam2Fav, Fixed.Date AS Date1, Team.Name AS Team1, Team_1.Name AS Team2, Fixed.Gol1 AS Gol1, Fixed.Gol2 AS Gol2, Fixed.Tur AS Tur, Fixed.AET AS AET, Round.Name AS Round, Champ.Name AS Champ, Fixed.Team1ID AS Team1ID, Fixed.Team2ID AS Team2ID, Champ.TypeID AS TypeID, Champ.ChampID AS ChampID, Team.NationalID AS Team1Nat, Team_1.NationalID AS Team2Nat, Champ.NationalID AS ChampNat, Fixed.SeasonID AS SeasonID FROM TeamFav AS TeamFav_1 RIGHT JOIN (TeamFav RIGHT JOIN (Team AS Team_1 INNER JOIN (Champ INNER JOIN (Round INNER JOIN (Team INNER JOIN Fixed ON Team.TeamID = Fixed.Team1ID) ON Round.RoundID = Fixed.RoundID) ON Champ.ChampID = Fixed.ChampID) ON Team_1.TeamID = Fixed.Team2ID) ON TeamFav.TeamID = Fixed.Team1ID) ON TeamFav_1.TeamID = Fixed.Team2ID WHERE (Fixed.Team1ID In (SELECT TeamID FROM TeamFav) OR Fixed.Team2ID In (SELECT TeamID FROM TeamFav)) )sql";
-
-const std::string SqlFavCalendarSelect =
-    R"sql(SELECT Calendar.Date AS Date1, Team.Name AS Team1, Calendar.Team1ID AS Team1ID, Team_1.Name AS Team2, Calendar.Team2ID AS Team2ID, IsNull(TeamFav.TeamID) AS IsTeam1Fav, IsNull(TeamFav_1.TeamID) AS IsTeam2Fav, Calendar.Tur AS Tur, Round.Name AS Round, Champ.Name AS Champ, Calendar.RoundID AS RoundID, Champ.NationalID AS ChampNat  FROM ((((Champ INNER JOIN (Calendar INNER JOIN Round ON Calendar.RoundID = Round.RoundID) ON Champ.ChampID = Calendar.ChampID) LEFT JOIN Team AS Team_1 ON Calendar.Team2ID = Team_1.TeamID) LEFT JOIN Team ON Calendar.Team1ID = Team.TeamID) LEFT JOIN TeamFav ON Calendar.Team1ID = TeamFav.TeamID) LEFT JOIN TeamFav AS TeamFav_1 ON Calendar.Team2ID = TeamFav_1.TeamID )sql";
-
-const std::string SqlRankingSelect =
-    R"sql(SELECT Team.Name AS Team,Team.TeamID AS TeamID, Sum(Stats.Game) AS Game, Sum(Stats.Point) AS Point, Round(Sum(Stats.Point*Champ.Koef)/Sum(Stats.Game),3) AS Rang FROM ((Stats INNER JOIN Champ ON Stats.ChampID = Champ.ChampID) INNER JOIN Season ON Stats.SeasonID = Season.SeasonID) INNER JOIN Team ON Stats.TeamID = Team.TeamID )sql";
-
-const std::string SqlTableSelect =
-    R"sql(SELECT Team.Name AS Team,Team.TeamID AS TeamID, Sum(Stats.Game) AS Game, Sum(Stats.Win) AS Win, Sum(Stats.Draw) AS Draw, Sum(Stats.Lose) AS Lose, Sum(Stats.Gol1) AS Gol1, Sum(Stats.Gol2) AS Gol2, Sum(Stats.Under) AS Under, Sum(Stats.Over) AS Over, Sum(Stats.Point) AS Point FROM ((Stats INNER JOIN Team ON Stats.TeamID = Team.TeamID) INNER JOIN Champ ON Stats.ChampID = Champ.ChampID) INNER JOIN Season ON Stats.SeasonID = Season.SeasonID )sql";
-
-const std::string SqlTableFullSelect =
-    R"sql(SELECT Team.Name AS Team, Team.TeamID AS TeamID, Sum(Stats.Game) AS Game, Sum(Stats.Win) AS Win, Sum(Stats.Draw) AS Draw, Sum(Stats.Lose) AS Lose, Sum(Stats.Under) AS Under, Sum(Stats.Over) AS Over, Sum(Stats.ByScore) AS ByScore, Sum(Stats.ByMiss) AS ByMiss, Sum(Stats.NoScore) AS NoScore, Sum(Stats.NoMiss) AS NoMiss, Sum(Stats.MinusF) AS Minus, Sum(Stats.PlusF) AS Plus, Sum(Stats.Gol1) AS Gol1, Sum(Stats.Gol2) AS Gol2, Sum(Stats.Point) AS Point FROM ((Stats INNER JOIN Team ON Stats.TeamID = Team.TeamID) INNER JOIN Champ ON Stats.ChampID = Champ.ChampID) INNER JOIN Season ON Stats.SeasonID = Season.SeasonID )sql";
-
-const std::string SqlTableSeasonChampSelect =
-    R"sql(SELECT Team.Name AS Team,Team.TeamID AS TeamID, Season.Name AS SeasonName, Champ.Name AS ChampName, Sum(Stats.Game) AS Game, Sum(Stats.Win) AS Win, Sum(Stats.Draw) AS Draw, Sum(Stats.Lose) AS Lose, Sum(Stats.Under) AS Under, Sum(Stats.Over) AS Over, Sum(Stats.ByScore) AS ByScore, Sum(Stats.ByMiss) AS ByMiss, Sum(Stats.NoScore) AS NoScore, Sum(Stats.NoMiss) AS NoMiss, Sum(Stats.MinusF) AS Minus, Sum(Stats.PlusF) AS Plus, Sum(Stats.Gol1) AS Gol1, Sum(Stats.Gol2) AS Gol2 FROM ((Stats INNER JOIN Team ON Stats.TeamID = Team.TeamID) INNER JOIN Champ ON Stats.ChampID = Champ.ChampID) INNER JOIN Season ON Stats.SeasonID = Season.SeasonID )sql";
-
-const std::string SqlStatsBySeasonSelect =
-    R"sql(SELECT Stats.SeasonID AS SeasonID, Season.Name AS SeasonName, Sum(Stats.Game) AS Game, Sum(Stats.Win) AS Win, Sum(Stats.Draw) AS Draw, Sum(Stats.Lose) AS Lose, Sum(Stats.Under) AS Under, Sum(Stats.Over) AS Over, Sum(Stats.ByScore) AS ByScore, Sum(Stats.ByMiss) AS ByMiss, Sum(Stats.NoScore) AS NoScore, Sum(Stats.NoMiss) AS NoMiss, Sum(Stats.MinusF) AS Minus, Sum(Stats.PlusF) AS Plus, Sum(Stats.Gol1) AS Gol1, Sum(Stats.Gol2) AS Gol2 FROM Stats INNER JOIN Season ON Stats.SeasonID = Season.SeasonID )sql";
-
-const std::string SqlStatsByChampSelect =
-    R"sql(SELECT Stats.ChampID AS ChampID, Champ.Name AS ChampName, Champ.NationalID AS NationalID, Sum(Stats.Game) AS Game, Sum(Stats.Win) AS Win, Sum(Stats.Draw) AS Draw, Sum(Stats.Lose) AS Lose, Sum(Stats.Under) AS Under, Sum(Stats.Over) AS Over, Sum(Stats.ByScore) AS ByScore, Sum(Stats.ByMiss) AS ByMiss, Sum(Stats.NoScore) AS NoScore, Sum(Stats.NoMiss) AS NoMiss, Sum(Stats.MinusF) AS Minus, Sum(Stats.PlusF) AS Plus, Sum(Stats.Gol1) AS Gol1, Sum(Stats.Gol2) AS Gol2 FROM Stats INNER JOIN Champ ON Stats.ChampID = Champ.ChampID )sql";
-
-const std::string SqlTeamResultsColumns =
-    R"sql(TeamResults.Date AS Date1, Team.TeamID AS TeamID, Team.Name AS TeamName, TeamResults.Field AS Field, TeamResults.RivalID AS RivalID, TeamResults.Gol1 AS Gol1, TeamResults.Gol2 AS Gol2 FROM Team INNER JOIN TeamResults ON Team.TeamID = TeamResults.TeamID WHERE )sql";
-
-const std::string SqlChampSelect =
-    R"sql(SELECT Champ.ChampID AS ChampID, National.Name AS ChampNat, Champ.Name AS ChampName, Champ.NationalID AS NationalID, ChampType.Name AS ChampType, Champ.TypeID AS TypeID, National.Name AS NationalName FROM ChampType INNER JOIN ([National] INNER JOIN Champ ON National.NationalID = Champ.NationalID) ON ChampType.TypeID = Champ.TypeID )sql";
-
-}  // namespace
+#include "data/constants.h"
 
 const std::vector<ProgramSqlText>& SharedSelectStatements()
 {
@@ -91,11 +46,12 @@ const std::vector<ProgramSqlText>& ProgramStatements()
         {"maximum", "SELECT MAX(SeasonID) AS Maximum FROM Stats WHERE TeamID=17 AND ChampID=1"},
         {"form setting", "SELECT * FROM FormSetting WHERE FormName='DlgMain'"},
         {"form data", "SELECT * FROM FormData WHERE FormName='DlgToday' ORDER BY ControlIndex"},
-        {"form data update", "UPDATE FormData SET [Value]='Premier League' WHERE FormName='DlgToday' AND ControlIndex=0"},
+        {"form data update", "UPDATE FormData SET [Value]='Premier League' WHERE FormName='DlgToday' AND "
+         "ControlIndex=0"},
         {"seasons", "SELECT * FROM Season WHERE SeasonID>0 ORDER BY NameYear DESC"},
         {"season", "SELECT * FROM Season WHERE SeasonID=3"},
         {"table rounds", "SELECT * FROM Round WHERE RoundID IN (SELECT RoundID FROM Stats WHERE Stats.ChampID=1 AND "
-                         "Stats.SeasonID=3) AND Round.IsTable=true ORDER BY OrderNumber"},
+         "Stats.SeasonID=3) AND Round.IsTable=true ORDER BY OrderNumber"},
         {"history renumber", "UPDATE Filter SET FilterID=1 WHERE FilterID=7"},
         {"history erase", "DELETE * FROM Filter WHERE Cur<>true"},
         {"history first", "UPDATE Filter SET FilterID=1 WHERE Cur=true"},
@@ -111,142 +67,127 @@ const std::vector<ProgramSqlText>& ProgramStatements()
         {"history pair", "INSERT INTO Filter(FilterID,Mode,TeamID,TeamRivalID,SeasonWith)VALUES(4,3,17,18,0)"},
         {"history champ", "INSERT INTO Filter(FilterID,Mode,ChampID,SeasonWith)VALUES(5,2,1,3)"},
         {"last matches", "SELECT TOP 10 " + SqlFixedColumns + "(F.Team1ID=17 OR F.Team2ID=17) AND C.TypeID IN (1,2) "
-                                                              "ORDER BY F.Date DESC"},
+         "ORDER BY F.Date DESC"},
         {"series matches", fixed + "F.Team2ID=17 AND F.SeasonID>=2 ORDER BY F.Date DESC"},
-        {"head to head", fixed + "((F.Team1ID=17 AND F.Team2ID=18) OR (F.Team2ID=17 AND F.Team1ID=18)) "
-                                 "ORDER BY F.Date DESC;"},
+        {"head to head", fixed + "((F.Team1ID=17 AND F.Team2ID=18) OR (F.Team2ID=17 AND F.Team1ID=18)) ORDER BY F.Date "
+         "DESC;"},
         {"recent favourites", "SELECT TOP 500 " + SqlFixedColumns + "F.Date>=Date()-7 AND C.Fav=true AND F.ChampID=1 "
-                                                                    "ORDER BY F.Date DESC, C.SortName, F.Team1ID;"},
-        {"calendar by team", SqlCalendarOddsSelect + "WHERE (C.Team1ID=17 OR C.Team2ID=17) AND C.Date >= Date() "
-                                                     "ORDER BY C.Date"},
-        {"calendar by date", SqlCalendarOddsSelect + "WHERE C.Date = #06/12/2019# ORDER BY C.Date, C.FixTime, C.Team1ID"},
-        {"team view", fixed + "(F.Team1ID=17 AND F.Gol1>F.Gol2) AND (F.Gol1+F.Gol2>2.5)AND TypeID IN (1,2)  "
-                              "ORDER BY F.Date DESC;"},
+         "ORDER BY F.Date DESC, C.SortName, F.Team1ID;"},
+        {"calendar by team", SqlCalendarOddsSelect + "WHERE (C.Team1ID=17 OR C.Team2ID=17) AND C.Date >= Date() ORDER "
+         "BY C.Date"},
+        {"calendar by date", SqlCalendarOddsSelect + "WHERE C.Date = #06/12/2019# ORDER BY C.Date, C.FixTime, "
+         "C.Team1ID"},
+        {"team view", fixed + "(F.Team1ID=17 AND F.Gol1>F.Gol2) AND (F.Gol1+F.Gol2>2.5)AND TypeID IN (1,2)  ORDER BY "
+         "F.Date DESC;"},
         {"team view both sides", fixed + "((F.Team1ID=17 AND F.Gol1>=F.Gol2) OR (F.Team2ID=17 AND F.Gol2>=F.Gol1)) AND "
-                                         "((F.Team1ID=17 AND F.Gol2<1.5) OR (F.Team2ID=17 AND F.Gol1<1.5))AND F.SeasonID=3 "
-                                         " ORDER BY F.Date DESC;"},
+         "((F.Team1ID=17 AND F.Gol2<1.5) OR (F.Team2ID=17 AND F.Gol1<1.5))AND F.SeasonID=3  ORDER BY F.Date DESC;"},
         {"tournament view", fixed + "F.SeasonID=3 AND F.ChampID=1 ORDER BY F.Date DESC, F.Team1ID;"},
         {"pair view", fixed + "(F.Team1ID=18 AND F.Team2ID=17) AND TypeID IN (1) ORDER BY F.Date DESC;"},
         {"team list", "SELECT TeamID, Name, NationalID FROM Team WHERE TeamID IN (SELECT TeamID FROM Stats WHERE "
-                      "SeasonID=3 AND ChampID=1) ORDER BY Name"},
+         "SeasonID=3 AND ChampID=1) ORDER BY Name"},
         {"team", "SELECT * FROM Team WHERE Team.TeamID=17"},
         {"favourite count", "SELECT COUNT(*) AS Cnt FROM TeamFav WHERE TeamID=17"},
         {"favourite add", "INSERT INTO TeamFav VALUES(17)"},
         {"favourite delete", "DELETE * FROM TeamFav WHERE TeamID=17"},
         {"favourite tournaments", SqlChampSelect + "WHERE Champ.Fav=-1 AND Champ.ChampID>0 ORDER BY Champ.SortName"},
         {"tournament list", SqlChampSelect + "WHERE ChampID IN (SELECT ChampID FROM Stats WHERE SeasonID=3) AND "
-                                             "Champ.Fav=true AND Champ.TypeID=1 AND Champ.ChampID>0 ORDER BY Champ.SortName"},
+         "Champ.Fav=true AND Champ.TypeID=1 AND Champ.ChampID>0 ORDER BY Champ.SortName"},
         {"tournaments of the day", SqlChampSelect + "WHERE Champ.Fav=true AND ChampID IN (SELECT ChampID FROM Calendar "
-                                                    "WHERE Calendar.Date = #06/12/2019#) ORDER BY Champ.SortName"},
+         "WHERE Calendar.Date = #06/12/2019#) ORDER BY Champ.SortName"},
         {"main league", "SELECT Stats.ChampID FROM Stats INNER JOIN Champ ON Champ.ChampID=Stats.ChampID WHERE "
-                        "TeamID=17 AND Champ.TypeID=1 ORDER BY SeasonID DESC, Stats.Game DESC"},
-        {"standings", SqlTableSelect + "WHERE Stats.Field=2 AND Stats.RoundID=2 AND Stats.ChampID=1 AND Stats.SeasonID=3 "
-                                       "GROUP BY Team.Name,Team.TeamID ORDER BY Sum(Stats.Point) DESC, Sum(Stats.Win) "
-                                       "DESC , Sum(Stats.Gol1-Stats.Gol2) DESC, Sum(Stats.Gol1) DESC;"},
-        {"full standings", SqlTableFullSelect + "WHERE Stats.ChampID=1 AND Stats.Field=1 AND Stats.SeasonID=3 " + tableOrder},
+         "TeamID=17 AND Champ.TypeID=1 ORDER BY SeasonID DESC, Stats.Game DESC"},
+        {"standings", SqlTableSelect + "WHERE Stats.Field=2 AND Stats.RoundID=2 AND Stats.ChampID=1 AND "
+         "Stats.SeasonID=3 GROUP BY Team.Name,Team.TeamID ORDER BY Sum(Stats.Point) DESC, Sum(Stats.Win) DESC , "
+         "Sum(Stats.Gol1-Stats.Gol2) DESC, Sum(Stats.Gol1) DESC;"},
+        {"full standings", SqlTableFullSelect + "WHERE Stats.ChampID=1 AND Stats.Field=1 AND Stats.SeasonID=3 " +
+         tableOrder},
         {"standings from season", SqlTableFullSelect + "WHERE Stats.ChampID=1 AND Stats.SeasonID>=2 " + tableOrder},
-        {"team season sums", SqlTableFullSelect + "WHERE Stats.TeamID=17 AND Stats.ChampID=1 AND Stats.SeasonID=3 "
-                                                  "AND Stats.Field=1 GROUP BY Team.Name,Team.TeamID "},
-        {"team seasons", SqlTableSeasonChampSelect + "WHERE Stats.TeamID=17 AND Champ.TypeID=1 AND Stats.Field=1 "
-                                                     "GROUP BY Team.Name,Team.TeamID,Season.Name,Stats.SeasonID,"
-                                                     "Champ.Name ORDER BY Stats.SeasonID DESC"},
+        {"team season sums", SqlTableFullSelect + "WHERE Stats.TeamID=17 AND Stats.ChampID=1 AND Stats.SeasonID=3 AND "
+         "Stats.Field=1 GROUP BY Team.Name,Team.TeamID "},
+        {"team seasons", SqlTableSeasonChampSelect + "WHERE Stats.TeamID=17 AND Champ.TypeID=1 AND Stats.Field=1 GROUP "
+         "BY Team.Name,Team.TeamID,Season.Name,Stats.SeasonID,Champ.Name ORDER BY Stats.SeasonID DESC"},
         {"tournament seasons", SqlStatsBySeasonSelect + "WHERE Stats.ChampID=1 AND Stats.Field=1 GROUP BY Season.Name,"
-                                                        "Stats.SeasonID,Stats.ChampID ORDER BY Stats.SeasonID DESC"},
+         "Stats.SeasonID,Stats.ChampID ORDER BY Stats.SeasonID DESC"},
         {"favourite statistics", SqlStatsByChampSelect + "WHERE Stats.Field=1 AND Champ.Fav=True AND Stats.SeasonID=3 "
-                                                         "GROUP BY Stats.ChampID,Champ.NationalID,Champ.Name,"
-                                                         "Champ.SortName ORDER BY Sum(Stats.Win)/Sum(Stats.Game) DESC"},
+         "GROUP BY Stats.ChampID,Champ.NationalID,Champ.Name,Champ.SortName ORDER BY Sum(Stats.Win)/Sum(Stats.Game) "
+         "DESC"},
         {"favourite statistics by name", SqlStatsByChampSelect + "WHERE Stats.Field=1 AND Champ.Fav=True GROUP BY "
-                                                                 "Stats.ChampID,Champ.NationalID,Champ.Name,"
-                                                                 "Champ.SortName ORDER BY Champ.SortName "},
-        {"score groups", "SELECT TeamID, Gol1, Gol2, Count(TeamResults.TeamID) AS Cnt FROM TeamResults GROUP BY "
-                         "TeamID, [Gol1]-[Gol2], Gol1, Gol2, Field HAVING TeamID=17 AND Field=1 ORDER BY "
-                         "[Gol1]-[Gol2] DESC, Gol1 DESC, Gol2 DESC"},
+         "Stats.ChampID,Champ.NationalID,Champ.Name,Champ.SortName ORDER BY Champ.SortName "},
+        {"score groups", "SELECT TeamID, Gol1, Gol2, Count(TeamResults.TeamID) AS Cnt FROM TeamResults GROUP BY TeamID,"
+         " [Gol1]-[Gol2], Gol1, Gol2, Field HAVING TeamID=17 AND Field=1 ORDER BY [Gol1]-[Gol2] DESC, Gol1 DESC, Gol2 "
+         "DESC"},
         {"streak leaders", "SELECT TOP 1500 Team.Name AS TeamName, Team.NationalID AS TeamNatID, National.Name AS "
-                           "TeamNat, Series.* FROM [National] INNER JOIN (Series INNER JOIN Team ON Series.TeamID = "
-                           "Team.TeamID) ON National.NationalID = Team.NationalID WHERE Series.Field=0 AND "
-                           "Series.TypeID=0 ORDER BY Series.Max00 DESC, Series.Game DESC, Team.Name"},
-        {"last results", "SELECT TOP 30 " + SqlTeamResultsColumns + "Team.TeamID=17 AND TeamResults.Gol1-TeamResults.Gol2>=0 "
-                                                                    "AND TeamResults.Gol1+TeamResults.Gol2<2 AND "
-                                                                    "TeamResults.Field=2 ORDER BY TeamResults.Date DESC"},
-        {"results for a prediction", "SELECT TOP 30 " + SqlTeamResultsColumns + "Team.TeamID=17 AND TeamResults.ChampID=1 "
-                                                                                "AND TeamResults.SeasonID>=2 AND "
-                                                                                "TeamResults.Date>=(SELECT MAX(Date) FROM "
-                                                                                "Fixed)-30 ORDER BY TeamResults.Date DESC"},
+         "TeamNat, Series.* FROM [National] INNER JOIN (Series INNER JOIN Team ON Series.TeamID = Team.TeamID) ON "
+         "National.NationalID = Team.NationalID WHERE Series.Field=0 AND Series.TypeID=0 ORDER BY Series.Max00 DESC, "
+         "Series.Game DESC, Team.Name"},
+        {"last results", "SELECT TOP 30 " + SqlTeamResultsColumns + "Team.TeamID=17 AND "
+         "TeamResults.Gol1-TeamResults.Gol2>=0 AND TeamResults.Gol1+TeamResults.Gol2<2 AND TeamResults.Field=2 ORDER "
+         "BY TeamResults.Date DESC"},
+        {"results for a prediction", "SELECT TOP 30 " + SqlTeamResultsColumns + "Team.TeamID=17 AND "
+         "TeamResults.ChampID=1 AND TeamResults.SeasonID>=2 AND TeamResults.Date>=(SELECT MAX(Date) FROM Fixed)-30 "
+         "ORDER BY TeamResults.Date DESC"},
         {"tournament results", "SELECT " + SqlTeamResultsColumns + "TeamResults.TeamID IN(SELECT Stats.TeamID FROM "
-                                                                   "Stats WHERE Stats.SeasonID=3 AND Stats.ChampID=1 "
-                                                                   "AND Stats.Field=1 GROUP BY Stats.TeamID) AND "
-                                                                   "TeamResults.Field=1 AND TeamResults.SeasonID=3 "
-                                                                   "ORDER BY TeamResults.TeamID,TeamResults.Date DESC"},
+         "Stats WHERE Stats.SeasonID=3 AND Stats.ChampID=1 AND Stats.Field=1 GROUP BY Stats.TeamID) AND "
+         "TeamResults.Field=1 AND TeamResults.SeasonID=3 ORDER BY TeamResults.TeamID,TeamResults.Date DESC"},
         {"whole squad", squad + "WHERE PlayersSquad.TeamID=17 AND Players.Skills>0 ORDER BY Players.PosID, "
-                                "Players.FlangID, Players.Skills DESC;"},
+         "Players.FlangID, Players.Skills DESC;"},
         {"right midfield", squad + "WHERE PlayersSquad.TeamID=17 AND Players.Skills>0 AND Players.PosID IN(5,4) AND "
-                                   "Players.FlangID IN(1,2,3,5)ORDER BY Players.Skills DESC;"},
+         "Players.FlangID IN(1,2,3,5)ORDER BY Players.Skills DESC;"},
         {"centre back", squad + "WHERE PlayersSquad.TeamID=17 AND Players.Skills>0 AND ((Players.PosID=2 AND "
-                                "Players.FlangID IN(1,3,4,7)) OR (Players.PosID=3 AND Players.FlangID IN(1))) "
-                                "ORDER BY Players.Skills DESC;"},
+         "Players.FlangID IN(1,3,4,7)) OR (Players.PosID=3 AND Players.FlangID IN(1))) ORDER BY Players.Skills DESC;"},
         {"rating line", "SELECT IIF(Fixed.Team1ID=17,EloFixed.NewRang1,EloFixed.NewRang2) AS Rang FROM Fixed INNER "
-                        "JOIN EloFixed ON Fixed.FixedIND = EloFixed.FixedIND WHERE (Fixed.Team1ID=17 OR "
-                        "Fixed.Team2ID=17) AND Fixed.SeasonID=3 ORDER BY Fixed.Date"},
+         "JOIN EloFixed ON Fixed.FixedIND = EloFixed.FixedIND WHERE (Fixed.Team1ID=17 OR Fixed.Team2ID=17) AND "
+         "Fixed.SeasonID=3 ORDER BY Fixed.Date"},
         {"squad skill", "SELECT Avg(Players.Skills) AS AvgSkills FROM Players INNER JOIN PlayersSquad ON "
-                        "Players.PlayerID = PlayersSquad.PlayerID GROUP BY PlayersSquad.TeamID HAVING "
-                        "(((PlayersSquad.TeamID)=17))"},
+         "Players.PlayerID = PlayersSquad.PlayerID GROUP BY PlayersSquad.TeamID HAVING (((PlayersSquad.TeamID)=17))"},
         {"series stale", "UPDATE Version SET UpdateSeries=1"},
         {"series fresh", "UPDATE Version SET UpdateSeries=0"},
         {"team results cleared", "DELETE * FROM TeamResults"},
-        {"team results home",
-         "INSERT INTO TeamResults SELECT Date AS [Date], Team1ID AS TeamID, 1 AS Field, Fixed.ChampID AS ChampID, "
-         "Fixed.SeasonID AS SeasonID, Fixed.Team2ID AS RivalID, Fixed.Gol1 AS Gol1, Fixed.Gol2 AS Gol2, 0 AS Tour FROM "
-         "ChampType INNER JOIN (Champ INNER JOIN Fixed ON Champ.ChampID = Fixed.ChampID) ON ChampType.TypeID = "
-         "Champ.TypeID WHERE SeasonID>=2 AND Champ.TypeID=1"},
-        {"team results away",
-         "INSERT INTO TeamResults SELECT Date AS [Date], Team2ID AS TeamID, 2 AS Field, Fixed.ChampID AS ChampID, "
-         "Fixed.SeasonID AS SeasonID, Fixed.Team1ID AS RivalID, Fixed.Gol1 AS Gol2, Fixed.Gol2 AS Gol1, 0 AS Tour FROM "
-         "ChampType INNER JOIN (Champ INNER JOIN Fixed ON Champ.ChampID = Fixed.ChampID) ON ChampType.TypeID = "
-         "Champ.TypeID WHERE SeasonID>=2 AND Champ.TypeID=1"},
+        {"team results home", "INSERT INTO TeamResults SELECT Date AS [Date], Team1ID AS TeamID, 1 AS Field, "
+         "Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, Fixed.Team2ID AS RivalID, Fixed.Gol1 AS Gol1, "
+         "Fixed.Gol2 AS Gol2, 0 AS Tour FROM ChampType INNER JOIN (Champ INNER JOIN Fixed ON Champ.ChampID = "
+         "Fixed.ChampID) ON ChampType.TypeID = Champ.TypeID WHERE SeasonID>=2 AND Champ.TypeID=1"},
+        {"team results away", "INSERT INTO TeamResults SELECT Date AS [Date], Team2ID AS TeamID, 2 AS Field, "
+         "Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, Fixed.Team1ID AS RivalID, Fixed.Gol1 AS Gol2, "
+         "Fixed.Gol2 AS Gol1, 0 AS Tour FROM ChampType INNER JOIN (Champ INNER JOIN Fixed ON Champ.ChampID = "
+         "Fixed.ChampID) ON ChampType.TypeID = Champ.TypeID WHERE SeasonID>=2 AND Champ.TypeID=1"},
         {"stats cleared", "DELETE FROM Stats"},
-        {"stats home table rounds",
-         statsInsert + "SELECT Fixed.ChampID,SeasonID,Team1ID,Fixed.RoundID,1,COUNT(*),-SUM(Gol1>Gol2),-SUM(Gol1=Gol2),"
-                       "-SUM(Gol1<Gol2),SUM(Gol1),SUM(Gol2),-SUM(Gol1>Gol2)*3+-SUM(Gol1=Gol2),-SUM(Gol1+Gol2<3),"
-                       "-SUM(Gol1+Gol2>2), -SUM(Gol1>0),-SUM(Gol2>0),-SUM(Gol1=0),-SUM(Gol2=0), -SUM(Gol1-Gol2>1), "
-                       "-SUM(Gol1-Gol2>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE "
-                       "Round.IsTable=True GROUP BY Fixed.ChampID,SeasonID,Team1ID,Fixed.RoundID"},
-        {"stats home other rounds",
-         statsInsert + "SELECT Fixed.ChampID,SeasonID,Team1ID,7,1,COUNT(*),-SUM(Gol1>Gol2),-SUM(Gol1=Gol2),"
-                       "-SUM(Gol1<Gol2),SUM(Gol1),SUM(Gol2),-SUM(Gol1>Gol2)*3+-SUM(Gol1=Gol2),-SUM(Gol1+Gol2<3),"
-                       "-SUM(Gol1+Gol2>2), -SUM(Gol1>0),-SUM(Gol2>0),-SUM(Gol1=0),-SUM(Gol2=0), -SUM(Gol1-Gol2>1), "
-                       "-SUM(Gol1-Gol2>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE "
-                       "Round.IsTable=False GROUP BY Fixed.ChampID,SeasonID,Team1ID"},
-        {"stats away table rounds",
-         statsInsert + "SELECT Fixed.ChampID,SeasonID,Team2ID,Fixed.RoundID,2,COUNT(*),-SUM(Gol1<Gol2),-SUM(Gol1=Gol2),"
-                       "-SUM(Gol1>Gol2),SUM(Gol2),SUM(Gol1),-SUM(Gol1<Gol2)*3+-SUM(Gol1=Gol2),-SUM(Gol1+Gol2<3),"
-                       "-SUM(Gol1+Gol2>2), -SUM(Gol2>0),-SUM(Gol1>0),-SUM(Gol2=0),-SUM(Gol1=0), -SUM(Gol2-Gol1>1), "
-                       "-SUM(Gol2-Gol1>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE "
-                       "Round.IsTable=True GROUP BY Fixed.ChampID,SeasonID,Team2ID,Fixed.RoundID"},
-        {"stats away other rounds",
-         statsInsert + "SELECT Fixed.ChampID,SeasonID,Team2ID,7,2,COUNT(*),-SUM(Gol1<Gol2),-SUM(Gol1=Gol2),"
-                       "-SUM(Gol1>Gol2),SUM(Gol2),SUM(Gol1),-SUM(Gol1<Gol2)*3+-SUM(Gol1=Gol2),-SUM(Gol1+Gol2<3),"
-                       "-SUM(Gol1+Gol2>2), -SUM(Gol2>0),-SUM(Gol1>0),-SUM(Gol2=0),-SUM(Gol1=0), -SUM(Gol2-Gol1>1), "
-                       "-SUM(Gol2-Gol1>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE "
-                       "Round.IsTable=False GROUP BY Fixed.ChampID,SeasonID,Team2ID"},
+        {"stats home table rounds", statsInsert + "SELECT Fixed.ChampID,SeasonID,Team1ID,Fixed.RoundID,1,COUNT(*),"
+         "-SUM(Gol1>Gol2),-SUM(Gol1=Gol2),-SUM(Gol1<Gol2),SUM(Gol1),SUM(Gol2),-SUM(Gol1>Gol2)*3+-SUM(Gol1=Gol2),"
+         "-SUM(Gol1+Gol2<3),-SUM(Gol1+Gol2>2), -SUM(Gol1>0),-SUM(Gol2>0),-SUM(Gol1=0),-SUM(Gol2=0), -SUM(Gol1-Gol2>1), "
+         "-SUM(Gol1-Gol2>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE Round.IsTable=True "
+         "GROUP BY Fixed.ChampID,SeasonID,Team1ID,Fixed.RoundID"},
+        {"stats home other rounds", statsInsert + "SELECT Fixed.ChampID,SeasonID,Team1ID,7,1,COUNT(*),-SUM(Gol1>Gol2),"
+         "-SUM(Gol1=Gol2),-SUM(Gol1<Gol2),SUM(Gol1),SUM(Gol2),-SUM(Gol1>Gol2)*3+-SUM(Gol1=Gol2),-SUM(Gol1+Gol2<3),"
+         "-SUM(Gol1+Gol2>2), -SUM(Gol1>0),-SUM(Gol2>0),-SUM(Gol1=0),-SUM(Gol2=0), -SUM(Gol1-Gol2>1), "
+         "-SUM(Gol1-Gol2>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE Round.IsTable=False "
+         "GROUP BY Fixed.ChampID,SeasonID,Team1ID"},
+        {"stats away table rounds", statsInsert + "SELECT Fixed.ChampID,SeasonID,Team2ID,Fixed.RoundID,2,COUNT(*),"
+         "-SUM(Gol1<Gol2),-SUM(Gol1=Gol2),-SUM(Gol1>Gol2),SUM(Gol2),SUM(Gol1),-SUM(Gol1<Gol2)*3+-SUM(Gol1=Gol2),"
+         "-SUM(Gol1+Gol2<3),-SUM(Gol1+Gol2>2), -SUM(Gol2>0),-SUM(Gol1>0),-SUM(Gol2=0),-SUM(Gol1=0), -SUM(Gol2-Gol1>1), "
+         "-SUM(Gol2-Gol1>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE Round.IsTable=True "
+         "GROUP BY Fixed.ChampID,SeasonID,Team2ID,Fixed.RoundID"},
+        {"stats away other rounds", statsInsert + "SELECT Fixed.ChampID,SeasonID,Team2ID,7,2,COUNT(*),-SUM(Gol1<Gol2),"
+         "-SUM(Gol1=Gol2),-SUM(Gol1>Gol2),SUM(Gol2),SUM(Gol1),-SUM(Gol1<Gol2)*3+-SUM(Gol1=Gol2),-SUM(Gol1+Gol2<3),"
+         "-SUM(Gol1+Gol2>2), -SUM(Gol2>0),-SUM(Gol1>0),-SUM(Gol2=0),-SUM(Gol1=0), -SUM(Gol2-Gol1>1), "
+         "-SUM(Gol2-Gol1>-2) FROM Round INNER JOIN Fixed ON Round.RoundID = Fixed.RoundID WHERE Round.IsTable=False "
+         "GROUP BY Fixed.ChampID,SeasonID,Team2ID"},
         {"series cleared", "DELETE * FROM Series"},
         {"series source", "SELECT TeamResults.Date AS Date1, TeamResults.TeamID AS TeamID, TeamResults.Field AS Field, "
-                          "TeamResults.Gol1 AS Gol1, TeamResults.Gol2 AS Gol2 FROM TeamResults INNER JOIN Champ ON "
-                          "TeamResults.ChampID = Champ.ChampID WHERE Champ.Fav=True ORDER BY TeamResults.TeamID DESC , "
-                          "TeamResults.Date;"},
+         "TeamResults.Gol1 AS Gol1, TeamResults.Gol2 AS Gol2 FROM TeamResults INNER JOIN Champ ON TeamResults.ChampID "
+         "= Champ.ChampID WHERE Champ.Fav=True ORDER BY TeamResults.TeamID DESC , TeamResults.Date;"},
         {"series row", "INSERT INTO Series VALUES(17,0,0,3,0,2,1,1,0,1,1,1,0,2,3,3,2,2,1,1,3,3,0,1,0,2,1,1,0,1)"},
         {"rating rows cleared", "DELETE FROM EloFixed WHERE FixedIND IN(SELECT FixedIND FROM Fixed WHERE SeasonID=3)"},
         {"rating teams", "SELECT Stats.TeamID AS TeamID FROM Stats INNER JOIN Champ ON Stats.ChampID = Champ.ChampID "
-                         "GROUP BY Stats.TeamID, Champ.TypeID, Stats.SeasonID HAVING Champ.TypeID=1 AND "
-                         "Stats.SeasonID=3;"},
+         "GROUP BY Stats.TeamID, Champ.TypeID, Stats.SeasonID HAVING Champ.TypeID=1 AND Stats.SeasonID=3;"},
         {"rating matches", "SELECT Fixed.FixedIND AS FixedIND, Fixed.Date AS Date1, Fixed.Team1ID AS Team1ID, "
-                           "Fixed.Team2ID AS Team2ID, Fixed.Gol1 AS Gol1, Fixed.Gol2 AS Gol2 FROM Champ INNER JOIN "
-                           "Fixed ON Champ.ChampID = Fixed.ChampID WHERE Champ.TypeID=1 AND Fixed.SeasonID=3 AND "
-                           "Fixed.Date<#06/12/2009# ORDER BY Fixed.Date;"},
+         "Fixed.Team2ID AS Team2ID, Fixed.Gol1 AS Gol1, Fixed.Gol2 AS Gol2 FROM Champ INNER JOIN Fixed ON "
+         "Champ.ChampID = Fixed.ChampID WHERE Champ.TypeID=1 AND Fixed.SeasonID=3 AND Fixed.Date<#06/12/2009# ORDER BY "
+         "Fixed.Date;"},
         {"rating row", "INSERT INTO EloFixed VALUES(1,1000,1000,1009,988,0)"},
         {"rating statistics cleared", "DELETE FROM EloStats WHERE EloStats.SeasonID=3"},
-        {"rating statistics",
-         "INSERT INTO EloStats(Deff,ChampID,SeasonID,Game,Win1,Draw,Win2,Under,Over,Gol1,Gol2) SELECT "
-         "Round(([Rang1]-[Rang2])/10)*10 AS Deff, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, "
+        {"rating statistics", "INSERT INTO EloStats(Deff,ChampID,SeasonID,Game,Win1,Draw,Win2,Under,Over,Gol1,Gol2) "
+         "SELECT Round(([Rang1]-[Rang2])/10)*10 AS Deff, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, "
          "Count(Fixed.FixedIND) AS Game, -Sum([Fixed].[Gol1]>[Fixed].[Gol2]) AS Win1, "
          "-Sum([Fixed].[Gol1]=[Fixed].[Gol2]) AS Draw, -Sum([Fixed].[Gol1]<[Fixed].[Gol2]<0) AS Win2, "
          "-Sum([Fixed].[Gol1]+[Fixed].[Gol2]<3) AS Under, -Sum([Fixed].[Gol1]+[Fixed].[Gol2]>2) AS Over, "
@@ -254,17 +195,16 @@ const std::vector<ProgramSqlText>& ProgramStatements()
          "EloFixed.FixedIND WHERE EloFixed.IsStats=True AND Fixed.SeasonID=3 GROUP BY Round(([Rang1]-[Rang2])/10)*10, "
          "Fixed.ChampID, Fixed.SeasonID;"},
         {"ratings of a team", "SELECT Fixed.Team1ID AS Team1ID, Fixed.Team2ID AS Team2ID, EloFixed.NewRang1 AS Rang1, "
-                              "EloFixed.NewRang2 AS Rang2 FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = "
-                              "EloFixed.FixedIND WHERE Fixed.Team1ID=17 OR Fixed.Team2ID=17 ORDER BY Fixed.Date DESC;"},
+         "EloFixed.NewRang2 AS Rang2 FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = EloFixed.FixedIND WHERE "
+         "Fixed.Team1ID=17 OR Fixed.Team2ID=17 ORDER BY Fixed.Date DESC;"},
         {"parked matches back", "INSERT INTO Fixed SELECT * FROM _Fixed"},
         {"parking cleared", "DELETE FROM _Fixed"},
         {"matches parked", "INSERT INTO _Fixed SELECT * FROM Fixed WHERE Date >= #06/12/2019#"},
         {"parked matches removed", "DELETE FROM Fixed WHERE Date >= #06/12/2019#"},
         {"calendar cleared", "DELETE FROM Calendar"},
-        {"parked matches as fixtures",
-         "INSERT INTO Calendar SELECT F.Date, F.Team1ID, F.Team2ID, F.RoundID, F.Tur, F.ChampID, \"0000\" AS FixTime, "
-         "F.Kef1 AS Kef1, F.KefX AS KefX, F.Kef2 AS Kef2, F.Un25 AS Un25, F.Ov25 AS Ov25, F.AsianHandicap, "
-         "F.AsianKef1, F.AsianKef2, F.Gol1, F.Gol2 FROM _Fixed AS F"},
+        {"parked matches as fixtures", "INSERT INTO Calendar SELECT F.Date, F.Team1ID, F.Team2ID, F.RoundID, F.Tur, "
+         "F.ChampID, \"0000\" AS FixTime, F.Kef1 AS Kef1, F.KefX AS KefX, F.Kef2 AS Kef2, F.Un25 AS Un25, F.Ov25 AS "
+         "Ov25, F.AsianHandicap, F.AsianKef1, F.AsianKef2, F.Gol1, F.Gol2 FROM _Fixed AS F"},
         // An update file's shorthand leaves the blanks of its tags in the text.
         {"update insert", " INSERT INTO Team VALUES( 40,'Nott''m Forest','ENG' ) "},
         {"update change", " UPDATE Team SET Name='Spartak' WHERE TeamID=40"},

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "jettestdatabase.h"
-#include "platform/exceptions.h"
-#include "platform/jetsql.h"
 
 namespace {
 
@@ -12,14 +10,13 @@ namespace {
 void ExpectAllRun(const std::vector<ProgramSqlText>& texts)
 {
     JetTestDatabase db;
-    db.CreateMatchSchema();
     db.ExecJet("INSERT INTO Fixed(FixedIND, Date, Team1ID, Team2ID, Gol1, Gol2, ChampID, SeasonID) "
                "VALUES(1, #6/12/2019#, 17, 18, 2, 1, 1, 3)");
     for (const ProgramSqlText& text : texts) {
         try {
             db.QueryJet(text.jetSql);
-        } catch (const EDatabaseError& error) {
-            ADD_FAILURE() << text.name << ": " << error.Message();
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << text.name << ": " << error.what();
         }
     }
 }

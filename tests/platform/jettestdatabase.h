@@ -1,31 +1,24 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "sqlitefile.h"
 #include "tempfolder.h"
-
-struct sqlite3;
 
 using SqlRows = std::vector<std::vector<std::string>>;
 
-// A SQLite file in a temporary folder with the Jet functions registered, for tests
-// that run translated texts. Values read back as SQLite's text of them, NULL as "NULL".
+// A SQLite file in a temporary folder holding the program's tables, for tests that
+// run translated texts. Values read back as SQLite's text of them, NULL as "<null>";
+// a statement SQLite rejects raises std::runtime_error.
 class JetTestDatabase {
 public:
     JetTestDatabase();
-    ~JetTestDatabase();
-    JetTestDatabase(const JetTestDatabase&) = delete;
-    JetTestDatabase& operator=(const JetTestDatabase&) = delete;
 
-    // Every table and column the program's texts name, text columns with the Jet
-    // collation, yes/no columns kept at -1 or 0 by triggers, and the usual indexes.
-    void CreateMatchSchema();
-
-    // Runs SQLite text as it stands (schema, test data).
-    void Exec(const std::string& sqliteSql);
-    SqlRows Query(const std::string& sqliteSql);
+    const std::string& Path() const { return path_; }
+    // Runs SQLite text as it stands (test data).
+    void Exec(const std::string& sqliteSql) { RunSqlite(path_, sqliteSql); }
+    SqlRows Query(const std::string& sqliteSql) { return QuerySqlite(path_, sqliteSql); }
 
     // Translates the Jet text first.
     void ExecJet(const std::string& jetSql);
@@ -33,13 +26,7 @@ public:
     // The single value of a one-row, one-column result.
     std::string ValueJet(const std::string& jetSql);
 
-    sqlite3* Handle() const { return db_.get(); }
-
 private:
-    struct Closer {
-        void operator()(sqlite3* db) const;
-    };
-
     TempFolder folder_;
-    std::unique_ptr<sqlite3, Closer> db_;
+    std::string path_ = folder_.File("data.mdb");
 };

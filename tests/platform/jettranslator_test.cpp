@@ -1,32 +1,16 @@
-#include "platform/jettranslator.h"
+#include "platform/jetsql.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <memory>
 #include <random>
 
 #include "jetsqlcatalog.h"
 #include "jettestdatabase.h"
 #include "platform/exceptions.h"
-#include "platform/jetsql.h"
 
 namespace {
-
-struct TranslationCase {
-    const char* jet;
-    const char* sqlite;
-};
-
-void ExpectTranslations(std::initializer_list<TranslationCase> cases)
-{
-    for (const TranslationCase& c : cases) {
-        try {
-            EXPECT_EQ(TranslateJetSql(c.jet), c.sqlite) << "Jet text: " << c.jet;
-        } catch (const EDatabaseError& error) {
-            ADD_FAILURE() << "Jet text: " << c.jet << "\nraised: " << error.Message();
-        }
-    }
-}
 
 std::string TranslationError(const std::string& jet)
 {
@@ -40,30 +24,24 @@ std::string TranslationError(const std::string& jet)
 
 }  // namespace
 
-TEST(JetTranslatorTest, TopBecomesLimitAfterOrderAndBeforeSemicolon)
+TEST(JetTranslatorTest, TranslatesEachJetRuleToSqlite)
 {
-    ExpectTranslations({
+    const struct {
+        const char* jet;
+        const char* sqlite;
+    } cases[]{
+        // TOP becomes LIMIT after ORDER BY, before a trailing ";", also in a sub-select.
         {"SELECT TOP 5 Name FROM Team ORDER BY Name", "SELECT Name FROM Team ORDER BY Name LIMIT 5"},
         {"SELECT TOP 500 F.Date AS Date1 FROM Fixed AS F ORDER BY F.Date DESC;",
          "SELECT F.Date AS Date1 FROM Fixed AS F ORDER BY F.Date DESC LIMIT 500;"},
         {"SELECT Name FROM Team WHERE TeamID IN (SELECT TOP 2 TeamID FROM Stats ORDER BY Point DESC)",
          "SELECT Name FROM Team WHERE TeamID IN (SELECT TeamID FROM Stats ORDER BY Point DESC LIMIT 2)"},
         {"SELECT DISTINCT TOP 3 a FROM t", "SELECT DISTINCT a FROM t LIMIT 3"},
-    });
-}
-
-TEST(JetTranslatorTest, DeleteStarDeletesFromTheTable)
-{
-    ExpectTranslations({
+        // DELETE * deletes from the table.
         {"DELETE * FROM TeamFav WHERE TeamID=17", "DELETE FROM TeamFav WHERE TeamID = 17"},
         {"DELETE TeamFav.* FROM TeamFav", "DELETE FROM TeamFav"},
         {"DELETE FROM Stats", "DELETE FROM Stats"},
-    });
-}
-
-TEST(JetTranslatorTest, InsertSelectWithoutColumnsNamesTheOutputColumns)
-{
-    ExpectTranslations({
+        // INSERT ... SELECT without columns fills them by the output names.
         {"INSERT INTO TeamResults SELECT Fixed.Gol1 AS Gol2, Fixed.Gol2 AS Gol1, [Date] FROM Fixed",
          "INSERT INTO TeamResults(Gol2, Gol1, Date) SELECT Fixed.Gol1 AS Gol2, Fixed.Gol2 AS Gol1, \"Date\" "
          "FROM Fixed"},
@@ -72,13 +50,7 @@ TEST(JetTranslatorTest, InsertSelectWithoutColumnsNamesTheOutputColumns)
         {"INSERT INTO TeamFav VALUES(17)", "INSERT INTO TeamFav VALUES(17)"},
         {"INSERT INTO Filter(FilterID,TeamID)SELECT 1, TeamID FROM Team",
          "INSERT INTO \"Filter\"(FilterID, TeamID) SELECT 1, TeamID FROM Team"},
-    });
-    EXPECT_NE(TranslationError("INSERT INTO Stats SELECT Count(*) FROM Fixed").find("needs a name"), std::string::npos);
-}
-
-TEST(JetTranslatorTest, LiteralsAndQuotedNames)
-{
-    ExpectTranslations({
+        // Literals stay untouched; [names] and names SQLite reserves are quoted.
         {"SELECT \"0000\" AS FixTime, \"it's\" AS a, \"say \"\"hi\"\"\" AS b",
          "SELECT '0000' AS FixTime, 'it''s' AS a, 'say \"hi\"' AS b"},
         {"SELECT 'Nott''m Forest', '#1', '[x]', 'a--b', 'True', 'Date()', \"-- no comment\"",
@@ -91,37 +63,19 @@ TEST(JetTranslatorTest, LiteralsAndQuotedNames)
          "SELECT F.\"Row\", Sum(Stats.\"Over\") AS \"Over\" FROM \"Filter\" AS F"},
         {"SELECT Players.PosID FROM Players WHERE Players.FlangID IN(1,2,3,5)ORDER BY Players.Skills DESC;",
          "SELECT Players.PosID FROM Players WHERE Players.FlangID IN (1, 2, 3, 5) ORDER BY Players.Skills DESC;"},
-    });
-}
-
-TEST(JetTranslatorTest, DateLiteralsBecomeDayNumbers)
-{
-    ExpectTranslations({
+        // Date literals become day numbers; month first, day first when no date reads that way.
         {"SELECT #06/12/2019#, #6/12/2019#, #2019-06-12#", "SELECT 43628, 43628, 43628"},
         {"SELECT #6/12/2019 13:30#, #6/12/2019 1:30 PM#, #12:00#", "SELECT 43628.5625, 43628.5625, 0.5"},
         // Month first; a text that is no date that way reads day first, as Jet reads it.
         {"SELECT #13/06/2019#, #1/1/30#, #1/1/29#", "SELECT 43629, 10959, 47119"},
         {"SELECT Date(), Now(), date(), NOW()", "SELECT JetDate(), JetNow(), JetDate(), JetNow()"},
         {"SELECT MAX(Date) FROM Fixed", "SELECT MAX(Date) FROM Fixed"},
-    });
-    for (const char* bad : {"#2/30/2019#", "#1/2#", "#25:00#", "#1/2/2019 x#", "##", "#1/2/2019"})
-        EXPECT_NE(TranslationError(std::string("SELECT ") + bad).find("Cannot read the SQL text"), std::string::npos)
-            << bad;
-}
-
-TEST(JetTranslatorTest, TrueAndFalseAreMinusOneAndZero)
-{
-    ExpectTranslations({
+        // True and False are -1 and 0.
         {"SELECT True, false FROM Champ WHERE Fav=True AND Cur=true",
          "SELECT -1, 0 FROM Champ WHERE Fav = -1 AND Cur = -1"},
         {"UPDATE Filter SET Cur=false, Row=4 WHERE FilterID=2",
          "UPDATE \"Filter\" SET Cur = 0, \"Row\" = 4 WHERE FilterID = 2"},
-    });
-}
-
-TEST(JetTranslatorTest, ComparisonsAreMinusOneOnlyWhereUsedAsValues)
-{
-    ExpectTranslations({
+        // Comparisons are -1 only where used as values, never in WHERE, ON or HAVING.
         {"SELECT a>b AS x FROM t WHERE a>b", "SELECT -(a > b) AS x FROM t WHERE a > b"},
         {"SELECT -SUM(Gol1>Gol2) FROM Fixed", "SELECT -SUM(-(Gol1 > Gol2)) FROM Fixed"},
         {"SELECT -Sum([Fixed].[Gol1]<[Fixed].[Gol2]<0) FROM Fixed",
@@ -134,45 +88,23 @@ TEST(JetTranslatorTest, ComparisonsAreMinusOneOnlyWhereUsedAsValues)
          "SELECT -(-(a > b)), -(NOT a), -(a AND b) FROM t WHERE NOT a > b"},
         {"SELECT a FROM t WHERE a BETWEEN 1 AND 5 AND b NOT IN (1,2) AND c IS NOT NULL AND EXISTS (SELECT * FROM u)",
          "SELECT a FROM t WHERE a BETWEEN 1 AND 5 AND b NOT IN (1, 2) AND c IS NOT NULL AND EXISTS (SELECT * FROM u)"},
-    });
-}
-
-TEST(JetTranslatorTest, DivisionIsFloatingPoint)
-{
-    ExpectTranslations({
+        // Division is floating point.
         {"SELECT Sum(Stats.Win)/Sum(Stats.Game) FROM Stats",
          "SELECT CAST(Sum(Stats.Win) AS REAL) / Sum(Stats.Game) FROM Stats"},
         {"SELECT a/b/c, (a+b)/2, a/(b*c), 1.5/b, a*b/c FROM t",
          "SELECT CAST(a AS REAL) / b / c, CAST((a + b) AS REAL) / 2, CAST(a AS REAL) / (b * c), 1.5 / b, "
          "CAST(a * b AS REAL) / c FROM t"},
-    });
-}
-
-TEST(JetTranslatorTest, JetFunctionsBecomeSqlOrRegisteredFunctions)
-{
-    ExpectTranslations({
+        // Jet functions become SQL or registered functions.
         {"SELECT IsNull(a), IIF(IsNull(a), 0, a), IIF(a>b, a>c, 0) FROM t WHERE IsNull(b) OR NOT IsNull(c)",
          "SELECT -(a IS NULL), CASE WHEN a IS NULL THEN 0 ELSE a END, CASE WHEN a > b THEN -(a > c) ELSE 0 END FROM t "
          "WHERE b IS NULL OR NOT c IS NULL"},
         {"SELECT Round(2.5), Round(x, 2), Round(([Rang1]-[Rang2])/10)*10 FROM t",
          "SELECT JetRound(2.5), JetRound(x, 2), JetRound(CAST((\"Rang1\" - \"Rang2\") AS REAL) / 10) * 10 FROM t"},
         {"SELECT Count(*), Avg(Skills) FROM Players", "SELECT Count(*), Avg(Skills) FROM Players"},
-    });
-    EXPECT_NE(TranslationError("SELECT IIF(a, b) FROM t").find("IIF takes 3 argument"), std::string::npos);
-    EXPECT_NE(TranslationError("SELECT Date(1) FROM t").find("Date takes 0 argument"), std::string::npos);
-}
-
-TEST(JetTranslatorTest, SignsNeverFormAComment)
-{
-    ExpectTranslations({
+        // Signs never form a comment.
         {"SELECT a FROM t WHERE a - -b = --c", "SELECT a FROM t WHERE a - -b = -(-c)"},
         {"SELECT -(-a), +a FROM t", "SELECT -(-a), +a FROM t"},
-    });
-}
-
-TEST(JetTranslatorTest, NestedAndRightJoinsKeepTheirShape)
-{
-    ExpectTranslations({
+        // Nested and RIGHT joins keep their shape.
         {"SELECT a FROM TeamFav AS TeamFav_1 RIGHT JOIN (TeamFav RIGHT JOIN Fixed ON TeamFav.TeamID = Fixed.Team1ID) "
          "ON TeamFav_1.TeamID = Fixed.Team2ID",
          "SELECT a FROM TeamFav AS TeamFav_1 RIGHT JOIN (TeamFav RIGHT JOIN Fixed ON TeamFav.TeamID = Fixed.Team1ID) "
@@ -181,7 +113,15 @@ TEST(JetTranslatorTest, NestedAndRightJoinsKeepTheirShape)
          "SELECT a FROM ((t LEFT JOIN u ON t.x = u.x) INNER JOIN v ON v.y = u.y)"},
         {"SELECT x FROM (SELECT TOP 3 a AS x FROM t ORDER BY a) AS s",
          "SELECT x FROM (SELECT a AS x FROM t ORDER BY a LIMIT 3) AS s"},
-    });
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.jet);
+        try {
+            EXPECT_EQ(TranslateJetSql(c.jet), c.sqlite);
+        } catch (const EDatabaseError& error) {
+            ADD_FAILURE() << "raised: " << error.Message();
+        }
+    }
 }
 
 TEST(JetTranslatorTest, UnreadableTextRaisesADatabaseErrorNamingThePlace)
@@ -192,11 +132,21 @@ TEST(JetTranslatorTest, UnreadableTextRaisesADatabaseErrorNamingThePlace)
               "Cannot read the SQL text: unclosed string literal at character 23 (\"'abc\")");
     EXPECT_EQ(TranslationError(""), "Cannot read the SQL text: a SELECT, INSERT, UPDATE or DELETE statement was "
                                     "expected at the end of the text");
-    for (const char* bad : {"SELECT a FROM t; DELETE FROM t", "SELECT a FROM [t", "SELECT TOP 5 PERCENT a FROM t",
-                            "SELECT TOP x a FROM t", "SELECT 12abc FROM t", "SELECT a FROM t WHERE a ! b",
-                            "CREATE TABLE t (a INTEGER)", "SELECT a FROM t WHERE (a = 1", "UPDATE t SET a",
-                            "SELECT [] FROM t", "SELECT T.* + 1 FROM t", "SELECT a, FROM t"})
-        EXPECT_EQ(TranslationError(bad).rfind("Cannot read the SQL text: ", 0), 0u) << bad;
+    const std::pair<const char*, const char*> cases[]{
+        {"INSERT INTO Stats SELECT Count(*) FROM Fixed", "needs a name"},
+        {"SELECT IIF(a, b) FROM t", "IIF takes 3 argument"},
+        {"SELECT Date(1) FROM t", "Date takes 0 argument"},
+        {"SELECT #2/30/2019#", ""}, {"SELECT #1/2#", ""}, {"SELECT #25:00#", ""}, {"SELECT #1/2/2019 x#", ""},
+        {"SELECT ##", ""}, {"SELECT #1/2/2019", ""}, {"SELECT a FROM t; DELETE FROM t", ""}, {"SELECT a FROM [t", ""},
+        {"SELECT TOP 5 PERCENT a FROM t", ""}, {"SELECT TOP x a FROM t", ""}, {"SELECT 12abc FROM t", ""},
+        {"SELECT a FROM t WHERE a ! b", ""}, {"CREATE TABLE t (a INTEGER)", ""}, {"SELECT a FROM t WHERE (a = 1", ""},
+        {"UPDATE t SET a", ""}, {"SELECT [] FROM t", ""}, {"SELECT T.* + 1 FROM t", ""}, {"SELECT a, FROM t", ""}};
+    for (const auto& [text, detail] : cases) {
+        SCOPED_TRACE(text);
+        const std::string message = TranslationError(text);
+        EXPECT_EQ(message.rfind("Cannot read the SQL text: ", 0), 0u) << message;
+        EXPECT_NE(message.find(detail), std::string::npos) << message;
+    }
 }
 
 TEST(JetTranslatorTest, DeepNestingIsRefusedNotOverflowingTheStack)
@@ -217,7 +167,10 @@ TEST(JetTranslatorTest, DeepNestingIsRefusedNotOverflowingTheStack)
 TEST(JetTranslatorTest, RandomTextTranslatesOrRaisesDatabaseError)
 {
     JetTestDatabase database;
-    database.CreateMatchSchema();
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(database.Path().c_str(), &handle), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(handle, sqlite3_close);
+    RegisterJetFunctions(handle);
     const std::vector<std::string> fragments{
         "SELECT ", "TOP 3 ", "FROM ", "WHERE ", "INSERT INTO ", "VALUES", "UPDATE ", "SET ", "DELETE ", "* ",
         "AND ", "OR ", "NOT ", "IN ", "IS NULL ", "BETWEEN ", "LIKE ", "GROUP BY ", "ORDER BY ", "HAVING ", "AS ",
@@ -257,24 +210,8 @@ TEST(JetTranslatorTest, RandomTextTranslatesOrRaisesDatabaseError)
         }
         ++translated;
         sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(database.Handle(), sqlite.c_str(), -1, &statement, nullptr);
+        sqlite3_prepare_v2(handle, sqlite.c_str(), -1, &statement, nullptr);
         sqlite3_finalize(statement);
     }
     EXPECT_GT(translated, 1000);
-}
-
-TEST(JetTranslatorTest, LiteralInsertsSplitIntoParametersAndValues)
-{
-    const std::optional<JetLiteralInsert> insert =
-            JetTranslator::SplitLiteralInsert(" INSERT INTO [National](NationalID, Name) VALUES( 'RUS','Россия' ) ;");
-    ASSERT_TRUE(insert);
-    EXPECT_EQ(insert->sqliteSql, "INSERT INTO \"National\"(NationalID, Name) VALUES(?1, ?2)");
-    ASSERT_EQ(insert->values.size(), 2u);
-    EXPECT_EQ(insert->values[1].text, "Россия");
-
-    // Everything but literal values goes the translator's way.
-    for (const char* other : {"INSERT INTO T VALUES(1+1)", "INSERT INTO T VALUES(Date())", "INSERT INTO T VALUES(--1)",
-                              "INSERT INTO T SELECT * FROM U", "INSERT INTO T VALUES(1) x", "INSERT INTO T VALUES(-'a')",
-                              "UPDATE T SET A=1", "SELECT 1", "INSERT INTO T VALUES('open", "INSERTS"})
-        EXPECT_FALSE(JetTranslator::SplitLiteralInsert(other)) << other;
 }

@@ -32,12 +32,6 @@ TEST(SysUtilsTest, FloatTextUsesPointForSqlAndUserSeparatorForDisplay)
     EXPECT_THROW(StrToFloat("abc"), EConvertError);
 }
 
-TEST(SysUtilsTest, FloatTextUnderEnglishLocale)
-{
-    LocaleGuard english(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(FloatToStr(2.5), "2.5");
-}
-
 TEST(SysUtilsTest, BooleanText)
 {
     EXPECT_TRUE(StrToBool("True"));

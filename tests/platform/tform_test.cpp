@@ -58,6 +58,12 @@ TEST(TFormTest, RefusedCloseKeepsTheFormOpenForCloseBoxEscAndReject)
     QTest::keyClick(&form, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.closes, 1);
+
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(form.shows, 2) << "FormShow runs on every showing";
+    EXPECT_GE(form.activations, 1);
 }
 
 TEST(TFormTest, ShowModalReturnsWhenTheFormClosesAndKeepsItsTag)
@@ -73,19 +79,6 @@ TEST(TFormTest, ShowModalReturnsWhenTheFormClosesAndKeepsItsTag)
     EXPECT_EQ(form.shows, 1);
     EXPECT_EQ(form.closes, 1);
     EXPECT_FALSE(form.isVisible());
-}
-
-TEST(TFormTest, FormShowRunsOnEveryShowingAndActivateOnActivation)
-{
-    CountingForm form;
-    form.show();
-    form.hide();
-    form.show();
-    EXPECT_EQ(form.shows, 2);
-
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    EXPECT_GE(form.activations, 1);
 }
 
 TEST(TApplicationTest, ExceptionOfAnEventHandlerIsShownAndTheProgramGoesOn)
@@ -111,32 +104,27 @@ TEST(TApplicationTest, ExceptionOfAnEventHandlerIsShownAndTheProgramGoesOn)
 
 TEST(QtMessageBoxTest, ShowsTextCaptionIconAndButtonsAndReturnsTheAnswer)
 {
+    TApplication::SetTitle("Kovral_/opt/kovral/");
     QString caption, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        caption = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        box->button(QMessageBox::No)->click();
-    });
+    const auto answerWith = [&](QMessageBox::StandardButton answer) {
+        WhenModal([&, answer](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(answer)->click();
+        });
+    };
+    answerWith(QMessageBox::No);
     EXPECT_EQ(ShowQtMessageBox({"Удалить?", "Kovral", MB_YESNO | MB_ICONQUESTION}), IDNO);
     EXPECT_EQ(caption, "Kovral");
     EXPECT_EQ(text, "Удалить?");
     EXPECT_EQ(icon, QMessageBox::Question);
-}
-
-TEST(QtMessageBoxTest, EmptyCaptionIsTheApplicationTitle)
-{
-    TApplication::SetTitle("Kovral_/opt/kovral/");
-    QString caption;
-    WhenModal([&](QWidget* modal) {
-        caption = modal->windowTitle();
-        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
-    });
+    answerWith(QMessageBox::Ok);
     EXPECT_EQ(ShowQtMessageBox({"Access denied!", "", MB_OK}), IDOK);
-    EXPECT_EQ(caption, "Kovral_/opt/kovral/");
+    EXPECT_EQ(caption, "Kovral_/opt/kovral/") << "an empty caption is the application title";
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "data/dbconnect.h"
 #include "datafolderfixture.h"
 #include "platform/adofield.h"
 
@@ -61,12 +60,4 @@ TEST_F(DBaseTest, FailedSelectLogsOneLineAndLeavesNoRows)
     const auto lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(WithoutStamp(lines[0]), "[ERROR] DBase::Select SELEC * FROM Season");
-}
-
-TEST_F(DBaseTest, AGivenConnectionIsUsed)
-{
-    ExecSetting("INSERT INTO FormData VALUES('DlgToday', 0, 'x')");
-    DBase setting(DBConnect::GetSetting()->GetConnection());
-    ASSERT_TRUE(setting.Select("SELECT * FROM FormData"));
-    EXPECT_EQ(setting.Count(), 1);
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <chrono>
@@ -11,10 +10,9 @@
 #include <random>
 #include <thread>
 
-#include "data/schema.h"
 #include "datafolderfixture.h"
 #include "platform/exceptions.h"
-#include "platform/jetsql.h"
+#include "sqlitefile.h"
 
 extern char** environ;
 
@@ -32,42 +30,28 @@ protected:
         data->GetConnection()->CommitTrans();
     }
 
-    // Opens data.mdb as a new user would and checks it is whole.
+    // Opens data.mdb as a new user would: "ok" and the number of matches when it is whole.
     static std::string IntegrityAndCount(const std::string& path)
     {
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            sqlite3_close(db);
-            return "cannot open";
+        try {
+            return QuerySqlite(path, "SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || "
+                                     "' ' || (SELECT COUNT(*) FROM Fixed)").at(0).at(0);
+        } catch (const std::exception& error) {
+            return error.what();
         }
-        RegisterJetFunctions(db);
-        std::string result;
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, "SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || ' ' || "
-                               "(SELECT COUNT(*) FROM Fixed)", -1, &stmt, nullptr);
-        if (stmt && sqlite3_step(stmt) == SQLITE_ROW)
-            result = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        else
-            result = sqlite3_errmsg(db);
-        sqlite3_finalize(stmt);
-        sqlite3_close(db);
-        return result;
     }
 };
 
 }  // namespace
 
-TEST_F(DBConnectTest, FailingStatementIsLoggedAndReportedAsDone)
+TEST_F(DBConnectTest, FailingStatementIsLoggedAndReportedAsDoneOrRethrownWithoutTheStatement)
 {
     EXPECT_TRUE(DBConnect::GetData()->ExecSQL("INSERT INTO NoSuchTable VALUES(1)", false));
     const auto lines = LogLines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(WithoutStamp(lines[0]).rfind("INSERT INTO NoSuchTable VALUES(1) ", 0), 0u);
     EXPECT_NE(lines[0].find("no such table"), std::string::npos);
-}
 
-TEST_F(DBConnectTest, RethrowCarriesTheMessageWithoutTheStatement)
-{
     try {
         DBConnect::GetData()->ExecSQL("DELETE FROM NoSuchTable", true);
         FAIL() << "no exception";
@@ -93,13 +77,6 @@ TEST_F(DBConnectTest, VersionReadersFailNeutrallyOnAnEmptyTable)
     EXPECT_EQ(data->GetUpdate(), "17");
     EXPECT_EQ(data->GetUpdateDate(), "01.12.2026");
     EXPECT_FALSE(data->GetUpdateSeries());
-}
-
-TEST_F(DBConnectTest, SettingConnectionUsesItsOwnFile)
-{
-    ExecSetting("INSERT INTO FormData VALUES('DlgToday', 0, 'x')");
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Team"), "0");
-    EXPECT_NE(DBConnect::GetSetting()->GetConnection(), DBConnect::GetData()->GetConnection());
 }
 
 TEST_F(DBConnectTest, CompactionRemovesAStaleCopyAndShrinksTheFile)

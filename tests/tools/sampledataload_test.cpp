@@ -16,6 +16,7 @@
 #include "platform/sysutils.h"
 #include "sampledata/sampledatagenerator.h"
 #include "sampledata/sampleids.h"
+#include "sqlitefile.h"
 #include "tempfolder.h"
 
 namespace {
@@ -34,29 +35,26 @@ protected:
         summary_ = SampleDataGenerator(options).Generate(folder_->Path());
         const std::string path = folder_->File("data.mdb");
         CreateDataSchema(path);
-        ASSERT_EQ(sqlite3_open(path.c_str(), &db_), SQLITE_OK);
-        RegisterJetFunctions(db_);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        RegisterJetFunctions(db);
         for (int n = 1; n <= summary_.files; ++n) {
-            Exec("BEGIN");
+            sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
             for (const std::string& statement : ReadInstructions(folder_->File(std::to_string(n) + ".txt")))
-                Run(statement);
-            Exec("COMMIT");
+                Run(db, statement);
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         }
+        sqlite3_close(db);
     }
 
-    static void TearDownTestSuite()
-    {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
-        folder_.reset();
-    }
+    static void TearDownTestSuite() { folder_.reset(); }
 
-    static void Run(const std::string& statement)
+    static void Run(sqlite3* db, const std::string& statement)
     {
         try {
             const std::string sql = TranslateJetSql(JXParse::ExpandSql(statement));
             char* error = nullptr;
-            if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
+            if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
                 failures_.push_back(statement + " -> " + (error ? error : "?"));
             sqlite3_free(error);
         } catch (const EDatabaseError& e) {
@@ -64,43 +62,13 @@ protected:
         }
     }
 
-    static void Exec(const std::string& sql)
-    {
-        ASSERT_EQ(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    }
-
-    static std::vector<Row> Rows(const std::string& sql)
-    {
-        sqlite3_stmt* stmt = nullptr;
-        std::vector<Row> rows;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << sqlite3_errmsg(db_) << " in " << sql;
-            return rows;
-        }
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            Row row;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                const auto* text = sqlite3_column_text(stmt, i);
-                row.push_back(text ? reinterpret_cast<const char*>(text) : "<null>");
-            }
-            rows.push_back(row);
-        }
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-
-    static std::string Value(const std::string& sql)
-    {
-        const std::vector<Row> rows = Rows(sql);
-        return rows.empty() || rows[0].empty() ? "<no row>" : rows[0][0];
-    }
-
+    static std::vector<Row> Rows(const std::string& sql) { return QuerySqlite(folder_->File("data.mdb"), sql); }
+    static std::string Value(const std::string& sql) { return Rows(sql).at(0).at(0); }
     static int Count(const std::string& sql) { return std::stoi(Value(sql)); }
 
     static constexpr int TodayYear = 2025;
     static inline const int Today = static_cast<int>(EncodeDate(TodayYear, 3, 14));
     static inline std::unique_ptr<TempFolder> folder_;
-    static inline sqlite3* db_ = nullptr;
     static inline SampleDataSummary summary_;
     static inline std::vector<std::string> failures_;
 };

@@ -10,13 +10,9 @@
 
 #include "configfolder.h"
 #include "data/constants.h"
-#include "data/dbconnect.h"
 #include "data/dbsetting.h"
-#include "data/langids.h"
 #include "data/schema.h"
-#include "logfixture.h"
-#include "platform/adofield.h"
-#include "platform/adoquery.h"
+#include "datafolderfixture.h"
 #include "platform/codepage.h"
 #include "platform/exceptions.h"
 #include "platform/programfolder.h"
@@ -63,46 +59,9 @@ const std::vector<std::string> DataTables = {
     "Calendar", "Players", "PlayersSquad", "PlayerPos", "PlayerFlang", "TeamFav", "Filter", "Version",
     "Stats",    "TeamResults", "Series", "EloFixed", "EloStats"};
 
-std::string SourceLanguage(const std::string& name)
-{
-    return ReadFile(std::string(KOVRAL_SOURCE_DIR) + "/tools/lang/" + name + ".lng.txt");
-}
-
-std::string WithoutCr(std::string text)
-{
-    std::erase(text, '\r');
-    return text;
-}
-
-class SetupTest : public LogFixture {
+class SetupTest : public DatabaseFixture {
 protected:
-    ~SetupTest() override
-    {
-        DBSetting::FreeGlobal();
-        DBConnect::ResetForTests();
-    }
-
     void Setup(const SetupOptions& options = {}) { SetupProgramFolder(Folder(), options); }
-
-    static std::vector<std::vector<std::string>> Rows(DBConnect* connect, const std::string& jetSql)
-    {
-        TADOQuery query(connect->GetConnection());
-        query.SetSQL(jetSql);
-        query.Open();
-        std::vector<std::vector<std::string>> rows;
-        for (query.First(); !query.Eof(); query.Next()) {
-            rows.emplace_back();
-            for (int column = 0; column < query.FieldCount(); ++column)
-                rows.back().push_back(query.Fields(column)->AsString());
-        }
-        return rows;
-    }
-    static std::string DataValue(const std::string& jetSql) { return Rows(DBConnect::GetData(), jetSql).at(0).at(0); }
-    static std::string SettingValue(const std::string& jetSql)
-    {
-        return Rows(DBConnect::GetSetting(), jetSql).at(0).at(0);
-    }
-    static void ExecData(const std::string& jetSql) { DBConnect::GetData()->ExecSQL(jetSql, true); }
 
     static std::unique_ptr<TRegistry> Registry()
     {
@@ -120,9 +79,9 @@ protected:
         EXPECT_TRUE(fs::is_directory(File("Predict")));
 
         for (const std::string& table : DataTables)
-            EXPECT_NO_THROW(DataValue("SELECT COUNT(*) FROM " + table)) << table;
-        EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Version"), "1");
-        EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Filter WHERE Cur=True"), "1");
+            EXPECT_NO_THROW(Select("SELECT COUNT(*) FROM " + table)) << table;
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Version"), "1");
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Filter WHERE Cur=True"), "1");
         EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormSetting WHERE FormName='DlgMain'"), "1");
 
         DBSetting* setting = DBSetting::Global();
@@ -191,69 +150,47 @@ TEST_F(SetupTest, FreshFolderIsCompleteWithTheInstallationDefaults)
 
     setting.LoadFormData("DlgToday");
     EXPECT_EQ(setting.GetFormInt(7), 2) << "the streak threshold 2.5";
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT UpdateNum, UpdateDate, UpdateSeries FROM Version"),
-              (std::vector<std::vector<std::string>>{{"0", "", "False"}}));
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT FilterID, Mode, TeamID, SeasonWith FROM Filter"),
-              (std::vector<std::vector<std::string>>{{"1", "1", "0", "0"}}))
+    EXPECT_EQ(Select("SELECT UpdateNum, UpdateDate, UpdateSeries FROM Version"),
+              (Rows{{"0", "", "False"}}));
+    EXPECT_EQ(Select("SELECT FilterID, Mode, TeamID, SeasonWith FROM Filter"),
+              (Rows{{"1", "1", "0", "0"}}))
         << "a team view that shows an empty list";
     EXPECT_EQ(ProgramFolder(), Folder());
     EXPECT_TRUE(fs::is_empty(File("Predict")));
     EXPECT_TRUE(LogLines().empty());
 }
 
-TEST_F(SetupTest, LanguageFilesHoldEveryTextInCp1251)
+TEST_F(SetupTest, LanguageFilesAreTheSourceTextsInCp1251)
 {
     Setup();
     for (const std::string name : {"ru", "en"}) {
-        const std::string installed = ReadFile(File("Lang/" + name + ".lng"));
-        EXPECT_EQ(WithoutCr(Cp1251ToUtf8(installed)), SourceLanguage(name)) << name;
-        std::map<AnsiString, AnsiString> texts;
-        ASSERT_TRUE(DBSetting::LoadTextFile(File("Lang/" + name + ".lng"), texts, true));
-        for (const LangIdGroup& group : LangIdGroups())
-            for (int id : group.ids)
-                EXPECT_FALSE(texts[std::to_string(id)].empty()) << name << ": id " << id << " (" << group.use << ")";
+        const std::string source = ReadFile(std::string(KOVRAL_SOURCE_DIR) + "/tools/lang/" + name + ".lng.txt");
+        std::string installed = Cp1251ToUtf8(ReadFile(File("Lang/" + name + ".lng")));
+        std::erase(installed, '\r');
+        EXPECT_EQ(installed, source) << name;
     }
-    const std::string russian = ReadFile(File("Lang/ru.lng"));
-    EXPECT_NE(russian.find(Utf8ToCp1251("Команда")), std::string::npos) << "Cyrillic as one byte a letter";
-}
-
-TEST_F(SetupTest, FlagIsASmallGreyBitmap)
-{
-    Setup();
-    const std::string bitmap = ReadFile(File("Flags/NOT.bmp"));
-    ASSERT_GE(bitmap.size(), 54u);
-    const auto number = [&](size_t at, int size) {
-        unsigned value = 0;
-        for (int i = size - 1; i >= 0; --i)
-            value = value * 256 + static_cast<unsigned char>(bitmap[at + i]);
-        return value;
-    };
-    EXPECT_EQ(bitmap.substr(0, 2), "BM");
-    EXPECT_EQ(number(2, 4), bitmap.size());
-    EXPECT_EQ(number(18, 4), 20u);
-    EXPECT_EQ(number(22, 4), 13u);
-    EXPECT_EQ(number(28, 2), 24u);
-    EXPECT_EQ(bitmap.size(), number(10, 4) + 13u * 60u);
-    // Every pixel is grey: blue, green and red alike.
-    for (size_t at = number(10, 4); at + 2 < bitmap.size(); at += 3)
-        ASSERT_TRUE(bitmap[at] == bitmap[at + 1] && bitmap[at] == bitmap[at + 2]) << "byte " << at;
 }
 
 TEST_F(SetupTest, SecondRunKeepsTheUsersDataAndSettingsAndAddsWhatIsMissing)
 {
-    Setup();
+    SetupOptions login;
+    login.userName = "Иван";
+    login.userPassword = "p'ss \"word\"";
+    Setup(login);
     DBSetting& setting = *DBSetting::Global();
+    EXPECT_EQ(setting.ReadString("UserName"), "Иван");
+    EXPECT_EQ(setting.ReadString("UserPwd"), "p'ss \"word\"");
     setting.WriteInteger("TourTotal", 4);
     setting.WriteString("Lang", "en");
     setting.SetFormInt("DlgToday", 7, 3);
     setting.SetFormString("DlgSelectTeam", 2, "Спартак");
-    ExecData("INSERT INTO Team VALUES(7, 'Спартак', 'RUS')");
-    ExecData("UPDATE Filter SET Cur=False");
-    ExecData("INSERT INTO Filter(FilterID,TeamID,SeasonWith)VALUES(2,7,0)");
-    ExecData("UPDATE Version SET UpdateNum='15'");
+    Exec("INSERT INTO Team VALUES(7, 'Спартак', 'RUS')");
+    Exec("UPDATE Filter SET Cur=False");
+    Exec("INSERT INTO Filter(FilterID,TeamID,SeasonWith)VALUES(2,7,0)");
+    Exec("UPDATE Version SET UpdateNum='15'");
     WriteFile(File("Lang/ru.lng"), Utf8ToCp1251("1001=Своя команда\r\n"));
     // Lost since the first run: a row, a setting and a file.
-    DBConnect::GetSetting()->ExecSQL("DELETE * FROM FormData WHERE FormName='DlgToday' AND ControlIndex=8", true);
+    ExecSetting("DELETE * FROM FormData WHERE FormName='DlgToday' AND ControlIndex=8");
     std::string settings = ReadFile(config_.SettingsFile());
     settings.erase(settings.find("FavDays=7\n"), 10);
     WriteFile(config_.SettingsFile(), settings);
@@ -268,31 +205,18 @@ TEST_F(SetupTest, SecondRunKeepsTheUsersDataAndSettingsAndAddsWhatIsMissing)
     EXPECT_EQ(again.ReadInteger("TourTotal"), 4);
     EXPECT_EQ(again.ReadString("Lang"), "en");
     EXPECT_EQ(again.ReadString("UserName"), "reader") << "a given login replaces the stored one";
+    EXPECT_EQ(again.ReadString("UserPwd"), "p'ss \"word\"") << "kept without the option";
     EXPECT_EQ(again.ReadInteger("FavDays"), 7);
     again.LoadFormData("DlgToday");
     EXPECT_EQ(again.GetFormInt(7), 3);
     EXPECT_EQ(again.GetFormInt(8), 1) << "the lost row is back with its first value";
     again.LoadFormData("DlgSelectTeam");
     EXPECT_EQ(again.GetFormString(2), "Спартак");
-    EXPECT_EQ(DataValue("SELECT Name FROM Team WHERE TeamID=7"), "Спартак");
-    EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Filter"), "2");
-    EXPECT_EQ(DataValue("SELECT UpdateNum FROM Version"), "15");
+    EXPECT_EQ(Value("SELECT Name FROM Team WHERE TeamID=7"), "Спартак");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Filter"), "2");
+    EXPECT_EQ(Value("SELECT UpdateNum FROM Version"), "15");
     EXPECT_EQ(Cp1251ToUtf8(ReadFile(File("Lang/ru.lng"))), "1001=Своя команда\r\n");
     EXPECT_TRUE(fs::is_regular_file(File("Flags/NOT.bmp")));
-}
-
-TEST_F(SetupTest, LoginOptionsSetUserNameAndPassword)
-{
-    SetupOptions options;
-    options.userName = "Иван";
-    options.userPassword = "p'ss \"word\"";
-    Setup(options);
-    EXPECT_EQ(DBSetting::Global()->ReadString("UserName"), "Иван");
-    EXPECT_EQ(DBSetting::Global()->ReadString("UserPwd"), "p'ss \"word\"");
-
-    DBSetting::Global()->WriteString("UserPwd", "changed");
-    Setup();
-    EXPECT_EQ(DBSetting::Global()->ReadString("UserPwd"), "changed") << "kept without the option";
 }
 
 TEST_F(SetupTest, FirstViewOfExistingDataIsTheNewestSeasonOfAFavouriteLeague)
@@ -306,10 +230,10 @@ TEST_F(SetupTest, FirstViewOfExistingDataIsTheNewestSeasonOfAFavouriteLeague)
                                 "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(2, 8, 5)",
                                 "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(3, 4, 5)",
                             "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(4, 9, 5)"})
-        ExecData(sql);
+        Exec(sql);
     Setup();
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"),
-              (std::vector<std::vector<std::string>>{{"1", "2", "8", "5"}}));
+    EXPECT_EQ(Select("SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"),
+              (Rows{{"1", "2", "8", "5"}}));
     EXPECT_EQ(DBSetting::Global()->ReadInteger("SeriesSeason"), 5);
 }
 
@@ -336,22 +260,22 @@ TEST_F(SetupTest, SampleFolderOpensOnAFavouriteLeaguesNewestSeason)
     ExpectCompleteFolder();
     EXPECT_TRUE(LogLines().empty()) << LogLines().front();
 
-    const std::string newest = DataValue("SELECT MAX(SeasonID) FROM Season");
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F "
+    const std::string newest = Value("SELECT MAX(SeasonID) FROM Season");
+    EXPECT_EQ(Select("SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F "
                                          "INNER JOIN Champ AS C ON C.ChampID = F.ChampID"),
-              (std::vector<std::vector<std::string>>{{"2", "True", "1", newest}}));
+              (Rows{{"2", "True", "1", newest}}));
     EXPECT_EQ(Registry()->ReadInteger("SeriesSeason"), std::stoi(newest));
     // The derived tables are built and the series count as current.
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Stats"), "0");
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM TeamResults"), "0");
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Series"), "0");
-    EXPECT_EQ(DataValue("SELECT UpdateSeries FROM Version"), "False");
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Calendar WHERE [Date]=Date()"), "0") << "fixtures start today";
+    EXPECT_NE(Value("SELECT COUNT(*) FROM Stats"), "0");
+    EXPECT_NE(Value("SELECT COUNT(*) FROM TeamResults"), "0");
+    EXPECT_NE(Value("SELECT COUNT(*) FROM Series"), "0");
+    EXPECT_EQ(Value("SELECT UpdateSeries FROM Version"), "False");
+    EXPECT_NE(Value("SELECT COUNT(*) FROM Calendar WHERE [Date]=Date()"), "0") << "fixtures start today";
 
     // A folder with matches keeps them: the sample would replace every table.
-    ExecData("UPDATE Team SET Name='Renamed' WHERE TeamID=1");
+    Exec("UPDATE Team SET Name='Renamed' WHERE TeamID=1");
     Setup(options);
-    EXPECT_EQ(DataValue("SELECT Name FROM Team WHERE TeamID=1"), "Renamed");
+    EXPECT_EQ(Value("SELECT Name FROM Team WHERE TeamID=1"), "Renamed");
 }
 
 TEST_F(SetupTest, CommandLineToolCreatesTheFolderAndRejectsBadArguments)

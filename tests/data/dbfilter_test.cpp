@@ -27,8 +27,16 @@ protected:
 
 }  // namespace
 
-TEST_F(DBFilterTest, TheCurrentEntryIsReadWithItsNames)
+TEST_F(DBFilterTest, TheCurrentEntryIsReadWithItsNamesOrNeutralValuesWhenThereIsNone)
 {
+    EXPECT_FALSE(filter.CanBack()) << "nothing read yet";
+    ASSERT_TRUE(filter.Update());
+    EXPECT_EQ(filter.GetFilterID(), 0);
+    EXPECT_EQ(filter.GetTeam(), "");
+    EXPECT_FALSE(filter.GetIsWin());
+    EXPECT_FALSE(filter.CanBack() || filter.CanForward());
+    EXPECT_EQ(DBFilter::GetMinFilterID(), 0);
+
     AddEntry(1, false, 1, Arsenal, 0, 0, 1);
     AddEntry(2, true, 3, Chelsea, Bayern, 0, 2);
     AddEntry(3, false, 2, 0, 0, Europe, 2);
@@ -49,19 +57,6 @@ TEST_F(DBFilterTest, TheCurrentEntryIsReadWithItsNames)
     EXPECT_EQ(filter.GetChampNat(), "EUR");
     EXPECT_EQ(filter.GetChampID(), Europe);
     EXPECT_EQ(DBFilter::GetMinFilterID(), 1);
-}
-
-TEST_F(DBFilterTest, AnEmptyHistoryReadsNeutralValuesAndOffersNoMove)
-{
-    EXPECT_EQ(filter.GetFilterID(), 0) << "nothing read yet";
-    EXPECT_FALSE(filter.CanBack());
-    ASSERT_TRUE(filter.Update());
-    EXPECT_EQ(filter.GetFilterID(), 0);
-    EXPECT_EQ(filter.GetTeam(), "");
-    EXPECT_FALSE(filter.GetIsWin());
-    EXPECT_FALSE(filter.CanBack());
-    EXPECT_FALSE(filter.CanForward());
-    EXPECT_EQ(DBFilter::GetMinFilterID(), 0);
     EXPECT_TRUE(LogLines().empty());
 }
 
@@ -109,10 +104,8 @@ TEST_F(DBFilterTest, WritersChangeOnlyTheCurrentEntry)
     EXPECT_EQ(filter.GetEq(DBFixed::ScoreKind), ">");
     EXPECT_EQ(filter.GetEq(DBFixed::TotalKind), "'='") << "stored as typed, quotes and all";
     EXPECT_EQ(filter.GetCount(DBFixed::ScoreKind), 2.0);
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Filter WHERE Row=1 AND Field=0 AND SeasonWith=0 AND IsChamp=True AND "
-                    "ScoreEq='!'"),
-              "1")
-            << "the other entry is untouched";
+    EXPECT_EQ(Select("SELECT Row, Field, SeasonWith, IsChamp, ScoreEq FROM Filter WHERE FilterID=1"),
+              (Rows{{"1", "0", "0", "True", "!"}})) << "the other entry is untouched";
     EXPECT_TRUE(LogLines().empty());
 }
 

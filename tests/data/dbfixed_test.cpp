@@ -166,45 +166,33 @@ TEST_F(DBFixedTest, HeadToHeadViewBySideAndTournamentType)
     EXPECT_EQ(Scores(fixed), "2:1 3:1") << "no season or result condition between two teams";
 }
 
-TEST_F(DBFixedTest, ResultCodesOfExtraTimeMatches)
-{
-    AddArsenalView(0, true, true, true);
-    ASSERT_TRUE(OpenView());
-    MoveToScore("2:2");
-    EXPECT_TRUE(fixed.GetAET());
-    EXPECT_EQ(fixed.GetResultForTeam(), 1) << "level after extra time is a draw";
-    EXPECT_EQ(fixed.GetResult(), 0);
-    MoveToScore("2:1");
-    EXPECT_EQ(fixed.GetTeam1(), "Liverpool");
-    EXPECT_EQ(fixed.GetResultForTeam(), 3) << "decided after extra time";
-    EXPECT_EQ(fixed.GetResult(), 0);
-    MoveToScore("0:3");
-    EXPECT_EQ(fixed.GetResultForTeam(), 0) << "won away";
-    EXPECT_EQ(fixed.GetResult(), 1);
-    MoveToScore("1:0");
-    EXPECT_EQ(fixed.GetResultForTeam(), 0);
-    EXPECT_EQ(fixed.GetResult(), -1);
-}
-
-TEST_F(DBFixedTest, TheReadersOfAPlayedMatch)
+TEST_F(DBFixedTest, ReadersTellResultsOfExtraTimeRoundsAndOddsOfAtLeastOne)
 {
     AddArsenalView(0, true, true, true);
     ASSERT_TRUE(OpenView());
     MoveToScore("3:1");
     EXPECT_EQ(fixed.GetDate(), EncodeDate(2022, 8, 10));
-    EXPECT_EQ(fixed.GetTeam2(), "Chelsea");
     EXPECT_EQ(fixed.GetTeam1Nat(), "ENG");
     EXPECT_EQ(fixed.GetRound(), "Matchday 1");
-    EXPECT_EQ(fixed.GetChamp(), "Premier League");
     EXPECT_EQ(fixed.GetSeason(), "2022/2023");
-    EXPECT_EQ(fixed.GetKef1(), 1.5);
     EXPECT_EQ(fixed.GetKef2(), 6.5);
     MoveToScore("2:2");
+    EXPECT_TRUE(fixed.GetAET());
+    EXPECT_EQ(fixed.GetResultForTeam(), 1) << "level after extra time is a draw";
+    EXPECT_EQ(fixed.GetResult(), 0);
     EXPECT_EQ(fixed.GetRound(), "Final") << "no matchday";
     EXPECT_EQ(fixed.GetKef1(), 1.0) << "no odds stored";
     MoveToScore("2:1");
+    EXPECT_EQ(fixed.GetTeam1(), "Liverpool");
+    EXPECT_EQ(fixed.GetResultForTeam(), 3) << "decided after extra time";
+    EXPECT_EQ(fixed.GetResult(), 0);
     EXPECT_EQ(fixed.GetKefX(), 1.0) << "odds of 0";
     EXPECT_EQ(fixed.GetKef2(), 1.0) << "odds below 1";
+    MoveToScore("0:3");
+    EXPECT_EQ(fixed.GetResultForTeam(), 0) << "won away";
+    EXPECT_EQ(fixed.GetResult(), 1);
+    MoveToScore("1:0");
+    EXPECT_EQ(fixed.GetResult(), -1);
 }
 
 TEST_F(DBFixedTest, TeamOpensRememberTheTeam)
@@ -232,13 +220,10 @@ TEST_F(DBFixedTest, TeamOpensRememberTheTeam)
 
 TEST_F(DBFixedTest, RecentMatchesOfFavouriteTournamentsCountFromToday)
 {
-    for (const char* sql : {
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,ChampID,SeasonID) VALUES(20,Date()-1,20,17,5,0,30,2)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,ChampID,SeasonID) VALUES(21,Date()-3,17,18,6,0,20,2)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,ChampID,SeasonID) VALUES(22,Date()-7,17,18,7,0,10,2)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,ChampID,SeasonID) VALUES(23,Date()-8,17,18,8,0,10,2)",
-         })
-        Exec(sql);
+    // Matches of the last days in the Champions League, the cup (no favourite) and the league.
+    for (const char* values : {"20,Date()-1,20,17,5,0,30", "21,Date()-3,17,18,6,0,20", "22,Date()-7,17,18,7,0,10",
+                               "23,Date()-8,17,18,8,0,10"})
+        Exec(std::string("INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,ChampID) VALUES(") + values + ")");
     ASSERT_TRUE(fixed.OpenRecentFav(7, 0));
     EXPECT_EQ(Scores(fixed), "5:0 7:0") << "favourite tournaments only, seven days back";
     ASSERT_TRUE(fixed.OpenRecentFav(8, League));

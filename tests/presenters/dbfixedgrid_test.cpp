@@ -179,34 +179,7 @@ TEST_F(DBFixedGridTest, EmptyResultLeavesHeaderAndOneEmptyRow)
     }
 }
 
-TEST_F(DBFixedGridTest, TeamViewCountsFromTheTeamsSide)
-{
-    const int team = SampleIds::FirstTeam(SampleIds::England) + 5;
-    ASSERT_TRUE(fixed.OpenSeriesByTeam(team, 0, "", 0));
-    presenter.SetupColumns(true);
-    presenter.FillFixed();
-
-    MatchCounters expected;
-    const std::string id = IntToStr(team);
-    for (const auto& row : Select("SELECT Team1ID, Gol1, Gol2, AET FROM Fixed WHERE Team1ID=" + id +
-                                  " OR Team2ID=" + id)) {
-        const bool home = row[0] == id;
-        const int own = StrToInt(row[home ? 1 : 2]);
-        const int rival = StrToInt(row[home ? 2 : 1]);
-        if (own != rival && !StrToBool(row[3])) {
-            expected.wins += own > rival;
-            expected.losses += own < rival;
-        }
-        Count(expected, own, rival);
-    }
-    EXPECT_EQ(presenter.Counters(), expected);
-    EXPECT_EQ(grid.RowCount(), expected.games + 1);
-    EXPECT_GT(expected.games - expected.wins - expected.losses, 0) << "draws count in neither";
-    EXPECT_GT(expected.wins, 0);
-    EXPECT_GT(expected.losses, 0);
-}
-
-TEST_F(DBFixedGridTest, TeamViewMarksTheTeamAndColoursTheScore)
+TEST_F(DBFixedGridTest, TeamViewMarksTheTeamColoursTheScoreAndCountsFromTheTeamsSide)
 {
     const int team = TeamWithEverything("ENG");
     const std::string name = TeamName(team);
@@ -217,10 +190,15 @@ TEST_F(DBFixedGridTest, TeamViewMarksTheTeamAndColoursTheScore)
     const std::vector<Match> matches = Matches();
     ASSERT_EQ(grid.RowCount(), static_cast<int>(matches.size()) + 1);
     std::set<int> results;
+    MatchCounters expected;
     for (int row = 1; row < grid.RowCount(); ++row) {
         const Match& m = matches[row - 1];
         const auto [home, own, rival, result] = TeamSide(m, team);
         results.insert(result);
+        // Draws and matches decided after extra time count in neither.
+        expected.wins += result == 0;
+        expected.losses += result == 2;
+        Count(expected, own, rival);
         SCOPED_TRACE("row " + IntToStr(row));
         EXPECT_EQ(grid.Cell(row, home ? Team1Col : Team2Col), name);
         EXPECT_TRUE(grid.GetCellsProperty(row, home ? Team1Col : Team2Col).Bold);
@@ -232,6 +210,7 @@ TEST_F(DBFixedGridTest, TeamViewMarksTheTeamAndColoursTheScore)
         EXPECT_FALSE(grid.GetCellsProperty(row, DateCol).Bold);
     }
     EXPECT_EQ(results, (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(presenter.Counters(), expected);
 }
 
 TEST_F(DBFixedGridTest, TournamentListTellsResultsFromTheHomeSide)
@@ -312,12 +291,24 @@ TEST_F(DBFixedGridTest, CompactListTellsEachMatchFromTheTeamsSide)
     EXPECT_EQ(marks.size(), 2u) << "home and away matches";
 }
 
-TEST_F(DBFixedGridTest, CalendarShowsDateBlocksInTurn)
+TEST_F(DBFixedGridTest, CalendarShowsDateBlocksInTurnAndTheTeamInBold)
 {
-    ASSERT_TRUE(fixed.OpenCalendarByChamp(SampleIds::League(SampleIds::England)));
+    const int team = SampleIds::FirstTeam(SampleIds::England);
+    const std::string name = TeamName(team);
+    ASSERT_TRUE(fixed.OpenCalendarByTeam(team));
     presenter.SetupCalendarColumns();
-    presenter.FillCalendar("");
+    presenter.FillCalendar(name);
+    ASSERT_GT(grid.RowCount(), 2);
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        const bool home = grid.Cell(row, 2) == name;
+        EXPECT_EQ(grid.Cell(row, home ? 2 : 3), name) << row;
+        EXPECT_TRUE(grid.GetCellsProperty(row, home ? 2 : 3).Bold) << row;
+        EXPECT_FALSE(grid.GetCellsProperty(row, home ? 3 : 2).Bold) << row;
+    }
 
+    // A later fill replaces the marks of an earlier one.
+    ASSERT_TRUE(fixed.OpenCalendarByChamp(SampleIds::League(SampleIds::England)));
+    presenter.FillCalendar("");
     ASSERT_GT(grid.RowCount(), 2);
     TColor block = 0xE0EEFF;
     int blocks = 1;
@@ -333,28 +324,6 @@ TEST_F(DBFixedGridTest, CalendarShowsDateBlocksInTurn)
     }
     EXPECT_GT(blocks, 2);
     EXPECT_EQ(grid.Cell(1, 0), DateToStr(Date())) << "the fixtures start today";
-}
-
-TEST_F(DBFixedGridTest, CalendarOfATeamSetsItsNameBold)
-{
-    const int team = SampleIds::FirstTeam(SampleIds::Russia);
-    const std::string name = TeamName(team);
-    ASSERT_TRUE(fixed.OpenCalendarByTeam(team));
-    presenter.SetupCalendarColumns();
-    presenter.FillCalendar(name);
-
-    ASSERT_GT(grid.RowCount(), 2);
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        const bool home = grid.Cell(row, 2) == name;
-        EXPECT_EQ(grid.Cell(row, home ? 2 : 3), name) << row;
-        EXPECT_TRUE(grid.GetCellsProperty(row, home ? 2 : 3).Bold) << row;
-        EXPECT_FALSE(grid.GetCellsProperty(row, home ? 3 : 2).Bold) << row;
-    }
-    // The records of a later fill replace those of an earlier one.
-    ASSERT_TRUE(fixed.OpenCalendarByTeam(team));
-    presenter.FillCalendar("");
-    for (int row = 1; row < grid.RowCount(); ++row)
-        EXPECT_FALSE(grid.GetCellsProperty(row, 2).Bold || grid.GetCellsProperty(row, 3).Bold) << row;
 }
 
 TEST_F(DBFixedGridTest, TeamChartHasOnePointPerMatchNewestRight)

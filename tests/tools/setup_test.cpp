@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "configfolder.h"
 #include "data/constants.h"
@@ -23,36 +24,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Kind { Text, Integer, Boolean };
+// The settings values the program reads as numbers and as yes/no; the others are texts.
+const std::set<std::string> IntegerSettings = {"ProxyPort", "StartTime", "FavDays", "TodayDays", "TodayDaysMinus",
+                                               "SeriesSeason", "FavNext", "UpdServ", "TourHandicap", "TourTotal"};
+const std::set<std::string> BooleanSettings = {"UseProxy", "SaveHistory", "AutoUpdate", "FilterTop", "NoShowFilter"};
 
-// How the program reads each settings value.
-const std::map<std::string, Kind>& SettingKinds()
-{
-    static const std::map<std::string, Kind> kinds = {
-        {"UseProxy", Kind::Boolean},     {"ProxyAddress", Kind::Text},    {"ProxyPort", Kind::Integer},
-        {"ProxyUser", Kind::Text},       {"ProxyPwd", Kind::Text},        {"UserName", Kind::Text},
-        {"UserPwd", Kind::Text},         {"MyMail", Kind::Text},          {"StartTime", Kind::Integer},
-        {"SaveHistory", Kind::Boolean},  {"AutoUpdate", Kind::Boolean},   {"FilterTop", Kind::Boolean},
-        {"FavDays", Kind::Integer},      {"TodayDays", Kind::Integer},    {"TodayDaysMinus", Kind::Integer},
-        {"Lang", Kind::Text},            {"NoShowFilter", Kind::Boolean}, {"SeriesSeason", Kind::Integer},
-        {"FavNext", Kind::Integer},      {"UpdServ", Kind::Integer},      {"TourHandicap", Kind::Integer},
-        {"PredictFileName", Kind::Text}, {"TourTotal", Kind::Integer},
-    };
-    return kinds;
-}
-
-// How the windows read their remembered values, index by index.
-const std::map<std::string, std::vector<Kind>>& RememberedKinds()
-{
-    using enum Kind;
-    static const std::map<std::string, std::vector<Kind>> kinds = {
-        {"DlgSelectTeam", {Text, Text, Text}},
-        {"DlgSelectChamp", {Integer, Text, Text}},
-        {"DlgSelectFixed", {Text, Text, Text, Text, Text, Text}},
-        {"DlgToday", {Text, Integer, Text, Boolean, Integer, Integer, Text, Integer, Integer}},
-    };
-    return kinds;
-}
+// How the windows read their remembered values, index by index: Text, Integer or Boolean.
+const std::map<std::string, std::string> RememberedKinds = {
+    {"DlgSelectTeam", "TTT"}, {"DlgSelectChamp", "ITT"}, {"DlgSelectFixed", "TTTTTT"}, {"DlgToday", "TITBIITII"}};
 
 const std::vector<std::string> DataTables = {
     "National", "Team",   "ChampType", "Champ", "Season",      "Round",  "Fixed",    "_Fixed",
@@ -86,37 +65,28 @@ protected:
 
         DBSetting* setting = DBSetting::Global();
         ASSERT_NE(setting, nullptr);
-        for (const auto& [key, kinds] : RememberedKinds()) {
-            EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormData WHERE FormName='" + key + "'"),
-                      std::to_string(kinds.size()))
-                << key;
-            EXPECT_EQ(SettingValue("SELECT MAX(ControlIndex) FROM FormData WHERE FormName='" + key + "'"),
-                      std::to_string(kinds.size() - 1))
-                << key << " indexes run from 0 without gaps";
+        for (const auto& [key, kinds] : RememberedKinds) {
+            EXPECT_EQ(SelectSetting("SELECT COUNT(*), MAX(ControlIndex) FROM FormData WHERE FormName='" + key + "'"),
+                      (Rows{{std::to_string(kinds.size()), std::to_string(kinds.size() - 1)}}))
+                << key << ": indexes run from 0 without gaps";
             setting->LoadFormData(key);
             for (size_t index = 0; index < kinds.size(); ++index) {
-                if (kinds[index] == Kind::Integer)
+                if (kinds[index] == 'I')
                     setting->GetFormInt(static_cast<int>(index));
-                if (kinds[index] == Kind::Boolean)
+                if (kinds[index] == 'B')
                     setting->GetFormBool(static_cast<int>(index));
             }
         }
         EXPECT_TRUE(Messages().empty()) << Messages().front().text;
 
         const std::unique_ptr<TRegistry> registry = Registry();
-        for (const char* name : SettingValueNames) {
-            const std::string value = name;
-            if (value == "LastFixed" || value == "SeriesFixed") {
-                EXPECT_FALSE(registry->ValueExists(value)) << "nothing reads or writes " << value;
-                continue;
-            }
-            ASSERT_TRUE(SettingKinds().count(value)) << value;
-            EXPECT_TRUE(registry->ValueExists(value)) << value;
-            if (SettingKinds().at(value) == Kind::Integer) {
-                EXPECT_NO_THROW(setting->ReadInteger(value)) << value;
-            } else if (SettingKinds().at(value) == Kind::Boolean) {
-                EXPECT_NO_THROW(setting->ReadBool(value)) << value;
-            }
+        for (const std::string name : SettingValueNames) {
+            const bool unused = name == "LastFixed" || name == "SeriesFixed";
+            EXPECT_EQ(registry->ValueExists(name), !unused) << name;
+            if (IntegerSettings.count(name))
+                EXPECT_NO_THROW(setting->ReadInteger(name)) << name;
+            if (BooleanSettings.count(name))
+                EXPECT_NO_THROW(setting->ReadBool(name)) << name;
         }
         EXPECT_TRUE(setting->LoadLanguage());
         EXPECT_FALSE(setting->GetLangText(1001).empty());

@@ -99,21 +99,22 @@ TJXGrid* MainWindowFixture::Grid()
     return Control<TJXGrid>("gridFixed");
 }
 
+QPoint MainWindowFixture::CellCentre(int row, int col)
+{
+    const QRect cell = Grid()->CellRect(row, col);
+    EXPECT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
+    return cell.center();
+}
+
 void MainWindowFixture::DoubleClickCell(int row, int col)
 {
-    TJXGrid* grid = Grid();
-    grid->SetRow(row);
-    const QRect cell = grid->CellRect(row, col);
-    ASSERT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    Grid()->SetRow(row);
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
 }
 
 void MainWindowFixture::ClickCell(int row, int col)
 {
-    TJXGrid* grid = Grid();
-    const QRect cell = grid->CellRect(row, col);
-    ASSERT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
 }
 
 void MainWindowFixture::Click(const char* buttonName)

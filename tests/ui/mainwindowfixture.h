@@ -76,8 +76,10 @@ protected:
     std::string History();
 
 private:
+    // The windows as widgets, for the templates above, which see only their declarations.
     QWidget* MainWidget();
     QWidget* FilterWidget();
+    QPoint CellCentre(int row, int col);
     static QObject* FindControl(QWidget* window, const char* name);
 
     // The sample's settings file, taken before config_ points the settings elsewhere.

@@ -53,15 +53,6 @@ std::string MatchDataFixture::Scores(DBFixed& fixed)
     return scores;
 }
 
-void MatchDataFixture::AddEntry(int filterID, bool current, int mode, int teamID, int rivalID, int champID,
-                                int seasonWith)
-{
-    Exec("INSERT INTO Filter(FilterID,Cur,Mode,TeamID,TeamRivalID,ChampID,SeasonWith) VALUES(" +
-         std::to_string(filterID) + "," + (current ? "True" : "False") + "," + std::to_string(mode) + "," +
-         std::to_string(teamID) + "," + std::to_string(rivalID) + "," + std::to_string(champID) + "," +
-         std::to_string(seasonWith) + ")");
-}
-
 std::string MatchDataFixture::History()
 {
     std::string history;

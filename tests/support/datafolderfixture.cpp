@@ -89,6 +89,15 @@ std::string DatabaseFixture::SettingValue(const std::string& jetSql)
     return FirstValue(SelectSetting(jetSql));
 }
 
+void DatabaseFixture::AddEntry(int filterID, bool current, int mode, int teamID, int rivalID, int champID,
+                               int seasonWith)
+{
+    const auto n = [](int value) { return std::to_string(value); };
+    Exec("INSERT INTO Filter(FilterID,Cur,Mode,TeamID,TeamRivalID,ChampID,SeasonWith) VALUES(" + n(filterID) + "," +
+         (current ? "True," : "False,") + n(mode) + "," + n(teamID) + "," + n(rivalID) + "," + n(champID) + "," +
+         n(seasonWith) + ")");
+}
+
 DataFolderFixture::DataFolderFixture()
 {
     CreateDataSchema(File("data.mdb"));

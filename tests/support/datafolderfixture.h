@@ -24,6 +24,9 @@ protected:
     // The first column of the first row, "<no row>" when there is none.
     static std::string Value(const std::string& jetSql);
     static std::string SettingValue(const std::string& jetSql);
+    // One entry of the view history; the columns not given take their defaults.
+    static void AddEntry(int filterID, bool current, int mode, int teamID, int rivalID = 0, int champID = 0,
+                         int seasonWith = 0);
 };
 
 // A program folder with empty data.mdb and setting.mdb.

@@ -110,29 +110,16 @@ TEST_F(SetupTest, FreshFolderIsCompleteWithTheInstallationDefaults)
     EXPECT_EQ(setting.ReadInteger("TodayDays"), 1);
     EXPECT_EQ(setting.ReadInteger("TourTotal"), 2);
     EXPECT_EQ(setting.ReadInteger("TourHandicap"), 0);
-    EXPECT_EQ(setting.ReadInteger("FavDays"), 7);
-    EXPECT_EQ(setting.ReadInteger("FavNext"), 7);
-    EXPECT_EQ(setting.ReadInteger("StartTime"), 3000);
-    EXPECT_EQ(setting.ReadInteger("SeriesSeason"), 0);
-    EXPECT_EQ(setting.ReadInteger("UpdServ"), 0);
     EXPECT_EQ(setting.ReadString("UserName"), "");
-    EXPECT_EQ(setting.ReadString("PredictFileName"), "");
-
     setting.LoadFormData("DlgToday");
     EXPECT_EQ(setting.GetFormInt(7), 2) << "the streak threshold 2.5";
-    EXPECT_EQ(Select("SELECT UpdateNum, UpdateDate, UpdateSeries FROM Version"),
-              (Rows{{"0", "", "False"}}));
-    EXPECT_EQ(Select("SELECT FilterID, Mode, TeamID, SeasonWith FROM Filter"),
-              (Rows{{"1", "1", "0", "0"}}))
+    EXPECT_EQ(Select("SELECT UpdateNum, UpdateDate, UpdateSeries FROM Version"), (Rows{{"0", "", "False"}}));
+    EXPECT_EQ(Select("SELECT FilterID, Mode, TeamID, SeasonWith FROM Filter"), (Rows{{"1", "1", "0", "0"}}))
         << "a team view that shows an empty list";
     EXPECT_EQ(ProgramFolder(), Folder());
     EXPECT_TRUE(fs::is_empty(File("Predict")));
     EXPECT_TRUE(LogLines().empty());
-}
-
-TEST_F(SetupTest, LanguageFilesAreTheSourceTextsInCp1251)
-{
-    Setup();
+    // The language files are the texts of the source tree in cp1251 with CR LF.
     for (const std::string name : {"ru", "en"}) {
         const std::string source = ReadFile(std::string(KOVRAL_SOURCE_DIR) + "/tools/lang/" + name + ".lng.txt");
         std::string installed = Cp1251ToUtf8(ReadFile(File("Lang/" + name + ".lng")));
@@ -202,8 +189,7 @@ TEST_F(SetupTest, FirstViewOfExistingDataIsTheNewestSeasonOfAFavouriteLeague)
                             "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(4, 9, 5)"})
         Exec(sql);
     Setup();
-    EXPECT_EQ(Select("SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"),
-              (Rows{{"1", "2", "8", "5"}}));
+    EXPECT_EQ(Select("SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"), (Rows{{"1", "2", "8", "5"}}));
     EXPECT_EQ(DBSetting::Global()->ReadInteger("SeriesSeason"), 5);
 }
 
@@ -231,8 +217,8 @@ TEST_F(SetupTest, SampleFolderOpensOnAFavouriteLeaguesNewestSeason)
     EXPECT_TRUE(LogLines().empty()) << LogLines().front();
 
     const std::string newest = Value("SELECT MAX(SeasonID) FROM Season");
-    EXPECT_EQ(Select("SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F "
-                                         "INNER JOIN Champ AS C ON C.ChampID = F.ChampID"),
+    EXPECT_EQ(Select("SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F INNER JOIN Champ AS C ON "
+                     "C.ChampID = F.ChampID"),
               (Rows{{"2", "True", "1", newest}}));
     EXPECT_EQ(Registry()->ReadInteger("SeriesSeason"), std::stoi(newest));
     // The derived tables are built and the series count as current.

@@ -23,13 +23,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SchemaTest, CreatingTwiceKeepsTheRows)
-{
-    Exec("INSERT INTO Team VALUES(1, 'Arsenal', 'ENG')");
-    CreateDataSchema(path_);
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Team"), "1");
-}
-
 TEST_F(SchemaTest, YesNoColumnsHoldOnlyMinusOneAndZero)
 {
     Exec("INSERT INTO Version VALUES('0', '', NULL)");

@@ -209,21 +209,4 @@ TEST(UpdateServiceProgramTest, ServesOnAFreePortAndStopsByItselfButRejectsUnknow
             << log;
 }
 
-TEST(UpdateServiceProgramTest, ConvertsASeasonFileWithoutServing)
-{
-    TempFolder folder;
-    WriteFile(folder.File("en.1.json"), R"({"name": "Test League 2020/21", "matches": [
-      {"round": "Matchday 1", "date": "2020-09-12", "team1": "A", "team2": "B", "score": {"ft": [2, 1]}},
-      {"round": "Matchday 2", "date": "2020-09-19", "team1": "B", "team2": "A", "score": {"ft": [0, 0]}}]})");
-    QProcess program;
-    program.start(KOVRAL_UPDATE_SERVICE, {"--convert", QString::fromStdString(folder.File("en.1.json")), "--folder",
-                                          QString::fromStdString(folder.File("files")), "--first-file", "4",
-                                          "--files", "2", "--champ-id", "9"});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-    EXPECT_NE(ReadFile(folder.File("files/4.txt")).find("{i}Champ{v}9,'Test League','ENG'"), std::string::npos);
-    EXPECT_NE(ReadFile(folder.File("files/5.txt")).find("{i}Version{v}'5','19.09.2020',-1{/v};"), std::string::npos);
-    EXPECT_FALSE(program.readAllStandardOutput().contains("Listening"));
-}
-
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -44,30 +43,6 @@ protected:
     TempFolder folder_;
 };
 
-// Day numbers of the #mm/dd/yyyy# literals of a text, and the text with each of them
-// and the update date replaced by a mark.
-struct DatesOfText {
-    std::vector<int> days;
-    std::string rest;
-};
-
-DatesOfText SplitDates(const std::string& text)
-{
-    static const std::regex date("#(\\d\\d)/(\\d\\d)/(\\d{4})#|UpdateDate='[^']*'");
-    DatesOfText result;
-    std::size_t last = 0;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), date); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        result.rest += text.substr(last, m.position() - last) + "#";
-        last = m.position() + m.length();
-        if (m[1].matched)
-            result.days.push_back(
-                    static_cast<int>(EncodeDate(std::stoi(m[3].str()), std::stoi(m[1].str()), std::stoi(m[2].str()))));
-    }
-    result.rest += text.substr(last);
-    return result;
-}
-
 }  // namespace
 
 TEST_F(SampleDataGeneratorTest, SameOptionsWriteTheSameBytes)
@@ -84,27 +59,6 @@ TEST_F(SampleDataGeneratorTest, SameOptionsWriteTheSameBytes)
     TempFolder other;
     const SampleDataSummary third = SampleDataGenerator(otherSeed).Generate(other.Path());
     EXPECT_NE(Files(folder_, first.files), Files(other, third.files));
-}
-
-TEST_F(SampleDataGeneratorTest, AnotherTodayOnlyMovesTheDates)
-{
-    const SampleDataSummary first = SampleDataGenerator(Options()).Generate(folder_.Path());
-    SampleDataOptions later = Options();
-    later.today += 9;
-    TempFolder moved;
-    const SampleDataSummary second = SampleDataGenerator(later).Generate(moved.Path());
-    ASSERT_EQ(first.files, second.files);
-
-    const std::vector<std::string> before = Files(folder_, first.files);
-    const std::vector<std::string> after = Files(moved, second.files);
-    for (int n = 0; n < first.files; ++n) {
-        const DatesOfText a = SplitDates(before[n]);
-        const DatesOfText b = SplitDates(after[n]);
-        EXPECT_EQ(a.rest, b.rest) << "file " << n + 1;
-        ASSERT_EQ(a.days.size(), b.days.size()) << "file " << n + 1;
-        for (std::size_t i = 0; i < a.days.size(); ++i)
-            ASSERT_EQ(b.days[i] - a.days[i], 9) << "file " << n + 1 << ", date " << i;
-    }
 }
 
 TEST_F(SampleDataGeneratorTest, FilesAreTextTablesOfOneStatementARow)

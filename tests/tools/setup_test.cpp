@@ -83,10 +83,11 @@ protected:
         for (const std::string name : SettingValueNames) {
             const bool unused = name == "LastFixed" || name == "SeriesFixed";
             EXPECT_EQ(registry->ValueExists(name), !unused) << name;
-            if (IntegerSettings.count(name))
+            if (IntegerSettings.count(name)) {
                 EXPECT_NO_THROW(setting->ReadInteger(name)) << name;
-            if (BooleanSettings.count(name))
+            } else if (BooleanSettings.count(name)) {
                 EXPECT_NO_THROW(setting->ReadBool(name)) << name;
+            }
         }
         EXPECT_TRUE(setting->LoadLanguage());
         EXPECT_FALSE(setting->GetLangText(1001).empty());
@@ -191,21 +192,6 @@ TEST_F(SetupTest, FirstViewOfExistingDataIsTheNewestSeasonOfAFavouriteLeague)
     Setup();
     EXPECT_EQ(Select("SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"), (Rows{{"1", "2", "8", "5"}}));
     EXPECT_EQ(DBSetting::Global()->ReadInteger("SeriesSeason"), 5);
-}
-
-TEST_F(SetupTest, ProgramExecutableIsCopiedWhenItExists)
-{
-    TempFolder build;
-    SetupOptions options;
-    options.programExecutable = build.File("kovral");
-    Setup(options);
-    EXPECT_FALSE(fs::exists(File("kovral"))) << "an absent program is skipped";
-
-    WriteFile(build.File("kovral"), "#!/bin/sh\nexit 0\n");
-    fs::permissions(build.File("kovral"), fs::perms::owner_exec, fs::perm_options::add);
-    Setup(options);
-    EXPECT_EQ(ReadFile(File("kovral")), "#!/bin/sh\nexit 0\n");
-    EXPECT_NE(fs::status(File("kovral")).permissions() & fs::perms::owner_exec, fs::perms::none);
 }
 
 TEST_F(SetupTest, SampleFolderOpensOnAFavouriteLeaguesNewestSeason)

@@ -27,9 +27,7 @@ TEST_F(DBaseTest, MaxOfNothingIsZeroAndOfAFailureMinusOne)
     EXPECT_EQ(DBase::Max("Season", "SeasonID", "SeasonID<3"), 2);
     EXPECT_EQ(DBase::Max("Season", "SeasonID", "SeasonID>30"), 0);
     EXPECT_EQ(DBase::Max("NoSuchTable", "SeasonID", ""), -1);
-    const auto lines = LogLines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(WithoutStamp(lines[0]), "[ERROR] DBase::Max SELECT MAX(SeasonID) AS Maximum FROM NoSuchTable");
+    EXPECT_EQ(LogTexts(), (Lines{"[ERROR] DBase::Max SELECT MAX(SeasonID) AS Maximum FROM NoSuchTable"}));
 }
 
 TEST_F(DBaseTest, MoveByStepsToTheRowIndex)
@@ -57,7 +55,5 @@ TEST_F(DBaseTest, FailedSelectLogsOneLineAndLeavesNoRows)
     AnsiString text;
     data.GetItemText(text);
     EXPECT_EQ(text, "Not[DBase]");
-    const auto lines = LogLines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(WithoutStamp(lines[0]), "[ERROR] DBase::Select SELEC * FROM Season");
+    EXPECT_EQ(LogTexts(), (Lines{"[ERROR] DBase::Select SELEC * FROM Season"}));
 }

@@ -133,9 +133,9 @@ TEST_F(DBFilterTest, CountsAreStoredAsNumbersWhateverTheSeparator)
     filter.SetCount(DBFixed::TotalKind, "nan");
     ASSERT_TRUE(filter.Update());
     EXPECT_EQ(filter.GetCount(DBFixed::TotalKind), 1.5) << "a text that is no number changes nothing";
-    const auto lines = LogLines();
+    const auto lines = LogTexts();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(WithoutStamp(lines[1]), "[ERROR] DBFilter::SetCount Total nan");
+    EXPECT_EQ(lines[1], "[ERROR] DBFilter::SetCount Total nan");
 }
 
 TEST_F(DBFilterTest, TheOldestEntryGoesOnlyWhenTheCurrentOneStandsAtPositionTen)
@@ -237,9 +237,7 @@ TEST_F(DBFilterTest, AnUnreadableHistoryIsLoggedAndChangesNothing)
     EXPECT_FALSE(filter.AddChamp(League, 1));
     EXPECT_FALSE(filter.AddTeamRival(Arsenal, Chelsea));
     EXPECT_EQ(History(), "1 2*");
-    std::vector<std::string> texts;
-    for (const auto& line : LogLines())
-        texts.push_back(WithoutStamp(line));
+    const auto texts = LogTexts();
     ASSERT_GE(texts.size(), 4u);
     EXPECT_EQ(texts[0], "[ERROR] DBase::Select " + SqlFilterSelect);
     EXPECT_EQ(texts[1], "[DBFilter::Update]");

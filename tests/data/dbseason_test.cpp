@@ -35,13 +35,7 @@ TEST_F(DBSeasonTest, ListsNewestFirstAndSeasonZeroOnlyWhenAsked)
 
     AddSeasons();
     ASSERT_TRUE(seasons.OpenList(false));
-    std::string names;
-    for (seasons.GetQuery()->First(); !seasons.GetQuery()->Eof(); seasons.GetQuery()->Next()) {
-        AnsiString text;
-        seasons.GetItemText(text);
-        names += text + ";";
-    }
-    EXPECT_EQ(names, "2024/2025;2023/2024;2022/2023;");
+    EXPECT_EQ(ItemTexts(seasons), "2024/2025; 2023/2024; 2022/2023");
     ASSERT_TRUE(seasons.OpenList(true));
     EXPECT_EQ(seasons.Count(), 4);
     ASSERT_TRUE(seasons.OpenByID(3));

@@ -26,17 +26,7 @@ protected:
             Exec(sql);
     }
 
-    // The item texts of the visible rows, as the pickers list them.
-    std::string Names()
-    {
-        std::string names;
-        for (teams.GetQuery()->First(); !teams.GetQuery()->Eof(); teams.GetQuery()->Next()) {
-            AnsiString text;
-            teams.GetItemText(text);
-            names += (names.empty() ? "" : "; ") + text;
-        }
-        return names;
-    }
+    std::string Names() { return ItemTexts(teams); }
 
     std::string Filtered(const std::string& name, const std::string& country)
     {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/dbase.h"
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
 #include "data/schema.h"
@@ -87,6 +88,17 @@ std::string DatabaseFixture::Value(const std::string& jetSql)
 std::string DatabaseFixture::SettingValue(const std::string& jetSql)
 {
     return FirstValue(SelectSetting(jetSql));
+}
+
+std::string DatabaseFixture::ItemTexts(DBase& data)
+{
+    std::string texts;
+    for (data.GetQuery()->First(); !data.GetQuery()->Eof(); data.GetQuery()->Next()) {
+        AnsiString text;
+        data.GetItemText(text);
+        texts += (texts.empty() ? "" : "; ") + text;
+    }
+    return texts;
 }
 
 void DatabaseFixture::AddEntry(int filterID, bool current, int mode, int teamID, int rivalID, int champID,

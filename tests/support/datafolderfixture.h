@@ -5,6 +5,8 @@
 
 #include "logfixture.h"
 
+class DBase;
+
 // Jet SQL through the program's own connections to the databases of the test's program
 // folder. The connections and the global settings object are closed before and after
 // each test, as they may hold files of another folder.
@@ -24,6 +26,8 @@ protected:
     // The first column of the first row, "<no row>" when there is none.
     static std::string Value(const std::string& jetSql);
     static std::string SettingValue(const std::string& jetSql);
+    // The item texts of a data object's open rows, as the pickers list them: "a; b".
+    static std::string ItemTexts(DBase& data);
     // One entry of the view history; the columns not given take their defaults.
     static void AddEntry(int filterID, bool current, int mode, int teamID, int rivalID = 0, int champID = 0,
                          int seasonWith = 0);

@@ -101,9 +101,6 @@ TEST(OpenFootballTest, OptionsPlaceTheSeasonAndSpreadItOverFiles)
     const std::vector<std::string>& second = converted.files[1];
     EXPECT_EQ(first[0], "{i}[National]{v}'XEN','Testland'{/v}");
     EXPECT_EQ(first[5], "{i}Champ{v}12,'Cup  Of Tests','XEN',1,-1,'Cup  Of Tests',1{/v}");
-    EXPECT_EQ(first[7], "{i}Season{v}5,'2020/21',2020{/v}");
-    EXPECT_EQ(first[8], "{i}Round{v}3,'League',-1,1{/v}");
-    EXPECT_EQ(first[9], "{i}Team{v}100,'Nott''m Forest','XEN'{/v}");
     EXPECT_EQ(first[12], "{i}Fixed{v}5000,#09/12/2020#,100,101,2,1,1,0,3,12,5,0,0,0,0,0,'',0,0{/v}");
     EXPECT_EQ(first.back(), "{i}Version{v}'8','12.09.2020',-1{/v}");
     // The later file carries only its matches and its own version.

@@ -6,11 +6,8 @@
 
 #include "configfolder.h"
 #include "data/constants.h"
-#include "data/dbconnect.h"
 #include "datafolderfixture.h"
 #include "platform/codepage.h"
-#include "platform/adofield.h"
-#include "platform/adoquery.h"
 #include "platform/exceptions.h"
 #include "platform/registry.h"
 
@@ -45,18 +42,6 @@ protected:
     {
         return SettingValue("SELECT [Value] FROM FormData WHERE FormName='" + key +
                             "' AND ControlIndex=" + std::to_string(index));
-    }
-
-    // IsMax, Width, Height, Top and Left of a window's FormSetting row.
-    static std::string Placement(const std::string& key)
-    {
-        TADOQuery query(DBConnect::GetSetting()->GetConnection());
-        query.SetSQL("SELECT IsMax, Width, Height, [Top], [Left] FROM FormSetting WHERE FormName='" + key + "'");
-        query.Open();
-        std::string text;
-        for (int column = 0; column < query.FieldCount(); ++column)
-            text += (column ? "," : "") + query.Fields(column)->AsString();
-        return text;
     }
 
     ConfigFolder config_;
@@ -113,35 +98,24 @@ TEST_F(DBSettingTest, LanguageTextsComeFromTheChosenFileWithLineBreaks)
     EXPECT_EQ(setting.GetLangText(1006), "") << "a missing file leaves every text empty";
 }
 
-TEST_F(DBSettingTest, RegistryValuesRoundTripAndMissingNumbersRaise)
-{
-    CreateSettingsKey();
-    DBSetting setting;
-    setting.WriteString("ProxyAddress", "proxy.example.org");
-    setting.WriteInteger("ProxyPort", 8080);
-    setting.WriteBool("UseProxy", true);
-    setting.WriteBool("SaveHistory", false);
-    EXPECT_EQ(setting.ReadString("ProxyAddress"), "proxy.example.org");
-    EXPECT_EQ(setting.ReadInteger("ProxyPort"), 8080);
-    EXPECT_TRUE(setting.ReadBool("UseProxy"));
-    EXPECT_FALSE(setting.ReadBool("SaveHistory"));
-
-    EXPECT_EQ(setting.ReadString("MyMail"), "");
-    EXPECT_THROW(setting.ReadInteger("TourTotal"), ERegistryException);
-    EXPECT_THROW(setting.ReadBool("FilterTop"), ERegistryException);
-}
-
-TEST_F(DBSettingTest, WithoutTheSettingsFileEveryReadAndWriteFails)
+TEST_F(DBSettingTest, RegistryNeedsTheSettingsFileAndMissingNumbersRaise)
 {
     DBSetting setting;
     EXPECT_THROW(setting.ReadString("Lang"), ERegistryException);
-    EXPECT_THROW(setting.ReadInteger("TourTotal"), ERegistryException);
     EXPECT_THROW(setting.ReadBool("UseProxy"), ERegistryException);
-    EXPECT_THROW(setting.WriteString("Lang", "ru"), ERegistryException);
     EXPECT_THROW(setting.WriteInteger("TourTotal", 2), ERegistryException);
-    EXPECT_THROW(setting.WriteBool("UseProxy", false), ERegistryException);
     EXPECT_THROW(setting.LoadLanguage(), ERegistryException);
     EXPECT_FALSE(std::filesystem::exists(config_.SettingsFile())) << "the key is never created";
+
+    CreateSettingsKey();
+    DBSetting opened;
+    opened.WriteInteger("ProxyPort", 8080);
+    opened.WriteBool("UseProxy", true);
+    EXPECT_EQ(opened.ReadInteger("ProxyPort"), 8080);
+    EXPECT_TRUE(opened.ReadBool("UseProxy"));
+    EXPECT_EQ(opened.ReadString("MyMail"), "");
+    EXPECT_THROW(opened.ReadInteger("TourTotal"), ERegistryException);
+    EXPECT_THROW(opened.ReadBool("FilterTop"), ERegistryException);
 }
 
 TEST_F(DBSettingTest, FormValuesAreNumberedByTheirOrderNotByControlIndex)
@@ -162,15 +136,18 @@ TEST_F(DBSettingTest, FormValuesAreNumberedByTheirOrderNotByControlIndex)
     EXPECT_EQ(setting.GetFormString(1), "") << "values of the former window are cleared";
 }
 
-TEST_F(DBSettingTest, BooleansAreStoredAsWordsAndReadAsWordsOrNumbers)
+TEST_F(DBSettingTest, BooleansAndNumbersAreReadFromWordsOrNumbersOrShowOneBoxAndReadAsZero)
 {
-    for (int index = 0; index < 4; ++index)
+    for (int index = 0; index < 7; ++index)
         AddFormData("DlgToday", index, "");
     DBSetting setting;
     setting.SetFormBool("DlgToday", 0, true);
     setting.SetFormBool("DlgToday", 1, false);
     setting.SetFormString("DlgToday", 2, "-1");
     setting.SetFormInt("DlgToday", 3, 0);
+    setting.SetFormInt("DlgToday", 4, 42);
+    setting.SetFormString("DlgToday", 5, "abc");
+    setting.SetFormString("DlgToday", 6, "maybe");
     EXPECT_EQ(StoredFormValue("DlgToday", 0), "True");
     EXPECT_EQ(StoredFormValue("DlgToday", 1), "False");
 
@@ -179,8 +156,15 @@ TEST_F(DBSettingTest, BooleansAreStoredAsWordsAndReadAsWordsOrNumbers)
     EXPECT_FALSE(setting.GetFormBool(1));
     EXPECT_TRUE(setting.GetFormBool(2));
     EXPECT_FALSE(setting.GetFormBool(3));
-    EXPECT_EQ(setting.GetFormInt(3), 0);
+    EXPECT_EQ(setting.GetFormInt(4), 42);
     EXPECT_TRUE(Messages().empty());
+
+    EXPECT_EQ(setting.GetFormInt(5), 0);
+    EXPECT_FALSE(setting.GetFormBool(6));
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0].text, "Error return int5[DlgToday]");
+    EXPECT_EQ(Messages()[1].text, "Error return bool6[DlgToday]");
+    EXPECT_EQ(Messages()[1].caption, "Error");
 }
 
 TEST_F(DBSettingTest, TextWithQuotesAndCyrillicIsStoredAsTyped)
@@ -192,42 +176,14 @@ TEST_F(DBSettingTest, TextWithQuotesAndCyrillicIsStoredAsTyped)
     EXPECT_EQ(StoredFormValue("DlgSelectTeam", 2), typed);
     setting.LoadFormData("DlgSelectTeam");
     EXPECT_EQ(setting.GetFormString(0), typed);
+
+    setting.SetFormString("DlgSelectTeam", 5, "new");
+    EXPECT_EQ(setting.GetFormString(5), "new") << "the loaded values hold an index without a row";
+    EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormData"), "1") << "but no row is added";
     EXPECT_TRUE(LogLines().empty());
 }
 
-TEST_F(DBSettingTest, ValuesThatAreNoNumberShowOneBoxAndReadAsZero)
-{
-    AddFormData("DlgToday", 0, "42");
-    AddFormData("DlgToday", 1, "abc");
-    AddFormData("DlgToday", 2, "maybe");
-    DBSetting setting;
-    setting.LoadFormData("DlgToday");
-    EXPECT_EQ(setting.GetFormInt(0), 42);
-    EXPECT_TRUE(Messages().empty());
-
-    EXPECT_EQ(setting.GetFormInt(1), 0);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].text, "Error return int1[DlgToday]");
-    EXPECT_EQ(Messages()[0].caption, "Error");
-
-    EXPECT_FALSE(setting.GetFormBool(2));
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1].text, "Error return bool2[DlgToday]");
-    EXPECT_EQ(Messages()[1].caption, "Error");
-}
-
-TEST_F(DBSettingTest, WritingAnIndexWithoutARowChangesNoRow)
-{
-    AddFormData("DlgToday", 0, "kept");
-    DBSetting setting;
-    setting.LoadFormData("DlgToday");
-    setting.SetFormString("DlgToday", 5, "new");
-    EXPECT_EQ(setting.GetFormString(5), "new") << "the loaded values hold it";
-    EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormData"), "1");
-    EXPECT_EQ(StoredFormValue("DlgToday", 0), "kept");
-}
-
-TEST_F(DBSettingTest, PlacementIsWrittenToTheWindowsRowOnly)
+TEST_F(DBSettingTest, PlacementIsWrittenToTheWindowsRowOnlyAndAMissingRowIsLogged)
 {
     ExecSetting("INSERT INTO FormSetting VALUES('DlgMain', False, 799, 600, 0, 0)");
     ExecSetting("INSERT INTO FormSetting VALUES('DlgOther', False, 1, 2, 3, 4)");
@@ -238,28 +194,14 @@ TEST_F(DBSettingTest, PlacementIsWrittenToTheWindowsRowOnly)
     setting.SaveHeight(700);
     setting.SaveTop(-5);
     setting.SaveLeft(30);
-    EXPECT_EQ(Placement("DlgMain"), "True,1024,700,-5,30");
-    EXPECT_EQ(Placement("DlgOther"), "False,1,2,3,4");
-}
+    const std::string placements = "SELECT IsMax, Width, Height, [Top], [Left] FROM FormSetting ORDER BY FormName";
+    const Rows expected = {{"True", "1024", "700", "-5", "30"}, {"False", "1", "2", "3", "4"}};
+    EXPECT_EQ(SelectSetting(placements), expected);
+    EXPECT_TRUE(LogLines().empty());
 
-TEST_F(DBSettingTest, PlacementOfAWindowWithoutARowIsLoggedNotRaised)
-{
-    DBSetting setting;
-    setting.OpenFormSetting("DlgMain");
+    setting.OpenFormSetting("DlgToday");
     EXPECT_NO_THROW(setting.SaveWidth(800));
-    EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormSetting"), "0");
-    ASSERT_FALSE(LogLines().empty());
+    EXPECT_EQ(SelectSetting(placements), expected);
+    ASSERT_EQ(LogLines().size(), 1u);
     EXPECT_NE(LogLines().back().find("DBSetting::SaveWidth"), std::string::npos) << LogLines().back();
-}
-
-TEST_F(DBSettingTest, GlobalInstanceLivesFromCreateToFree)
-{
-    CreateSettingsKey();
-    EXPECT_EQ(DBSetting::Global(), nullptr);
-    DBSetting* created = DBSetting::CreateGlobal();
-    ASSERT_NE(created, nullptr);
-    EXPECT_EQ(DBSetting::Global(), created);
-    EXPECT_EQ(DBSetting::Global()->ReadString("Lang"), "ru");
-    DBSetting::FreeGlobal();
-    EXPECT_EQ(DBSetting::Global(), nullptr);
 }

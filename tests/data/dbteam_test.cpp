@@ -26,17 +26,7 @@ protected:
             Exec(sql);
     }
 
-    // The item texts of the visible rows, as the pickers list them.
-    std::string Names()
-    {
-        std::string names;
-        for (teams.GetQuery()->First(); !teams.GetQuery()->Eof(); teams.GetQuery()->Next()) {
-            AnsiString text;
-            teams.GetItemText(text);
-            names += (names.empty() ? "" : "; ") + text;
-        }
-        return names;
-    }
+    std::string Names() { return ItemTexts(teams); }
 
     std::string Filtered(const std::string& name, const std::string& country)
     {
@@ -65,19 +55,6 @@ TEST_F(DBTeamTest, ListsTeamsByNameOrThoseOfATournamentOrSeason)
     EXPECT_EQ(teams.Count(), 0);
 }
 
-TEST_F(DBTeamTest, ReadsOneTeamById)
-{
-    ASSERT_TRUE(teams.OpenByID(4));
-    EXPECT_EQ(teams.GetTeamID(), 4);
-    EXPECT_EQ(teams.GetName(), "Newell's Old Boys");
-    EXPECT_EQ(teams.GetNationalID(), "ARG");
-    ASSERT_TRUE(teams.OpenByID(99));
-    EXPECT_EQ(teams.GetName(), "");
-    DBTeam unopened;
-    EXPECT_EQ(unopened.GetTeamID(), 0);
-    EXPECT_FALSE(unopened.IsFav());
-}
-
 TEST_F(DBTeamTest, TheRowFilterFindsTypedNamesAndCountries)
 {
     ASSERT_TRUE(teams.OpenList(0, 0));
@@ -98,8 +75,15 @@ TEST_F(DBTeamTest, TheRowFilterFindsTypedNamesAndCountries)
     EXPECT_TRUE(LogLines().empty());
 }
 
-TEST_F(DBTeamTest, FavouritesAreKeptOncePerTeam)
+TEST_F(DBTeamTest, OneTeamIsReadByIdWithItsFavouriteMarkKeptOncePerTeam)
 {
+    ASSERT_TRUE(teams.OpenByID(4));
+    EXPECT_EQ(teams.GetName(), "Newell's Old Boys");
+    EXPECT_EQ(teams.GetNationalID(), "ARG");
+    ASSERT_TRUE(teams.OpenByID(99));
+    EXPECT_EQ(teams.GetName(), "");
+    EXPECT_EQ(teams.GetTeamID(), 0);
+
     EXPECT_FALSE(DBTeam::IsTeamFav(5));
     EXPECT_TRUE(DBTeam::AddFav(5));
     EXPECT_FALSE(DBTeam::AddFav(5)) << "already a favourite";

@@ -1,6 +1,5 @@
 #include "matchdatafixture.h"
 
-#include "data/dbconnect.h"
 #include "platform/adoquery.h"
 
 MatchDataFixture::MatchDataFixture()
@@ -25,26 +24,22 @@ MatchDataFixture::MatchDataFixture()
                  "INSERT INTO Team VALUES(18, 'Chelsea', 'ENG')",
                  "INSERT INTO Team VALUES(19, 'Liverpool', 'ENG')",
                  "INSERT INTO Team VALUES(20, 'Bayern', 'GER')",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID,Kef1,KefX,Kef2)"
-                 " VALUES(1, #08/10/2022#, 17, 18, 3, 1, 1, False, 1, 10, 1, 1.5, 4.2, 6.5)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(2, #09/10/2022#, 17, 19, 1, 0, 2, False, 1, 10, 1)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(3, #10/10/2022#, 18, 17, 0, 3, 3, False, 1, 10, 1)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(4, #03/10/2023#, 17, 18, 2, 2, 0, True, 8, 20, 1)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(5, #04/10/2023#, 17, 19, 4, 2, 0, False, 8, 20, 1)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(6, #09/10/2023#, 17, 20, 3, 0, 1, False, 1, 30, 2)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(7, #10/10/2023#, 17, 18, 2, 1, 4, False, 1, 10, 2)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID,Kef1,KefX,Kef2)"
-                 " VALUES(8, #11/10/2023#, 19, 17, 2, 1, 0, True, 8, 20, 2, 0, 0, 0.5)",
-                 "INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID)"
-                 " VALUES(9, #12/10/2023#, 18, 19, 1, 1, 5, False, 1, 10, 2)",
          })
         Exec(sql);
+    // FixedIND, date, home, away, goals, matchday, AET, round, tournament, season, odds (NULL: none stored)
+    for (const char* values : {
+                 "1, #08/10/2022#, 17, 18, 3, 1, 1, False, 1, 10, 1, 1.5, 4.2, 6.5",
+                 "2, #09/10/2022#, 17, 19, 1, 0, 2, False, 1, 10, 1, NULL, NULL, NULL",
+                 "3, #10/10/2022#, 18, 17, 0, 3, 3, False, 1, 10, 1, NULL, NULL, NULL",
+                 "4, #03/10/2023#, 17, 18, 2, 2, 0, True, 8, 20, 1, NULL, NULL, NULL",
+                 "5, #04/10/2023#, 17, 19, 4, 2, 0, False, 8, 20, 1, NULL, NULL, NULL",
+                 "6, #09/10/2023#, 17, 20, 3, 0, 1, False, 1, 30, 2, NULL, NULL, NULL",
+                 "7, #10/10/2023#, 17, 18, 2, 1, 4, False, 1, 10, 2, NULL, NULL, NULL",
+                 "8, #11/10/2023#, 19, 17, 2, 1, 0, True, 8, 20, 2, 0, 0, 0.5",
+                 "9, #12/10/2023#, 18, 19, 1, 1, 5, False, 1, 10, 2, NULL, NULL, NULL",
+         })
+        Exec(std::string("INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,Tur,AET,RoundID,ChampID,SeasonID,"
+                         "Kef1,KefX,Kef2) VALUES(") + values + ")");
 }
 
 std::string MatchDataFixture::Scores(DBFixed& fixed)
@@ -58,23 +53,10 @@ std::string MatchDataFixture::Scores(DBFixed& fixed)
     return scores;
 }
 
-void MatchDataFixture::AddEntry(int filterID, bool current, int mode, int teamID, int rivalID, int champID,
-                                int seasonWith)
-{
-    Exec("INSERT INTO Filter(FilterID,Cur,Mode,TeamID,TeamRivalID,ChampID,SeasonWith) VALUES(" +
-         std::to_string(filterID) + "," + (current ? "True" : "False") + "," + std::to_string(mode) + "," +
-         std::to_string(teamID) + "," + std::to_string(rivalID) + "," + std::to_string(champID) + "," +
-         std::to_string(seasonWith) + ")");
-}
-
 std::string MatchDataFixture::History()
 {
-    TADOQuery query(DBConnect::GetData()->GetConnection());
-    query.SetSQL("SELECT FilterID, Cur FROM Filter ORDER BY FilterID");
-    query.Open();
     std::string history;
-    for (; !query.Eof(); query.Next())
-        history += (history.empty() ? "" : " ") + query.FieldByName("FilterID")->AsString() +
-                   (query.FieldByName("Cur")->AsBoolean() ? "*" : "");
+    for (const auto& row : Select("SELECT FilterID, Cur FROM Filter ORDER BY FilterID"))
+        history += (history.empty() ? "" : " ") + row[0] + (row[1] == "True" ? "*" : "");
     return history;
 }

@@ -32,9 +32,6 @@ protected:
 
     // The scores of the open rows in their order, "3:1 4:2".
     static std::string Scores(DBFixed& fixed);
-    // One history entry; the columns not given take their defaults.
-    void AddEntry(int filterID, bool current, int mode, int teamID, int rivalID = 0, int champID = 0,
-                  int seasonWith = 0);
     // The FilterIDs in order, the current one marked with "*": "1 2* 3".
     std::string History();
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/dbase.h"
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
 #include "data/schema.h"
@@ -10,56 +11,107 @@
 
 namespace {
 
-void RunAction(DBConnect* connect, const std::string& sql)
-{
-    try {
-        connect->ExecSQL(sql, true);
-    } catch (const std::exception& error) {
-        ADD_FAILURE() << error.what() << " in " << sql;
-    }
-}
-
-std::string FirstValue(DBConnect* connect, const std::string& jetSql)
-{
-    TADOQuery query(connect->GetConnection());
-    query.SetSQL(jetSql);
-    query.Open();
-    return query.RecordCount() == 0 ? "<no row>" : query.Fields(0)->AsString();
-}
-
-}  // namespace
-
-DataFolderFixture::DataFolderFixture()
+void CloseConnections()
 {
     // The global settings object holds a query on a connection about to go.
     DBSetting::FreeGlobal();
     DBConnect::ResetForTests();
-    CreateDataSchema(File("data.mdb"));
-    CreateSettingSchema(File("setting.mdb"));
 }
 
-DataFolderFixture::~DataFolderFixture()
+void RunAction(DBConnect* connect, const std::string& jetSql)
 {
-    DBSetting::FreeGlobal();
-    DBConnect::ResetForTests();
+    try {
+        connect->ExecSQL(jetSql, true);
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << error.what() << " in " << jetSql;
+    }
 }
 
-void DataFolderFixture::Exec(const std::string& jetSql)
+using Table = std::vector<std::vector<std::string>>;
+
+Table RowsOf(DBConnect* connect, const std::string& jetSql)
+{
+    TADOQuery query(connect->GetConnection());
+    query.SetSQL(jetSql);
+    query.Open();
+    Table rows;
+    for (query.First(); !query.Eof(); query.Next()) {
+        rows.emplace_back();
+        for (int column = 0; column < query.FieldCount(); ++column)
+            rows.back().push_back(query.Fields(column)->AsString());
+    }
+    return rows;
+}
+
+std::string FirstValue(const Table& rows)
+{
+    return rows.empty() ? "<no row>" : rows.front().at(0);
+}
+
+}  // namespace
+
+DatabaseFixture::DatabaseFixture()
+{
+    CloseConnections();
+}
+
+DatabaseFixture::~DatabaseFixture()
+{
+    CloseConnections();
+}
+
+void DatabaseFixture::Exec(const std::string& jetSql)
 {
     RunAction(DBConnect::GetData(), jetSql);
 }
 
-void DataFolderFixture::ExecSetting(const std::string& jetSql)
+void DatabaseFixture::ExecSetting(const std::string& jetSql)
 {
     RunAction(DBConnect::GetSetting(), jetSql);
 }
 
-std::string DataFolderFixture::Value(const std::string& jetSql)
+DatabaseFixture::Rows DatabaseFixture::Select(const std::string& jetSql)
 {
-    return FirstValue(DBConnect::GetData(), jetSql);
+    return RowsOf(DBConnect::GetData(), jetSql);
 }
 
-std::string DataFolderFixture::SettingValue(const std::string& jetSql)
+DatabaseFixture::Rows DatabaseFixture::SelectSetting(const std::string& jetSql)
 {
-    return FirstValue(DBConnect::GetSetting(), jetSql);
+    return RowsOf(DBConnect::GetSetting(), jetSql);
+}
+
+std::string DatabaseFixture::Value(const std::string& jetSql)
+{
+    return FirstValue(Select(jetSql));
+}
+
+std::string DatabaseFixture::SettingValue(const std::string& jetSql)
+{
+    return FirstValue(SelectSetting(jetSql));
+}
+
+std::string DatabaseFixture::ItemTexts(DBase& data)
+{
+    std::string texts;
+    for (data.GetQuery()->First(); !data.GetQuery()->Eof(); data.GetQuery()->Next()) {
+        AnsiString text;
+        data.GetItemText(text);
+        texts += (texts.empty() ? "" : "; ") + text;
+    }
+    return texts;
+}
+
+void DatabaseFixture::AddEntry(int filterID, bool current, int mode, int teamID, int rivalID, int champID,
+                               int seasonWith)
+{
+    const auto n = [](int value) { return std::to_string(value); };
+    Exec("INSERT INTO Filter(FilterID,Cur,Mode,TeamID,TeamRivalID,ChampID,SeasonWith) VALUES(" + n(filterID) + "," +
+         (current ? "True," : "False,") + n(mode) + "," + n(teamID) + "," + n(rivalID) + "," + n(champID) + "," +
+         n(seasonWith) + ")");
+}
+
+DataFolderFixture::DataFolderFixture()
+{
+    CreateDataSchema(File("data.mdb"));
+    CreateSettingSchema(File("setting.mdb"));
 }

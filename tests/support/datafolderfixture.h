@@ -1,22 +1,40 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "logfixture.h"
 
-// A program folder with empty data.mdb and setting.mdb, fresh connections and an
-// empty error log for each test.
-class DataFolderFixture : public LogFixture {
+class DBase;
+
+// Jet SQL through the program's own connections to the databases of the test's program
+// folder. The connections and the global settings object are closed before and after
+// each test, as they may hold files of another folder.
+class DatabaseFixture : public LogFixture {
+protected:
+    using Rows = std::vector<std::vector<std::string>>;
+
+    DatabaseFixture();
+    ~DatabaseFixture() override;
+
+    // Runs Jet SQL on data.mdb, or on setting.mdb; a failure fails the test.
+    static void Exec(const std::string& jetSql);
+    static void ExecSetting(const std::string& jetSql);
+    // Every row of a select on data.mdb, or on setting.mdb, each column as text.
+    static Rows Select(const std::string& jetSql);
+    static Rows SelectSetting(const std::string& jetSql);
+    // The first column of the first row, "<no row>" when there is none.
+    static std::string Value(const std::string& jetSql);
+    static std::string SettingValue(const std::string& jetSql);
+    // The item texts of a data object's open rows, as the pickers list them: "a; b".
+    static std::string ItemTexts(DBase& data);
+    // One entry of the view history; the columns not given take their defaults.
+    static void AddEntry(int filterID, bool current, int mode, int teamID, int rivalID = 0, int champID = 0,
+                         int seasonWith = 0);
+};
+
+// A program folder with empty data.mdb and setting.mdb.
+class DataFolderFixture : public DatabaseFixture {
 protected:
     DataFolderFixture();
-    ~DataFolderFixture() override;
-
-    // Runs Jet SQL on data.mdb through the program's connection; a failure fails the test.
-    void Exec(const std::string& jetSql);
-    // Runs Jet SQL on setting.mdb likewise.
-    void ExecSetting(const std::string& jetSql);
-    // The first column of the first row of a Jet select on data.mdb, as text.
-    std::string Value(const std::string& jetSql);
-    // The same on setting.mdb.
-    std::string SettingValue(const std::string& jetSql);
 };

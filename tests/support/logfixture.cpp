@@ -15,7 +15,7 @@ LogFixture::~LogFixture()
     JXErr::ResetForTests();
 }
 
-std::vector<std::string> LogFixture::LogLines() const
+LogFixture::Lines LogFixture::LogLines() const
 {
     const std::string text = Cp1251ToUtf8(ReadFile(File("log.txt")));
     std::vector<std::string> lines;
@@ -37,4 +37,12 @@ std::string LogFixture::WithoutStamp(const std::string& line)
         return line;
     }
     return match.suffix();
+}
+
+LogFixture::Lines LogFixture::LogTexts() const
+{
+    Lines texts;
+    for (const std::string& line : LogLines())
+        texts.push_back(WithoutStamp(line));
+    return texts;
 }

@@ -11,8 +11,12 @@ protected:
     LogFixture();
     ~LogFixture() override;
 
+    using Lines = std::vector<std::string>;
+
     // The lines of log.txt in the program folder, converted from cp1251, without CR LF.
-    std::vector<std::string> LogLines() const;
+    Lines LogLines() const;
     // The line without its time stamp; fails the test when the stamp is malformed.
     static std::string WithoutStamp(const std::string& line);
+    // The lines of log.txt without their time stamps.
+    Lines LogTexts() const;
 };

@@ -16,6 +16,7 @@
 #include "platform/sysutils.h"
 #include "sampledata/sampledatagenerator.h"
 #include "sampledata/sampleids.h"
+#include "sqlitefile.h"
 #include "tempfolder.h"
 
 namespace {
@@ -34,29 +35,26 @@ protected:
         summary_ = SampleDataGenerator(options).Generate(folder_->Path());
         const std::string path = folder_->File("data.mdb");
         CreateDataSchema(path);
-        ASSERT_EQ(sqlite3_open(path.c_str(), &db_), SQLITE_OK);
-        RegisterJetFunctions(db_);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        RegisterJetFunctions(db);
         for (int n = 1; n <= summary_.files; ++n) {
-            Exec("BEGIN");
+            sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
             for (const std::string& statement : ReadInstructions(folder_->File(std::to_string(n) + ".txt")))
-                Run(statement);
-            Exec("COMMIT");
+                Run(db, statement);
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
         }
+        sqlite3_close(db);
     }
 
-    static void TearDownTestSuite()
-    {
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
-        folder_.reset();
-    }
+    static void TearDownTestSuite() { folder_.reset(); }
 
-    static void Run(const std::string& statement)
+    static void Run(sqlite3* db, const std::string& statement)
     {
         try {
             const std::string sql = TranslateJetSql(JXParse::ExpandSql(statement));
             char* error = nullptr;
-            if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
+            if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
                 failures_.push_back(statement + " -> " + (error ? error : "?"));
             sqlite3_free(error);
         } catch (const EDatabaseError& e) {
@@ -64,43 +62,13 @@ protected:
         }
     }
 
-    static void Exec(const std::string& sql)
-    {
-        ASSERT_EQ(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    }
-
-    static std::vector<Row> Rows(const std::string& sql)
-    {
-        sqlite3_stmt* stmt = nullptr;
-        std::vector<Row> rows;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << sqlite3_errmsg(db_) << " in " << sql;
-            return rows;
-        }
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            Row row;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                const auto* text = sqlite3_column_text(stmt, i);
-                row.push_back(text ? reinterpret_cast<const char*>(text) : "<null>");
-            }
-            rows.push_back(row);
-        }
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-
-    static std::string Value(const std::string& sql)
-    {
-        const std::vector<Row> rows = Rows(sql);
-        return rows.empty() || rows[0].empty() ? "<no row>" : rows[0][0];
-    }
-
+    static std::vector<Row> Rows(const std::string& sql) { return QuerySqlite(folder_->File("data.mdb"), sql); }
+    static std::string Value(const std::string& sql) { return Rows(sql).at(0).at(0); }
     static int Count(const std::string& sql) { return std::stoi(Value(sql)); }
 
     static constexpr int TodayYear = 2025;
     static inline const int Today = static_cast<int>(EncodeDate(TodayYear, 3, 14));
     static inline std::unique_ptr<TempFolder> folder_;
-    static inline sqlite3* db_ = nullptr;
     static inline SampleDataSummary summary_;
     static inline std::vector<std::string> failures_;
 };
@@ -148,24 +116,17 @@ TEST_F(SampleDataLoadTest, RowsTheListsRelyOnExist)
     // Seasons are listed newest first by NameYear.
     EXPECT_EQ(Value("SELECT Name FROM Season ORDER BY NameYear DESC"), "2024/2025");
 
-    // Every reference points at a row that exists.
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Team WHERE NationalID NOT IN (SELECT NationalID FROM National)"), 0);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Champ WHERE NationalID NOT IN (SELECT NationalID FROM National)"), 0);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Players WHERE NationalID NOT IN (SELECT NationalID FROM National)"), 0);
-    for (const char* table : {"Fixed", "Calendar"}) {
-        const std::string from = std::string(" FROM ") + table + " WHERE ";
-        EXPECT_EQ(Count("SELECT COUNT(*)" + from +
-                        "Team1ID NOT IN (SELECT TeamID FROM Team) OR Team2ID NOT IN "
-                        "(SELECT TeamID FROM Team) OR Team1ID=Team2ID"),
-                  0)
-                << table;
-        EXPECT_EQ(Count("SELECT COUNT(*)" + from + "ChampID NOT IN (SELECT ChampID FROM Champ WHERE ChampID>0)"), 0)
-                << table;
-        EXPECT_EQ(Count("SELECT COUNT(*)" + from + "RoundID NOT IN (SELECT RoundID FROM Round)"), 0) << table;
-    }
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Fixed WHERE SeasonID NOT IN (SELECT SeasonID FROM Season WHERE SeasonID>0)"),
-              0);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM PlayersSquad WHERE TeamID NOT IN (SELECT TeamID FROM Team)"), 0);
+    // Every reference points at a row that exists: each of these finds nothing.
+    const std::string teams = "(SELECT TeamID FROM Team)", countries = "(SELECT NationalID FROM National)";
+    const std::string others = " OR ChampID NOT IN (SELECT ChampID FROM Champ WHERE ChampID>0) OR RoundID NOT IN "
+                               "(SELECT RoundID FROM Round) OR Team1ID=Team2ID OR Team2ID NOT IN " + teams;
+    for (const std::string& orphans :
+         {"Team WHERE NationalID NOT IN " + countries, "Champ WHERE NationalID NOT IN " + countries,
+          "Players WHERE NationalID NOT IN " + countries, "PlayersSquad WHERE TeamID NOT IN " + teams,
+          "Calendar WHERE Team1ID NOT IN " + teams + others,
+          "Fixed WHERE SeasonID NOT IN (SELECT SeasonID FROM Season WHERE SeasonID>0) OR Team1ID NOT IN " + teams +
+                  others})
+        EXPECT_EQ(Count("SELECT COUNT(*) FROM " + orphans), 0) << orphans;
 }
 
 TEST_F(SampleDataLoadTest, NamesArriveAsWritten)
@@ -321,19 +282,10 @@ TEST_F(SampleDataLoadTest, SquadsCoverEveryPositionAndFlank)
 {
     EXPECT_EQ(Count("SELECT COUNT(*) FROM PlayerPos"), 6);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM PlayerFlang"), 7);
-    const std::string team = std::to_string(SampleIds::FirstTeam(SampleIds::England));
-    EXPECT_EQ(Count("SELECT COUNT(DISTINCT P.PosID) FROM Players AS P INNER JOIN PlayersSquad AS S ON "
-                    "S.PlayerID=P.PlayerID WHERE S.TeamID=" +
-                    team),
-              6);
-    EXPECT_EQ(Count("SELECT COUNT(DISTINCT P.FlangID) FROM Players AS P INNER JOIN PlayersSquad AS S ON "
-                    "S.PlayerID=P.PlayerID WHERE S.TeamID=" +
-                    team),
-              7);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Players AS P INNER JOIN PlayersSquad AS S ON S.PlayerID=P.PlayerID WHERE "
-                    "S.TeamID=" +
-                    team + " AND P.Skills=0"),
-              1);
+    const std::string squad = " FROM Players AS P INNER JOIN PlayersSquad AS S ON S.PlayerID=P.PlayerID WHERE S.TeamID=" +
+                              std::to_string(SampleIds::FirstTeam(SampleIds::England));
+    EXPECT_EQ(Rows("SELECT COUNT(DISTINCT P.PosID), COUNT(DISTINCT P.FlangID), SUM(P.Skills=0)" + squad),
+              (std::vector<Row>{{"6", "7", "1"}}));
     EXPECT_EQ(Count("SELECT COUNT(*) FROM Players WHERE Born>" + std::to_string(Today - 17 * 365) + " OR Born<" +
                     std::to_string(Today - 37 * 365) + " OR Height<160 OR Height>205"),
               0);

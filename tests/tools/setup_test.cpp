@@ -7,16 +7,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "configfolder.h"
 #include "data/constants.h"
-#include "data/dbconnect.h"
 #include "data/dbsetting.h"
-#include "data/langids.h"
 #include "data/schema.h"
-#include "logfixture.h"
-#include "platform/adofield.h"
-#include "platform/adoquery.h"
+#include "datafolderfixture.h"
 #include "platform/codepage.h"
 #include "platform/exceptions.h"
 #include "platform/programfolder.h"
@@ -27,82 +24,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Kind { Text, Integer, Boolean };
+// The settings values the program reads as numbers and as yes/no; the others are texts.
+const std::set<std::string> IntegerSettings = {"ProxyPort", "StartTime", "FavDays", "TodayDays", "TodayDaysMinus",
+                                               "SeriesSeason", "FavNext", "UpdServ", "TourHandicap", "TourTotal"};
+const std::set<std::string> BooleanSettings = {"UseProxy", "SaveHistory", "AutoUpdate", "FilterTop", "NoShowFilter"};
 
-// How the program reads each settings value.
-const std::map<std::string, Kind>& SettingKinds()
-{
-    static const std::map<std::string, Kind> kinds = {
-        {"UseProxy", Kind::Boolean},     {"ProxyAddress", Kind::Text},    {"ProxyPort", Kind::Integer},
-        {"ProxyUser", Kind::Text},       {"ProxyPwd", Kind::Text},        {"UserName", Kind::Text},
-        {"UserPwd", Kind::Text},         {"MyMail", Kind::Text},          {"StartTime", Kind::Integer},
-        {"SaveHistory", Kind::Boolean},  {"AutoUpdate", Kind::Boolean},   {"FilterTop", Kind::Boolean},
-        {"FavDays", Kind::Integer},      {"TodayDays", Kind::Integer},    {"TodayDaysMinus", Kind::Integer},
-        {"Lang", Kind::Text},            {"NoShowFilter", Kind::Boolean}, {"SeriesSeason", Kind::Integer},
-        {"FavNext", Kind::Integer},      {"UpdServ", Kind::Integer},      {"TourHandicap", Kind::Integer},
-        {"PredictFileName", Kind::Text}, {"TourTotal", Kind::Integer},
-    };
-    return kinds;
-}
-
-// How the windows read their remembered values, index by index.
-const std::map<std::string, std::vector<Kind>>& RememberedKinds()
-{
-    using enum Kind;
-    static const std::map<std::string, std::vector<Kind>> kinds = {
-        {"DlgSelectTeam", {Text, Text, Text}},
-        {"DlgSelectChamp", {Integer, Text, Text}},
-        {"DlgSelectFixed", {Text, Text, Text, Text, Text, Text}},
-        {"DlgToday", {Text, Integer, Text, Boolean, Integer, Integer, Text, Integer, Integer}},
-    };
-    return kinds;
-}
+// How the windows read their remembered values, index by index: Text, Integer or Boolean.
+const std::map<std::string, std::string> RememberedKinds = {
+    {"DlgSelectTeam", "TTT"}, {"DlgSelectChamp", "ITT"}, {"DlgSelectFixed", "TTTTTT"}, {"DlgToday", "TITBIITII"}};
 
 const std::vector<std::string> DataTables = {
     "National", "Team",   "ChampType", "Champ", "Season",      "Round",  "Fixed",    "_Fixed",
     "Calendar", "Players", "PlayersSquad", "PlayerPos", "PlayerFlang", "TeamFav", "Filter", "Version",
     "Stats",    "TeamResults", "Series", "EloFixed", "EloStats"};
 
-std::string SourceLanguage(const std::string& name)
-{
-    return ReadFile(std::string(KOVRAL_SOURCE_DIR) + "/tools/lang/" + name + ".lng.txt");
-}
-
-std::string WithoutCr(std::string text)
-{
-    std::erase(text, '\r');
-    return text;
-}
-
-class SetupTest : public LogFixture {
+class SetupTest : public DatabaseFixture {
 protected:
-    ~SetupTest() override
-    {
-        DBSetting::FreeGlobal();
-        DBConnect::ResetForTests();
-    }
-
     void Setup(const SetupOptions& options = {}) { SetupProgramFolder(Folder(), options); }
-
-    static std::vector<std::vector<std::string>> Rows(DBConnect* connect, const std::string& jetSql)
-    {
-        TADOQuery query(connect->GetConnection());
-        query.SetSQL(jetSql);
-        query.Open();
-        std::vector<std::vector<std::string>> rows;
-        for (query.First(); !query.Eof(); query.Next()) {
-            rows.emplace_back();
-            for (int column = 0; column < query.FieldCount(); ++column)
-                rows.back().push_back(query.Fields(column)->AsString());
-        }
-        return rows;
-    }
-    static std::string DataValue(const std::string& jetSql) { return Rows(DBConnect::GetData(), jetSql).at(0).at(0); }
-    static std::string SettingValue(const std::string& jetSql)
-    {
-        return Rows(DBConnect::GetSetting(), jetSql).at(0).at(0);
-    }
-    static void ExecData(const std::string& jetSql) { DBConnect::GetData()->ExecSQL(jetSql, true); }
 
     static std::unique_ptr<TRegistry> Registry()
     {
@@ -120,43 +58,35 @@ protected:
         EXPECT_TRUE(fs::is_directory(File("Predict")));
 
         for (const std::string& table : DataTables)
-            EXPECT_NO_THROW(DataValue("SELECT COUNT(*) FROM " + table)) << table;
-        EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Version"), "1");
-        EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Filter WHERE Cur=True"), "1");
+            EXPECT_NO_THROW(Select("SELECT COUNT(*) FROM " + table)) << table;
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Version"), "1");
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Filter WHERE Cur=True"), "1");
         EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormSetting WHERE FormName='DlgMain'"), "1");
 
         DBSetting* setting = DBSetting::Global();
         ASSERT_NE(setting, nullptr);
-        for (const auto& [key, kinds] : RememberedKinds()) {
-            EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormData WHERE FormName='" + key + "'"),
-                      std::to_string(kinds.size()))
-                << key;
-            EXPECT_EQ(SettingValue("SELECT MAX(ControlIndex) FROM FormData WHERE FormName='" + key + "'"),
-                      std::to_string(kinds.size() - 1))
-                << key << " indexes run from 0 without gaps";
+        for (const auto& [key, kinds] : RememberedKinds) {
+            EXPECT_EQ(SelectSetting("SELECT COUNT(*), MAX(ControlIndex) FROM FormData WHERE FormName='" + key + "'"),
+                      (Rows{{std::to_string(kinds.size()), std::to_string(kinds.size() - 1)}}))
+                << key << ": indexes run from 0 without gaps";
             setting->LoadFormData(key);
             for (size_t index = 0; index < kinds.size(); ++index) {
-                if (kinds[index] == Kind::Integer)
+                if (kinds[index] == 'I')
                     setting->GetFormInt(static_cast<int>(index));
-                if (kinds[index] == Kind::Boolean)
+                if (kinds[index] == 'B')
                     setting->GetFormBool(static_cast<int>(index));
             }
         }
         EXPECT_TRUE(Messages().empty()) << Messages().front().text;
 
         const std::unique_ptr<TRegistry> registry = Registry();
-        for (const char* name : SettingValueNames) {
-            const std::string value = name;
-            if (value == "LastFixed" || value == "SeriesFixed") {
-                EXPECT_FALSE(registry->ValueExists(value)) << "nothing reads or writes " << value;
-                continue;
-            }
-            ASSERT_TRUE(SettingKinds().count(value)) << value;
-            EXPECT_TRUE(registry->ValueExists(value)) << value;
-            if (SettingKinds().at(value) == Kind::Integer) {
-                EXPECT_NO_THROW(setting->ReadInteger(value)) << value;
-            } else if (SettingKinds().at(value) == Kind::Boolean) {
-                EXPECT_NO_THROW(setting->ReadBool(value)) << value;
+        for (const std::string name : SettingValueNames) {
+            const bool unused = name == "LastFixed" || name == "SeriesFixed";
+            EXPECT_EQ(registry->ValueExists(name), !unused) << name;
+            if (IntegerSettings.count(name)) {
+                EXPECT_NO_THROW(setting->ReadInteger(name)) << name;
+            } else if (BooleanSettings.count(name)) {
+                EXPECT_NO_THROW(setting->ReadBool(name)) << name;
             }
         }
         EXPECT_TRUE(setting->LoadLanguage());
@@ -181,79 +111,44 @@ TEST_F(SetupTest, FreshFolderIsCompleteWithTheInstallationDefaults)
     EXPECT_EQ(setting.ReadInteger("TodayDays"), 1);
     EXPECT_EQ(setting.ReadInteger("TourTotal"), 2);
     EXPECT_EQ(setting.ReadInteger("TourHandicap"), 0);
-    EXPECT_EQ(setting.ReadInteger("FavDays"), 7);
-    EXPECT_EQ(setting.ReadInteger("FavNext"), 7);
-    EXPECT_EQ(setting.ReadInteger("StartTime"), 3000);
-    EXPECT_EQ(setting.ReadInteger("SeriesSeason"), 0);
-    EXPECT_EQ(setting.ReadInteger("UpdServ"), 0);
     EXPECT_EQ(setting.ReadString("UserName"), "");
-    EXPECT_EQ(setting.ReadString("PredictFileName"), "");
-
     setting.LoadFormData("DlgToday");
     EXPECT_EQ(setting.GetFormInt(7), 2) << "the streak threshold 2.5";
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT UpdateNum, UpdateDate, UpdateSeries FROM Version"),
-              (std::vector<std::vector<std::string>>{{"0", "", "False"}}));
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT FilterID, Mode, TeamID, SeasonWith FROM Filter"),
-              (std::vector<std::vector<std::string>>{{"1", "1", "0", "0"}}))
+    EXPECT_EQ(Select("SELECT UpdateNum, UpdateDate, UpdateSeries FROM Version"), (Rows{{"0", "", "False"}}));
+    EXPECT_EQ(Select("SELECT FilterID, Mode, TeamID, SeasonWith FROM Filter"), (Rows{{"1", "1", "0", "0"}}))
         << "a team view that shows an empty list";
     EXPECT_EQ(ProgramFolder(), Folder());
     EXPECT_TRUE(fs::is_empty(File("Predict")));
     EXPECT_TRUE(LogLines().empty());
-}
-
-TEST_F(SetupTest, LanguageFilesHoldEveryTextInCp1251)
-{
-    Setup();
+    // The language files are the texts of the source tree in cp1251 with CR LF.
     for (const std::string name : {"ru", "en"}) {
-        const std::string installed = ReadFile(File("Lang/" + name + ".lng"));
-        EXPECT_EQ(WithoutCr(Cp1251ToUtf8(installed)), SourceLanguage(name)) << name;
-        std::map<AnsiString, AnsiString> texts;
-        ASSERT_TRUE(DBSetting::LoadTextFile(File("Lang/" + name + ".lng"), texts, true));
-        for (const LangIdGroup& group : LangIdGroups())
-            for (int id : group.ids)
-                EXPECT_FALSE(texts[std::to_string(id)].empty()) << name << ": id " << id << " (" << group.use << ")";
+        const std::string source = ReadFile(std::string(KOVRAL_SOURCE_DIR) + "/tools/lang/" + name + ".lng.txt");
+        std::string installed = Cp1251ToUtf8(ReadFile(File("Lang/" + name + ".lng")));
+        std::erase(installed, '\r');
+        EXPECT_EQ(installed, source) << name;
     }
-    const std::string russian = ReadFile(File("Lang/ru.lng"));
-    EXPECT_NE(russian.find(Utf8ToCp1251("Команда")), std::string::npos) << "Cyrillic as one byte a letter";
-}
-
-TEST_F(SetupTest, FlagIsASmallGreyBitmap)
-{
-    Setup();
-    const std::string bitmap = ReadFile(File("Flags/NOT.bmp"));
-    ASSERT_GE(bitmap.size(), 54u);
-    const auto number = [&](size_t at, int size) {
-        unsigned value = 0;
-        for (int i = size - 1; i >= 0; --i)
-            value = value * 256 + static_cast<unsigned char>(bitmap[at + i]);
-        return value;
-    };
-    EXPECT_EQ(bitmap.substr(0, 2), "BM");
-    EXPECT_EQ(number(2, 4), bitmap.size());
-    EXPECT_EQ(number(18, 4), 20u);
-    EXPECT_EQ(number(22, 4), 13u);
-    EXPECT_EQ(number(28, 2), 24u);
-    EXPECT_EQ(bitmap.size(), number(10, 4) + 13u * 60u);
-    // Every pixel is grey: blue, green and red alike.
-    for (size_t at = number(10, 4); at + 2 < bitmap.size(); at += 3)
-        ASSERT_TRUE(bitmap[at] == bitmap[at + 1] && bitmap[at] == bitmap[at + 2]) << "byte " << at;
 }
 
 TEST_F(SetupTest, SecondRunKeepsTheUsersDataAndSettingsAndAddsWhatIsMissing)
 {
-    Setup();
+    SetupOptions login;
+    login.userName = "Иван";
+    login.userPassword = "p'ss \"word\"";
+    Setup(login);
     DBSetting& setting = *DBSetting::Global();
+    EXPECT_EQ(setting.ReadString("UserName"), "Иван");
+    EXPECT_EQ(setting.ReadString("UserPwd"), "p'ss \"word\"");
     setting.WriteInteger("TourTotal", 4);
     setting.WriteString("Lang", "en");
     setting.SetFormInt("DlgToday", 7, 3);
     setting.SetFormString("DlgSelectTeam", 2, "Спартак");
-    ExecData("INSERT INTO Team VALUES(7, 'Спартак', 'RUS')");
-    ExecData("UPDATE Filter SET Cur=False");
-    ExecData("INSERT INTO Filter(FilterID,TeamID,SeasonWith)VALUES(2,7,0)");
-    ExecData("UPDATE Version SET UpdateNum='15'");
+    Exec("INSERT INTO Team VALUES(7, 'Спартак', 'RUS')");
+    Exec("UPDATE Filter SET Cur=False");
+    Exec("INSERT INTO Filter(FilterID,TeamID,SeasonWith)VALUES(2,7,0)");
+    Exec("UPDATE Version SET UpdateNum='15'");
     WriteFile(File("Lang/ru.lng"), Utf8ToCp1251("1001=Своя команда\r\n"));
     // Lost since the first run: a row, a setting and a file.
-    DBConnect::GetSetting()->ExecSQL("DELETE * FROM FormData WHERE FormName='DlgToday' AND ControlIndex=8", true);
+    ExecSetting("DELETE * FROM FormData WHERE FormName='DlgToday' AND ControlIndex=8");
     std::string settings = ReadFile(config_.SettingsFile());
     settings.erase(settings.find("FavDays=7\n"), 10);
     WriteFile(config_.SettingsFile(), settings);
@@ -268,31 +163,18 @@ TEST_F(SetupTest, SecondRunKeepsTheUsersDataAndSettingsAndAddsWhatIsMissing)
     EXPECT_EQ(again.ReadInteger("TourTotal"), 4);
     EXPECT_EQ(again.ReadString("Lang"), "en");
     EXPECT_EQ(again.ReadString("UserName"), "reader") << "a given login replaces the stored one";
+    EXPECT_EQ(again.ReadString("UserPwd"), "p'ss \"word\"") << "kept without the option";
     EXPECT_EQ(again.ReadInteger("FavDays"), 7);
     again.LoadFormData("DlgToday");
     EXPECT_EQ(again.GetFormInt(7), 3);
     EXPECT_EQ(again.GetFormInt(8), 1) << "the lost row is back with its first value";
     again.LoadFormData("DlgSelectTeam");
     EXPECT_EQ(again.GetFormString(2), "Спартак");
-    EXPECT_EQ(DataValue("SELECT Name FROM Team WHERE TeamID=7"), "Спартак");
-    EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Filter"), "2");
-    EXPECT_EQ(DataValue("SELECT UpdateNum FROM Version"), "15");
+    EXPECT_EQ(Value("SELECT Name FROM Team WHERE TeamID=7"), "Спартак");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Filter"), "2");
+    EXPECT_EQ(Value("SELECT UpdateNum FROM Version"), "15");
     EXPECT_EQ(Cp1251ToUtf8(ReadFile(File("Lang/ru.lng"))), "1001=Своя команда\r\n");
     EXPECT_TRUE(fs::is_regular_file(File("Flags/NOT.bmp")));
-}
-
-TEST_F(SetupTest, LoginOptionsSetUserNameAndPassword)
-{
-    SetupOptions options;
-    options.userName = "Иван";
-    options.userPassword = "p'ss \"word\"";
-    Setup(options);
-    EXPECT_EQ(DBSetting::Global()->ReadString("UserName"), "Иван");
-    EXPECT_EQ(DBSetting::Global()->ReadString("UserPwd"), "p'ss \"word\"");
-
-    DBSetting::Global()->WriteString("UserPwd", "changed");
-    Setup();
-    EXPECT_EQ(DBSetting::Global()->ReadString("UserPwd"), "changed") << "kept without the option";
 }
 
 TEST_F(SetupTest, FirstViewOfExistingDataIsTheNewestSeasonOfAFavouriteLeague)
@@ -306,26 +188,10 @@ TEST_F(SetupTest, FirstViewOfExistingDataIsTheNewestSeasonOfAFavouriteLeague)
                                 "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(2, 8, 5)",
                                 "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(3, 4, 5)",
                             "INSERT INTO Fixed(FixedIND, ChampID, SeasonID) VALUES(4, 9, 5)"})
-        ExecData(sql);
+        Exec(sql);
     Setup();
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"),
-              (std::vector<std::vector<std::string>>{{"1", "2", "8", "5"}}));
+    EXPECT_EQ(Select("SELECT FilterID, Mode, ChampID, SeasonWith FROM Filter"), (Rows{{"1", "2", "8", "5"}}));
     EXPECT_EQ(DBSetting::Global()->ReadInteger("SeriesSeason"), 5);
-}
-
-TEST_F(SetupTest, ProgramExecutableIsCopiedWhenItExists)
-{
-    TempFolder build;
-    SetupOptions options;
-    options.programExecutable = build.File("kovral");
-    Setup(options);
-    EXPECT_FALSE(fs::exists(File("kovral"))) << "an absent program is skipped";
-
-    WriteFile(build.File("kovral"), "#!/bin/sh\nexit 0\n");
-    fs::permissions(build.File("kovral"), fs::perms::owner_exec, fs::perm_options::add);
-    Setup(options);
-    EXPECT_EQ(ReadFile(File("kovral")), "#!/bin/sh\nexit 0\n");
-    EXPECT_NE(fs::status(File("kovral")).permissions() & fs::perms::owner_exec, fs::perms::none);
 }
 
 TEST_F(SetupTest, SampleFolderOpensOnAFavouriteLeaguesNewestSeason)
@@ -336,22 +202,22 @@ TEST_F(SetupTest, SampleFolderOpensOnAFavouriteLeaguesNewestSeason)
     ExpectCompleteFolder();
     EXPECT_TRUE(LogLines().empty()) << LogLines().front();
 
-    const std::string newest = DataValue("SELECT MAX(SeasonID) FROM Season");
-    EXPECT_EQ(Rows(DBConnect::GetData(), "SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F "
-                                         "INNER JOIN Champ AS C ON C.ChampID = F.ChampID"),
-              (std::vector<std::vector<std::string>>{{"2", "True", "1", newest}}));
+    const std::string newest = Value("SELECT MAX(SeasonID) FROM Season");
+    EXPECT_EQ(Select("SELECT F.Mode, C.Fav, C.TypeID, F.SeasonWith FROM Filter AS F INNER JOIN Champ AS C ON "
+                     "C.ChampID = F.ChampID"),
+              (Rows{{"2", "True", "1", newest}}));
     EXPECT_EQ(Registry()->ReadInteger("SeriesSeason"), std::stoi(newest));
     // The derived tables are built and the series count as current.
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Stats"), "0");
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM TeamResults"), "0");
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Series"), "0");
-    EXPECT_EQ(DataValue("SELECT UpdateSeries FROM Version"), "False");
-    EXPECT_NE(DataValue("SELECT COUNT(*) FROM Calendar WHERE [Date]=Date()"), "0") << "fixtures start today";
+    EXPECT_NE(Value("SELECT COUNT(*) FROM Stats"), "0");
+    EXPECT_NE(Value("SELECT COUNT(*) FROM TeamResults"), "0");
+    EXPECT_NE(Value("SELECT COUNT(*) FROM Series"), "0");
+    EXPECT_EQ(Value("SELECT UpdateSeries FROM Version"), "False");
+    EXPECT_NE(Value("SELECT COUNT(*) FROM Calendar WHERE [Date]=Date()"), "0") << "fixtures start today";
 
     // A folder with matches keeps them: the sample would replace every table.
-    ExecData("UPDATE Team SET Name='Renamed' WHERE TeamID=1");
+    Exec("UPDATE Team SET Name='Renamed' WHERE TeamID=1");
     Setup(options);
-    EXPECT_EQ(DataValue("SELECT Name FROM Team WHERE TeamID=1"), "Renamed");
+    EXPECT_EQ(Value("SELECT Name FROM Team WHERE TeamID=1"), "Renamed");
 }
 
 TEST_F(SetupTest, CommandLineToolCreatesTheFolderAndRejectsBadArguments)

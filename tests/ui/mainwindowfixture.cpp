@@ -37,9 +37,7 @@ void MainWindowFixture::Stop()
 void MainWindowFixture::SetCurrentView(int mode, int teamID, int rivalID, int champID, int seasonWith)
 {
     Exec("DELETE * FROM Filter");
-    Exec("INSERT INTO Filter(FilterID,Mode,TeamID,TeamRivalID,ChampID,SeasonWith) VALUES(1," + std::to_string(mode) +
-         "," + std::to_string(teamID) + "," + std::to_string(rivalID) + "," + std::to_string(champID) + "," +
-         std::to_string(seasonWith) + ")");
+    AddEntry(1, true, mode, teamID, rivalID, champID, seasonWith);
 }
 
 std::pair<int, int> MainWindowFixture::NewestLeagueSeason()
@@ -60,6 +58,17 @@ std::vector<MainWindowFixture::Match> MainWindowFixture::Matches(const std::stri
         matches.push_back(Match{std::stoi(row[0]), std::stoi(row[1]), std::stoi(row[2]), std::stoi(row[3]),
                                 row[4] == "True", std::stoi(row[5]), std::stoi(row[6])});
     return matches;
+}
+
+std::vector<MainWindowFixture::Match> MainWindowFixture::SeasonMatches(int champ, int season)
+{
+    return Matches("F.ChampID=" + std::to_string(champ) + (season ? " AND F.SeasonID=" + std::to_string(season) : ""));
+}
+
+std::vector<MainWindowFixture::Match> MainWindowFixture::TeamMatches(int team, int season)
+{
+    const std::string id = std::to_string(team);
+    return Matches("(F.Team1ID=" + id + " OR F.Team2ID=" + id + ") AND F.SeasonID=" + std::to_string(season));
 }
 
 TDlgMain& MainWindowFixture::Start()
@@ -99,21 +108,22 @@ TJXGrid* MainWindowFixture::Grid()
     return Control<TJXGrid>("gridFixed");
 }
 
+QPoint MainWindowFixture::CellCentre(int row, int col)
+{
+    const QRect cell = Grid()->CellRect(row, col);
+    EXPECT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
+    return cell.center();
+}
+
 void MainWindowFixture::DoubleClickCell(int row, int col)
 {
-    TJXGrid* grid = Grid();
-    grid->SetRow(row);
-    const QRect cell = grid->CellRect(row, col);
-    ASSERT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    Grid()->SetRow(row);
+    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
 }
 
 void MainWindowFixture::ClickCell(int row, int col)
 {
-    TJXGrid* grid = Grid();
-    const QRect cell = grid->CellRect(row, col);
-    ASSERT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
 }
 
 void MainWindowFixture::Click(const char* buttonName)
@@ -125,6 +135,11 @@ void MainWindowFixture::Click(const char* buttonName)
 std::string MainWindowFixture::Cell(int row, int col)
 {
     return Grid()->Cell(row, col);
+}
+
+size_t MainWindowFixture::ListedMatches()
+{
+    return static_cast<size_t>(Grid()->RowCount() - 1);
 }
 
 std::string MainWindowFixture::History()

@@ -46,6 +46,9 @@ protected:
     std::pair<int, int> NewestLeagueSeason();
     // Played matches selected by a condition on Fixed (alias F).
     std::vector<Match> Matches(const std::string& where);
+    // Played matches of a tournament, or of a team, in a season (in every season when it is 0).
+    std::vector<Match> SeasonMatches(int champ, int season);
+    std::vector<Match> TeamMatches(int team, int season);
 
     // Creates both windows and shows the main one, which runs its first refresh.
     TDlgMain& Start();
@@ -72,12 +75,16 @@ protected:
     void ClickCell(int row, int col);
     void Click(const char* buttonName);
     std::string Cell(int row, int col);
+    // How many matches the list shows: its rows below the header.
+    size_t ListedMatches();
     // The history as "FilterID:Mode" items in order, the current one marked "*".
     std::string History();
 
 private:
+    // The windows as widgets, for the templates above, which see only their declarations.
     QWidget* MainWidget();
     QWidget* FilterWidget();
+    QPoint CellCentre(int row, int col);
     static QObject* FindControl(QWidget* window, const char* name);
 
     // The sample's settings file, taken before config_ points the settings elsewhere.

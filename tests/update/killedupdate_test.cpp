@@ -23,57 +23,46 @@ constexpr int FileRows = 40000;
 
 class KilledUpdateTest : public DataFolderFixture {
 protected:
-    KilledUpdateTest()
-    {
-        Exec("INSERT INTO Version VALUES('6', '01.01.2025', 0)");
-        std::vector<std::string> statements;
-        for (int id = 1; id <= FileRows; ++id)
-            statements.push_back("{i}Team{v}" + std::to_string(id) + ",'Club number " + std::to_string(id) +
-                                 " from a long way down the table','ENG'{/v}");
-        statements.push_back("{u}Version{s}UpdateNum='7'");
-        WriteFile(File("7.txt"), InstructionFileText(statements));
-        // The child is to be the only one with the file open.
-        DBConnect::ResetForTests();
-    }
-
-    // Starts the child on 7.txt and kills it once the write-ahead log has grown past
+    // Starts a child applying 7.txt and kills it once the write-ahead log has grown past
     // walBytes (or the child has ended); true when it was killed before it ended.
     bool ApplyAndKill(std::uintmax_t walBytes)
     {
-        const std::string child = KOVRAL_APPLY_CHILD;
-        const std::string file = File("7.txt");
-        char* argv[] = {const_cast<char*>(child.c_str()), const_cast<char*>(Folder().c_str()),
-                        const_cast<char*>(file.c_str()), nullptr};
+        std::string child = KOVRAL_APPLY_CHILD, folder = Folder(), file = File("7.txt");
+        char* argv[] = {child.data(), folder.data(), file.data(), nullptr};
         pid_t pid = 0;
         if (posix_spawn(&pid, child.c_str(), nullptr, nullptr, argv, environ) != 0) {
             ADD_FAILURE() << "cannot start " << child;
             return false;
         }
-        const std::string wal = File("data.mdb-wal");
         int status = 0;
-        for (;;) {
-            if (waitpid(pid, &status, WNOHANG) == pid)
-                return false;
-            std::error_code noFile;
-            if (std::filesystem::file_size(wal, noFile) > walBytes && !noFile)
-                break;
-            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        for (std::error_code noFile; waitpid(pid, &status, WNOHANG) != pid;
+             std::this_thread::sleep_for(std::chrono::microseconds(500))) {
+            if (std::filesystem::file_size(File("data.mdb-wal"), noFile) > walBytes && !noFile) {
+                kill(pid, SIGKILL);
+                waitpid(pid, &status, 0);
+                return WIFSIGNALED(status);
+            }
         }
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        return WIFSIGNALED(status);
+        return false;
     }
-
-    Rows Query(const std::string& sqliteSql) { return QuerySqlite(File("data.mdb"), sqliteSql); }
 };
 
 TEST_F(KilledUpdateTest, KilledMidFileKeepsNoneOrAllOfIt)
 {
+    Exec("INSERT INTO Version VALUES('6', '01.01.2025', 0)");
+    std::vector<std::string> statements;
+    for (int id = 1; id <= FileRows; ++id)
+        statements.push_back("{i}Team{v}" + std::to_string(id) + ",'Club number " + std::to_string(id) +
+                             " from a long way down the table','ENG'{/v}");
+    statements.push_back("{u}Version{s}UpdateNum='7'");
+    WriteFile(File("7.txt"), InstructionFileText(statements));
+    DBConnect::ResetForTests();  // the child is to be the only one with the file open
+
     int killedMidFile = 0;
     for (const std::uintmax_t walBytes : {0, 256 << 10, 1 << 20, 3 << 20, 6 << 20}) {
         const bool killed = ApplyAndKill(walBytes);
-        ASSERT_EQ(Query("PRAGMA integrity_check"), (Rows{{"ok"}})) << "after a kill at " << walBytes;
-        const Rows state = Query("SELECT (SELECT COUNT(*) FROM Team), UpdateNum FROM Version");
+        ASSERT_EQ(QuerySqlite(File("data.mdb"), "PRAGMA integrity_check"), (Rows{{"ok"}})) << "kill at " << walBytes;
+        const Rows state = QuerySqlite(File("data.mdb"), "SELECT (SELECT COUNT(*) FROM Team), UpdateNum FROM Version");
         const bool none = state == Rows{{"0", "6"}};
         const bool all = state == Rows{{std::to_string(FileRows), "7"}};
         ASSERT_TRUE(none || all) << state[0][0] << " rows, update " << state[0][1] << ", kill at " << walBytes;

@@ -1,19 +1,13 @@
 #include "updatedialogfixture.h"
 
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTest>
 
 #include <cstdlib>
 
 #include "data/dbconnect.h"
-#include "data/dbsetting.h"
 #include "platform/adofield.h"
 #include "platform/adoquery.h"
 #include "setup/programfoldersetup.h"
-#include "updateservice/instructionfile.h"
 
 namespace {
 
@@ -24,10 +18,7 @@ const std::string LoginRequestPath = "/my_dev/kovral_update_v2/auth.php";
 
 UpdateDialogFixture::UpdateDialogFixture()
 {
-    SetupOptions options;
-    options.userName = User;
-    options.userPassword = Password;
-    SetupProgramFolder(Folder(), options);
+    SetupProgramFolder(Folder(), SetupOptions{});
     // As the main window's constructor does.
     DBSetting::Global()->LoadLanguage();
     UseAccount(User, Password);
@@ -54,39 +45,12 @@ void UpdateDialogFixture::UseAccount(const std::string& user, const std::string&
     DBSetting::Global()->WriteString("UserPwd", password);
 }
 
-void UpdateDialogFixture::ServeFiles(int first, const std::vector<std::vector<std::string>>& files)
-{
-    WriteInstructionFiles(files_.Path(), first, files);
-}
-
-void UpdateDialogFixture::ClickUpdate(TDlgUpdate& dialog)
-{
-    dialog.show();
-    QTest::mouseClick(Button(dialog, "btnUpdate"), Qt::LeftButton);
-}
-
 std::vector<std::string> UpdateDialogFixture::MemoLines(TDlgUpdate& dialog)
 {
-    const QString text = dialog.findChild<QPlainTextEdit*>("txtInfo")->toPlainText();
     std::vector<std::string> lines;
-    for (const QString& line : text.split('\n'))
+    for (const QString& line : dialog.findChild<QPlainTextEdit*>("txtInfo")->toPlainText().split('\n'))
         lines.push_back(line.toStdString());
     return lines;
-}
-
-std::string UpdateDialogFixture::StatusText(TDlgUpdate& dialog)
-{
-    return dialog.findChild<QStatusBar*>("statusBar")->currentMessage().toStdString();
-}
-
-QProgressBar* UpdateDialogFixture::Bar(TDlgUpdate& dialog)
-{
-    return dialog.findChild<QProgressBar*>("bar");
-}
-
-QPushButton* UpdateDialogFixture::Button(TDlgUpdate& dialog, const char* name)
-{
-    return dialog.findChild<QPushButton*>(name);
 }
 
 std::string UpdateDialogFixture::DataValue(const std::string& jetSql)
@@ -95,11 +59,6 @@ std::string UpdateDialogFixture::DataValue(const std::string& jetSql)
     query.SetSQL(jetSql);
     query.Open();
     return query.Fields(0)->AsString();
-}
-
-std::string UpdateDialogFixture::Text(int id)
-{
-    return DBSetting::Global()->GetLangText(id);
 }
 
 std::vector<std::string> UpdateDialogFixture::LoginQueries() const
@@ -115,7 +74,7 @@ std::vector<int> UpdateDialogFixture::FilesAsked() const
 {
     std::vector<int> numbers;
     for (const ReceivedRequest& request : service_->Requests())
-        if (request.path.rfind(FileRequestPath, 0) == 0)
+        if (request.path.starts_with(FileRequestPath))
             numbers.push_back(std::atoi(request.path.c_str() + FileRequestPath.size()));
     return numbers;
 }

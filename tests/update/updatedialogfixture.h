@@ -1,20 +1,22 @@
 #pragma once
 
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "configfolder.h"
+#include "data/dbsetting.h"
 #include "logfixture.h"
 #include "platform/shellopen.h"
 #include "tempfolder.h"
 #include "update/dlgupdate.h"
+#include "updateservice/instructionfile.h"
 #include "updateservice/loopbackupdateservice.h"
-
-class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
-class QStatusBar;
 
 // A program folder made by the setup (no sample data), a loopback update service on
 // 127.0.0.1 that the dialog reaches through KOVRAL_UPDATE_HOST, and the addresses the
@@ -30,22 +32,32 @@ protected:
     // Restarts the service with this account and makes it the one the settings name.
     void UseAccount(const std::string& user, const std::string& password);
     // Instruction files numbered from first into the served folder.
-    void ServeFiles(int first, const std::vector<std::vector<std::string>>& files);
+    void ServeFiles(int first, const std::vector<std::vector<std::string>>& files)
+    {
+        WriteInstructionFiles(files_.Path(), first, files);
+    }
     LoopbackUpdateService& Service() { return *service_; }
     const std::string& FilesFolder() const { return files_.Path(); }
 
     // Shows the dialog and clicks its update button; returns when the run has ended.
-    static void ClickUpdate(TDlgUpdate& dialog);
+    static void ClickUpdate(TDlgUpdate& dialog)
+    {
+        dialog.show();
+        QTest::mouseClick(Button(dialog, "btnUpdate"), Qt::LeftButton);
+    }
     // The memo's lines as the user sees them.
     static std::vector<std::string> MemoLines(TDlgUpdate& dialog);
-    static std::string StatusText(TDlgUpdate& dialog);
-    static QProgressBar* Bar(TDlgUpdate& dialog);
-    static QPushButton* Button(TDlgUpdate& dialog, const char* name);
+    static std::string StatusText(TDlgUpdate& dialog)
+    {
+        return dialog.findChild<QStatusBar*>("statusBar")->currentMessage().toStdString();
+    }
+    static QProgressBar* Bar(TDlgUpdate& dialog) { return dialog.findChild<QProgressBar*>("bar"); }
+    static QPushButton* Button(TDlgUpdate& dialog, const char* name) { return dialog.findChild<QPushButton*>(name); }
 
     // The first column of the first row of a Jet select on data.mdb, as text.
     static std::string DataValue(const std::string& jetSql);
     // The language text of an id, as the dialog reads it.
-    static std::string Text(int id);
+    static std::string Text(int id) { return DBSetting::Global()->GetLangText(id); }
     // Queries of the login requests, and the numbers of the files asked for, in order.
     std::vector<std::string> LoginQueries() const;
     std::vector<int> FilesAsked() const;

@@ -8,46 +8,25 @@
 #include <string>
 
 #include "platform/sysutils.h"
+#include "platform/temporaryfolder.h"
 #include "sampledata/sampledatagenerator.h"
 
 namespace {
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kovral-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            path_ = pattern + "/";
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-    double Megabytes() const
-    {
-        std::uintmax_t bytes = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            bytes += entry.file_size();
-        return bytes / 1e6;
-    }
-
-private:
-    std::string path_;
-};
+double Megabytes(const std::string& folder)
+{
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        bytes += entry.file_size();
+    return bytes / 1e6;
+}
 
 void BM_GenerateSampleData(benchmark::State& state)
 {
     SampleDataOptions options;
     options.scale = static_cast<int>(state.range(0));
     options.today = EncodeDate(2025, 3, 14);
-    ScratchFolder folder;
+    TemporaryFolder folder("kovral-bench");
     SampleDataSummary summary;
     for (auto _ : state)
         summary = SampleDataGenerator(options).Generate(folder.Path());
@@ -55,7 +34,7 @@ void BM_GenerateSampleData(benchmark::State& state)
     state.counters["fixtures"] = summary.comingMatches;
     state.counters["statements"] = summary.statements;
     state.counters["files"] = summary.files;
-    state.counters["MB"] = folder.Megabytes();
+    state.counters["MB"] = Megabytes(folder.Path());
 }
 
 BENCHMARK(BM_GenerateSampleData)

@@ -2,21 +2,12 @@
 
 #include <string>
 
-// A fresh folder under the system's temporary folder, removed with everything in it
-// when the object goes.
-class TempFolder {
+#include "platform/temporaryfolder.h"
+
+// A temporary folder for one test.
+class TempFolder : public TemporaryFolder {
 public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // The folder with a trailing "/".
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + name; }
-
-private:
-    std::string path_;
+    TempFolder() : TemporaryFolder("kovral-test") {}
 };
 
 // Writes bytes to a file, creating or replacing it.

@@ -3,17 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/jetsql.h"
 #include "platform/sysutils.h"
 
 std::string SqlText(std::string_view text)
 {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'')
-            quoted += '\'';
-    }
-    return quoted + "'";
+    return JetQuoted(std::string(text));
 }
 
 std::string SqlDate(int day)

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "platform/exceptions.h"
+#include "platform/jetsql.h"
 
 namespace {
 
@@ -60,10 +61,7 @@ std::string Printable(const std::string& value)
 
 std::string SqlText(const std::string& value)
 {
-    std::string quoted = "'";
-    for (const char c : Printable(value))
-        quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return quoted + "'";
+    return JetQuoted(Printable(value));
 }
 
 std::string JetDate(const QDate& date)

@@ -4,18 +4,20 @@
 
 // The places of a line-up, as the slot argument of DBPlayers::OpenSquad names them.
 namespace SquadSlot {
-inline constexpr int WholeSquad = 0;
-inline constexpr int CentreForward = 1;
-inline constexpr int RightMidfield = 2;
-inline constexpr int LeftMidfield = 3;
-inline constexpr int CentreMidfield = 4;
-inline constexpr int RightBack = 5;
-inline constexpr int LeftBack = 6;
-inline constexpr int CentreBack = 7;
-inline constexpr int Goalkeeper = 8;
-inline constexpr int RightForward = 9;
-inline constexpr int LeftForward = 10;
-inline constexpr int DefensiveMidfield = 11;
+enum : int {
+    WholeSquad,
+    CentreForward,
+    RightMidfield,
+    LeftMidfield,
+    CentreMidfield,
+    RightBack,
+    LeftBack,
+    CentreBack,
+    Goalkeeper,
+    RightForward,
+    LeftForward,
+    DefensiveMidfield,
+};
 }  // namespace SquadSlot
 
 // A team's squad above a skill bound: the whole squad by line, side and skill, or the

@@ -162,7 +162,7 @@ void TDlgForm::FillPosition(TJXGrid* grid, int slot, int teamID)
     for (int row = grid->FixedRows(); row < grid->RowCount(); ++row)
         for (int col = 0; col < grid->ColCount(); ++col) {
             grid->SetCell(row, col, AnsiString());
-            grid->SetCellsProperty(row, col, TCellsProperty{OtherCountryColor, false, PitchGreen});
+            grid->SetCellsProperty(row, col, TCellsProperty{.Color = PitchGreen});
         }
     DBPlayers players;
     if (players.OpenSquad(teamID, MinSkills, slot)) {

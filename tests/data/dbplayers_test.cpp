@@ -16,19 +16,17 @@ class DBPlayersTest : public DataFolderFixture {
 protected:
     DBPlayersTest()
     {
-        for (const char* sql : {"INSERT INTO [National] VALUES('ENG', 'England')",
-                                "INSERT INTO [National] VALUES('RUS', 'Россия')",
-                                "INSERT INTO PlayerPos VALUES(1, 'GK')", "INSERT INTO PlayerPos VALUES(2, 'D')",
-                                "INSERT INTO PlayerPos VALUES(3, 'WB')", "INSERT INTO PlayerPos VALUES(4, 'DM')",
-                                "INSERT INTO PlayerPos VALUES(5, 'M')", "INSERT INTO PlayerPos VALUES(6, 'F')"})
-            Exec(sql);
+        Exec("INSERT INTO [National] VALUES('ENG', 'England')");
+        Exec("INSERT INTO [National] VALUES('RUS', 'Россия')");
+        const char* const lines[] = {"GK", "D", "WB", "DM", "M", "F"};
+        for (int pos = 1; pos <= 6; ++pos)
+            Exec("INSERT INTO PlayerPos VALUES(" + std::to_string(pos) + ", '" + lines[pos - 1] + "')");
         const char* const sides[] = {"LRC", "LR", "RC", "LC", "R", "L", "C"};
         for (int flang = 1; flang <= 7; ++flang)
             Exec("INSERT INTO PlayerFlang VALUES(" + std::to_string(flang) + ", '" + sides[flang - 1] + "')");
     }
 
-    void AddPlayer(const std::string& name, int pos, int flang, int skills, TDateTime born = 30000,
-                   int team = Team)
+    void AddPlayer(const std::string& name, int pos, int flang, int skills, TDateTime born = 30000, int team = Team)
     {
         const std::string id = std::to_string(++lastID);
         Exec("INSERT INTO Players VALUES(" + id + ", '" + name + "', 'ENG', " + FloatToSqlStr(born) + ", 180, " +
@@ -46,111 +44,55 @@ protected:
         return names;
     }
 
-    // The date of today moved back by whole years; 28 February for 29 February in
-    // a year without it.
-    static TDateTime YearsAgo(int years)
-    {
-        int year, month, day;
-        DecodeDate(Date(), year, month, day);
-        TDateTime date = 0;
-        if (!TryEncodeDate(year - years, month, day, date))
-            date = EncodeDate(year - years, month, day - 1);
-        return date;
-    }
-
     DBPlayers players;
     int lastID = 0;
 };
 
-TEST_F(DBPlayersTest, TheSkillBoundIsStrictAndOnlyTheTeamsPlayersAreListed)
-{
-    AddPlayer("Fifty", 2, 7, 50);
-    AddPlayer("FiftyOne", 2, 7, 51);
-    AddPlayer("Zero", 2, 7, 0);
-    AddPlayer("Stranger", 2, 7, 90, 30000, Team + 1);
-    EXPECT_EQ(Names(50, SquadSlot::WholeSquad), "FiftyOne");
-    EXPECT_EQ(Names(0, SquadSlot::WholeSquad), "FiftyOne Fifty");
-    EXPECT_EQ(Names(-1, SquadSlot::WholeSquad), "FiftyOne Fifty Zero");
-}
-
 TEST_F(DBPlayersTest, TheSquadIsOrderedByLineSideAndSkillAndEachPlaceListsItsCandidatesBestFirst)
 {
-    AddPlayer("GK70", 1, 7, 70);
-    AddPlayer("GK80", 1, 7, 80);
-    AddPlayer("GK60", 1, 1, 60);
-    AddPlayer("D2F1", 2, 1, 75);
-    AddPlayer("D2F7", 2, 7, 74);
-    AddPlayer("WB3F5", 3, 5, 73);
-    AddPlayer("WB3F1", 3, 1, 72);
-    AddPlayer("DM4F7", 4, 7, 69);
-    AddPlayer("DM4F2", 4, 2, 68);
-    AddPlayer("M5F3", 5, 3, 67);
-    AddPlayer("M5F6", 5, 6, 66);
-    AddPlayer("F6F7", 6, 7, 64);
-    AddPlayer("F6F5", 6, 5, 63);
-    AddPlayer("F6F4", 6, 4, 62);
+    // Added in falling skill order but for the goalkeepers.
+    for (const auto& [name, pos, flang, skills] : std::initializer_list<std::tuple<const char*, int, int, int>>{
+             {"GK70", 1, 7, 70}, {"GK80", 1, 7, 80}, {"GK60", 1, 1, 60}, {"D2F1", 2, 1, 75}, {"D2F7", 2, 7, 74},
+             {"WB3F5", 3, 5, 73}, {"WB3F1", 3, 1, 72}, {"DM4F7", 4, 7, 69}, {"DM4F2", 4, 2, 68}, {"M5F3", 5, 3, 67},
+             {"M5F6", 5, 6, 66}, {"F6F7", 6, 7, 64}, {"F6F5", 6, 5, 63}, {"F6F4", 6, 4, 62}, {"F6F6", 6, 6, 0}})
+        AddPlayer(name, pos, flang, skills);
+    AddPlayer("Stranger", 1, 7, 99, 30000, Team + 1);
 
     EXPECT_EQ(Names(0, SquadSlot::WholeSquad),
               "GK60 GK80 GK70 D2F1 D2F7 WB3F1 WB3F5 DM4F2 DM4F7 M5F3 M5F6 F6F4 F6F5 F6F7");
-    EXPECT_EQ(Names(0, -3), Names(0, SquadSlot::WholeSquad));
+    EXPECT_EQ(Names(-1, -3), "GK60 GK80 GK70 D2F1 D2F7 WB3F1 WB3F5 DM4F2 DM4F7 M5F3 M5F6 F6F4 F6F5 F6F6 F6F7");
     EXPECT_EQ(Names(0, SquadSlot::Goalkeeper), "GK80 GK70 GK60");
+    EXPECT_EQ(Names(70, SquadSlot::Goalkeeper), "GK80") << "the bound is strict";
+    ASSERT_TRUE(players.OpenSquad(Team, 73, 12));
+    EXPECT_EQ(players.Count(), 3) << "no place condition beyond slot 11";
 
-    // Which places each player qualifies for; the side codes overlap.
+    // The places of each player; the side codes overlap.
+    using namespace SquadSlot;
     const std::pair<const char*, std::set<int>> places[] = {
-        {"D2F1", {SquadSlot::RightBack, SquadSlot::LeftBack, SquadSlot::CentreBack}},
-        {"D2F7", {SquadSlot::CentreBack}},
-        {"WB3F5", {SquadSlot::RightBack}},
-        {"WB3F1", {SquadSlot::RightBack, SquadSlot::LeftBack, SquadSlot::CentreBack, SquadSlot::DefensiveMidfield}},
-        {"DM4F7", {SquadSlot::DefensiveMidfield}},
-        {"DM4F2", {SquadSlot::RightMidfield, SquadSlot::LeftMidfield}},
-        {"M5F3", {SquadSlot::RightMidfield, SquadSlot::CentreMidfield}},
-        {"M5F6", {SquadSlot::LeftMidfield}},
-        {"F6F7", {SquadSlot::CentreForward}},
-        {"F6F5", {SquadSlot::RightForward}},
-        {"F6F4", {SquadSlot::LeftForward}},
-    };
-    for (int slot = SquadSlot::CentreForward; slot <= SquadSlot::DefensiveMidfield; ++slot) {
-        if (slot == SquadSlot::Goalkeeper)
+        {"D2F1", {RightBack, LeftBack, CentreBack}},  {"D2F7", {CentreBack}},
+        {"WB3F5", {RightBack}},                       {"WB3F1", {RightBack, LeftBack, CentreBack, DefensiveMidfield}},
+        {"DM4F7", {DefensiveMidfield}},               {"DM4F2", {RightMidfield, LeftMidfield}},
+        {"M5F3", {RightMidfield, CentreMidfield}},    {"M5F6", {LeftMidfield}},
+        {"F6F7", {CentreForward}},                    {"F6F5", {RightForward}},
+        {"F6F4", {LeftForward}}};
+    for (int slot = CentreForward; slot <= DefensiveMidfield; ++slot) {
+        if (slot == Goalkeeper)
             continue;
-        // Best first: the players above are listed in falling skill order.
         std::string expected;
         for (const auto& [name, slots] : places)
             if (slots.contains(slot))
                 expected += (expected.empty() ? "" : " ") + std::string(name);
         EXPECT_EQ(Names(0, slot), expected) << "slot " << slot;
     }
-    ASSERT_TRUE(players.OpenSquad(Team, 73, 12));
-    EXPECT_EQ(players.Count(), 3) << "no place condition beyond slot 11";
     EXPECT_TRUE(LogLines().empty());
-}
-
-TEST_F(DBPlayersTest, ReadsEveryColumnOfAPlayerWithPositionAndSideAsOneName)
-{
-    AddPlayer("Андрей Аршавин", 6, 5, 77, EncodeDate(1981, 5, 29));
-    Exec("UPDATE Players SET NationalID='RUS', Height=172");
-    ASSERT_TRUE(players.OpenSquad(Team, 0, SquadSlot::WholeSquad));
-    EXPECT_EQ(players.GetPosName(), "FR");
-    EXPECT_EQ(players.GetFlangName(), "R");
-    EXPECT_EQ(players.GetPosID(), 6);
-    EXPECT_EQ(players.GetSkills(), 77);
-    EXPECT_EQ(players.GetHeight(), 172);
-    EXPECT_EQ(players.GetNationalID(), "RUS");
-    EXPECT_EQ(players.GetNationalName(), "Россия");
-    EXPECT_EQ(DateToStr(players.GetBorn()), "29.05.1981");
-    EXPECT_EQ(players.GetShortName(), "А. Аршавин");
 }
 
 TEST_F(DBPlayersTest, ShortNamesMakeInitialsOfTheFirstThreeWordsCountedInCharacters)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"Xxx Yyy", "X. Yyy"},
-        {"Xxx-Www Yyy", "X. W. Yyy"},
-        {"Xxx Www Vvv Uuu Yyy", "X. W. V. Uuu Yyy"},
-        {"John Smith", "J. Smith"},
-        {"J. Smith", "J. Smith"},
-        {"Анна-Мария Петрова", "А. М. Петрова"},
-        {"Ronaldinho", "Ronaldinho"},
-    };
+        {"Xxx Yyy", "X. Yyy"},         {"Xxx-Www Yyy", "X. W. Yyy"}, {"Xxx Www Vvv Uuu Yyy", "X. W. V. Uuu Yyy"},
+        {"John Smith", "J. Smith"},    {"J. Smith", "J. Smith"},     {"Анна-Мария Петрова", "А. М. Петрова"},
+        {"Ronaldinho", "Ronaldinho"}};
     int skills = 99;
     for (const auto& [name, shortName] : names)
         AddPlayer(name, 5, 7, skills--);
@@ -161,20 +103,29 @@ TEST_F(DBPlayersTest, ShortNamesMakeInitialsOfTheFirstThreeWordsCountedInCharact
     }
 }
 
-TEST_F(DBPlayersTest, AgeIsTheNumberOfCompletedYears)
+TEST_F(DBPlayersTest, ReadsAPlayerWithPositionAndSideAsOneNameAndAgeInCompletedYears)
 {
     const TDateTime today = Date();
+    int year, month, day;
+    DecodeDate(today, year, month, day);
+    // 28 years back keeps 29 February; 100 years back may not.
+    const TDateTime years28 = EncodeDate(year - 28, month, day);
+    TDateTime years100 = 0;
+    if (!TryEncodeDate(year - 100, month, day, years100))
+        years100 = EncodeDate(year - 100, month, day - 1);
     const std::pair<TDateTime, int> births[] = {
-        {today - 10000, 27},
-        {YearsAgo(28) + 1, 27},  // the birthday is tomorrow
-        {YearsAgo(28), 28},
-        {today, 0},
-        {YearsAgo(100), 100},
-    };
+        {EncodeDate(1981, 5, 29), year - 1981 - (month * 100 + day < 529 ? 1 : 0)},
+        {today - 10000, 27}, {years28 + 1, 27}, {years28, 28}, {today, 0}, {years100, 100}};
     int skills = 99;
     for (const auto& [born, age] : births)
-        AddPlayer("P" + std::to_string(age), 5, 7, skills--, born);
+        AddPlayer("Андрей Аршавин", 6, 5, skills--, born);
+    Exec("UPDATE Players SET NationalID='RUS', Height=172 WHERE PlayerID=1");
+
     ASSERT_TRUE(players.OpenSquad(Team, 0, SquadSlot::WholeSquad));
+    EXPECT_EQ(players.GetPosName() + " " + players.GetFlangName() + " " + IntToStr(players.GetPosID()) + " " +
+                  IntToStr(players.GetSkills()) + " " + IntToStr(players.GetHeight()) + " " +
+                  players.GetNationalID() + " " + players.GetNationalName() + " " + DateToStr(players.GetBorn()),
+              "FR R 6 99 172 RUS Россия 29.05.1981");
     for (const auto& [born, age] : births) {
         EXPECT_EQ(players.GetAge(), age) << "born " << DateToStr(born);
         players.GetQuery()->Next();

@@ -20,9 +20,6 @@
 
 namespace {
 
-// Made by main, which outlives every benchmark.
-const BenchProgramFolder* benchFolder = nullptr;
-
 struct LeagueSeason {
     int champ = 0;
     int season = 0;
@@ -79,35 +76,35 @@ public:
     std::vector<std::string> statements;
 };
 
-void BM_SelectTable(benchmark::State& state)
+// The program's select, and with fill the grid filled from it, beside the bare select.
+void BenchStandings(benchmark::State& state, bool fill)
 {
     Standings standings;
     if (!standings.Usable(state))
         return;
-    const BareDatabase bare = OpenBare(benchFolder->DataFile());
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     SideBySide(
-            state, [&] { benchmark::DoNotOptimize(standings.Select()); },
+            state,
+            [&] {
+                benchmark::DoNotOptimize(standings.Select());
+                if (fill)
+                    standings.presenter.FillTable();
+            },
             [&] { ReadBare(bare.get(), standings.statements.front()); });
+    if (fill && standings.grid.RowCount() != standings.presenter.Table()->Count() + 1)
+        state.SkipWithError("the grid does not hold the standings");
     standings.Report(state);
+}
+
+void BM_SelectTable(benchmark::State& state)
+{
+    BenchStandings(state, false);
 }
 BENCHMARK(BM_SelectTable)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 void BM_SelectAndFillTable(benchmark::State& state)
 {
-    Standings standings;
-    if (!standings.Usable(state))
-        return;
-    const BareDatabase bare = OpenBare(benchFolder->DataFile());
-    SideBySide(
-            state,
-            [&] {
-                standings.Select();
-                standings.presenter.FillTable();
-            },
-            [&] { ReadBare(bare.get(), standings.statements.front()); });
-    if (standings.grid.RowCount() != standings.presenter.Table()->Count() + 1)
-        state.SkipWithError("the grid does not hold the standings");
-    standings.Report(state);
+    BenchStandings(state, true);
 }
 BENCHMARK(BM_SelectAndFillTable)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
@@ -118,10 +115,5 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const BenchProgramFolder folder;
-    benchFolder = &folder;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInProgramFolder(argc, argv);
 }

@@ -9,43 +9,38 @@ namespace {
 
 using DBPredictKeltoTest = PredictLeagueFixture;
 
-// Home against Away: P1 55 and P2 20, model odds 1.73 and 4.75.
+// Home against Away: P1 55 and P2 20, model odds 1.73 and 4.75; against Short, whose
+// away games are none, no percentages.
 TEST_F(DBPredictKeltoTest, OddsPickOfTheModelAgainstTheBookmaker)
 {
     const struct {
+        int team2;
         float kef1, kef2;
         bool ok;
         const char* pick;
     } cases[] = {
-            {1.2f, 5.5f, true, "{IT1}"},  // the model's favourite dearer, its outsider cheaper
-            {2.3f, 3.1f, true, "{IT2}"},  // the other way round
-            {1.8f, 4.0f, true, "{IT2}"},  // favourite agreed, outsider cheaper by the model
-            {1.8f, 5.5f, true, "{W1}"},   // favourite agreed, outsider dearer by the model
-            {2.1f, 4.75f, true, ""},
-            {3.0f, 2.2f, true, "{IT2}"},  // the bookmaker's favourite away
-            {2.5f, 2.5f, false, ""},
+            {Away, 1.2f, 5.5f, true, "{IT1}"},  // the model's favourite dearer, its outsider cheaper
+            {Away, 2.3f, 3.1f, true, "{IT2}"},  // the other way round
+            {Away, 1.8f, 4.0f, true, "{IT2}"},  // favourite agreed, outsider cheaper by the model
+            {Away, 1.8f, 5.5f, true, "{W1}"},   // favourite agreed, outsider dearer by the model
+            {Away, 2.1f, 4.75f, true, ""},
+            {Away, 3.0f, 2.2f, true, "{IT2}"},  // the bookmaker's favourite away
+            {Away, 2.5f, 2.5f, false, ""},
+            {Short, 1.2f, 5.5f, true, ""},
     };
     DBPredictKelto match;
     for (const auto& c : cases) {
-        ASSERT_TRUE(match.SetTeam(Home, Away, c.kef1, 3.3f, c.kef2, 1.9f, 1.9f));
+        ASSERT_TRUE(match.SetTeam(Home, c.team2, c.kef1, 3.3f, c.kef2, 1.9f, 1.9f));
         JXErr::ResetForTests();
         EXPECT_EQ(match.UpdatePredictKeltoAlgo2(), c.ok) << c.kef1 << " " << c.kef2;
         EXPECT_EQ(match.GetAlgoText(1), c.pick) << c.kef1 << " " << c.kef2;
         EXPECT_EQ(Logged(), c.ok ? std::vector<std::string>{}
                                  : std::vector<std::string>{"[WARNING] DBPredictKelto::UpdatePredictKeltoAlgo2: NOT KOEF"});
     }
+    EXPECT_FLOAT_EQ(match.GetPercent1(true), 0.0f) << "no odds without a percentage";
 
     // Odds 2.4 and 3.9 of the model: rule 1 on the arithmetic alone.
     EXPECT_EQ(DBPredictKelto::OddsPick(1, 2.4f, 1.8f, 3.9f, 4.5f), "{IT1}");
-}
-
-TEST_F(DBPredictKeltoTest, NoOddsPickWithoutPercentages)
-{
-    DBPredictKelto match;
-    ASSERT_TRUE(match.SetTeam(Home, Short, 1.2f, 3.3f, 5.5f, 1.9f, 1.9f));
-    EXPECT_TRUE(match.UpdatePredictKeltoAlgo2());
-    EXPECT_EQ(match.GetAlgoText(1), "");
-    EXPECT_FLOAT_EQ(match.GetPercent1(true), 0.0f);
 }
 
 TEST_F(DBPredictKeltoTest, PointsPickOfTheSidesBetweenOneAndAHalfAndTwoAndAHalf)

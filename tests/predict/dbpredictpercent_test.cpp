@@ -45,12 +45,7 @@ TEST_F(DBPredictPercentTest, PercentagesFromTheSidesSumsOfTheSeasonAndTheOneBefo
         EXPECT_FLOAT_EQ(match.GetPercent2(false), c.p2) << c.what;
         EXPECT_EQ(Logged(), c.warning ? std::vector<std::string>{c.warning} : std::vector<std::string>{}) << c.what;
     }
-    EXPECT_FLOAT_EQ(match.GetPercent1(true), 0.0f) << "no odds without a percentage";
-}
 
-TEST_F(DBPredictPercentTest, ModelOddsOfThePercentages)
-{
-    DBPredictPercent match;
     ASSERT_TRUE(match.SetTeam(Home, Away, 2.0f, 3.0f, 4.0f, 2.0f, 1.8f));
     ASSERT_TRUE(match.EnterPercent(FieldCode::Home));
     EXPECT_FLOAT_EQ(match.GetPercent1(true), 1.73f);

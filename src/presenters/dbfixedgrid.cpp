@@ -1,13 +1,14 @@
 #include "presenters/dbfixedgrid.h"
 
 #include "data/dbfixed.h"
-#include "data/dbsetting.h"
 #include "data/dbteam.h"
 #include "foundation/jxgrid.h"
 #include "foundation/jxstr.h"
 #include "foundation/resulticons.h"
 #include "platform/adoquery.h"
 #include "platform/sysutils.h"
+#include "presenters/chartaxes.h"
+#include "presenters/gridcells.h"
 
 #include <QChart>
 #include <QLineSeries>
@@ -21,12 +22,6 @@ namespace {
 
 // The grid column of each logical column of the main list.
 constexpr int colMap[] = {6, 0, 2, 4, 3, 1, 5, 7, 8, 9};
-
-struct ColumnLayout {
-    const char* width;
-    int header;  // language text id; 0: no header text
-    bool isImage = false;
-};
 
 // In grid-column order; without odds only the first seven.
 constexpr ColumnLayout MainColumns[] = {
@@ -47,21 +42,6 @@ constexpr TColor FirstDateBlock = 0xE0EEFF;
 constexpr TColor OtherDateBlock = 0xFFEEE0;
 constexpr int AfterExtraTime = 3;
 
-AnsiString LangText(int id)
-{
-    return id == 0 ? AnsiString() : DBSetting::Global()->GetLangText(id);
-}
-
-void SetupColumnSet(TJXGrid& grid, std::span<const ColumnLayout> columns)
-{
-    grid.SetColCount(static_cast<int>(columns.size()));
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const int col = static_cast<int>(i);
-        grid.SetColsProperty(col, TColsProperty{2, columns[i].width, columns[i].isImage});
-        grid.SetCell(0, col, LangText(columns[i].header));
-    }
-}
-
 // The first characters of a name, counted as characters, not bytes.
 AnsiString Cut(const AnsiString& text, int length)
 {
@@ -76,21 +56,6 @@ int ChartValue(int mode, int own, int rival)
     case 2: return own - rival;
     default: return own + rival;
     }
-}
-
-// The chart's value axis of one direction, added (and owned by the chart) when the
-// series has none.
-QValueAxis* ValueAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation)
-{
-    for (QAbstractAxis* axis : series.attachedAxes())
-        if (axis->orientation() == orientation)
-            if (auto* valueAxis = qobject_cast<QValueAxis*>(axis))
-                return valueAxis;
-    auto* axis = new QValueAxis(&chart);
-    axis->setLabelFormat("%d");
-    chart.addAxis(axis, orientation == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft);
-    series.attachAxis(axis);
-    return axis;
 }
 
 // Shows one value per match, the first (newest) at x = N and the last at x = 1.
@@ -112,8 +77,8 @@ void ShowChartValues(QChart& chart, const std::vector<int>& values)
 
     // Explicit ranges after loading: the axes never guess from stale points.
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    ValueAxis(chart, *series, Qt::Horizontal)->setRange(0, count + 1);
-    ValueAxis(chart, *series, Qt::Vertical)
+    ChartValueAxis(chart, *series, Qt::Horizontal)->setRange(0, count + 1);
+    ChartValueAxis(chart, *series, Qt::Vertical)
             ->setRange(std::min(0, count ? *low : 0), std::max(1, count ? *high : 1));
 }
 
@@ -179,8 +144,7 @@ int DBFixedGrid::FillRows(const std::function<void(int row)>& writeRow)
 
 void DBFixedGrid::SetCell(int row, int col, const AnsiString& text, bool bold, TColor fontColor, TColor background)
 {
-    grid->SetCell(row, col, text);
-    grid->SetCellsProperty(row, col, TCellsProperty{fontColor, bold, background});
+    SetGridCell(*grid, row, col, text, TCellsProperty{fontColor, bold, background});
 }
 
 bool DBFixedGrid::IsTeamHome() const

@@ -1,0 +1,223 @@
+#include "presenters/dbresultgrid.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "data/codes.h"
+#include "data/dbseason.h"
+#include "data/dbsetting.h"
+#include "foundation/jxgrid.h"
+#include "platform/adofield.h"
+#include "platform/adoquery.h"
+#include "platform/colors.h"
+#include "platform/sysutils.h"
+#include "presenters/chartaxes.h"
+#include "presenters/gridcells.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QPieSeries>
+#include <QValueAxis>
+
+namespace {
+
+constexpr TColor White = 0xFFFFFF;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Green = 0x008000;
+constexpr TColor Red = 0x0000FF;
+
+constexpr int LastResults = 30;
+constexpr int MarkRows = MarkKind::Last + 1;  // the header and one row per kind
+constexpr int MatchesText = 1235;
+constexpr int ResultText = 1032;
+constexpr int TotalText = 1107;
+constexpr int WinsText = 1095;
+constexpr int DrawsText = 1096;
+constexpr int LossesText = 1097;
+constexpr int OverText = 1136;
+constexpr int UnderText = 1137;
+constexpr const char* TotalLine = " (2.5)";
+
+constexpr double StartingRating = 1000;
+constexpr int RatingSeasons = 2;
+
+TColor ToneColor(MarkTone tone)
+{
+    switch (tone) {
+    case MarkTone::Favourable: return Blue;
+    case MarkTone::Draw: return Green;
+    default: return Red;
+    }
+}
+
+int Setting(const char* name)
+{
+    return DBSetting::Global()->ReadInteger(name);
+}
+
+struct Slice {
+    AnsiString label;
+    int percent;
+    TColor color;
+};
+
+// Replaces the slices of the chart's first series, a pie added when the chart has none.
+void ShowSlices(QChart& chart, const std::vector<Slice>& slices)
+{
+    if (chart.series().isEmpty())
+        chart.addSeries(new QPieSeries(&chart));
+    auto* pie = qobject_cast<QPieSeries*>(chart.series().first());
+    if (!pie)
+        return;
+    pie->clear();
+    for (const Slice& slice : slices) {
+        QPieSlice* added = pie->append(QString::fromStdString(slice.label), slice.percent);
+        added->setColor(ToQColor(slice.color));
+        added->setLabelVisible(true);
+    }
+}
+
+// The team's rating after each of its matches of one season, oldest first, after the
+// starting rating.
+QList<QPointF> RatingCurve(int teamID, int seasonID)
+{
+    const AnsiString team = IntToStr(teamID);
+    DBase query;
+    query.Select("SELECT IIF(Fixed.Team1ID=" + team +
+                 ",EloFixed.NewRang1,EloFixed.NewRang2) AS Rang FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = "
+                 "EloFixed.FixedIND WHERE (Fixed.Team1ID=" +
+                 team + " OR Fixed.Team2ID=" + team + ") AND Fixed.SeasonID=" + IntToStr(seasonID) +
+                 " ORDER BY Fixed.Date");
+    QList<QPointF> points = {QPointF(0, StartingRating)};
+    if (query.Count() < 1)
+        return points;
+    TADOQuery* rows = query.GetQuery();
+    TField* rating = rows->FieldByName("Rang");
+    for (rows->First(); !rows->Eof(); rows->Next())
+        points.append(QPointF(points.size(), rating->AsInteger()));
+    return points;
+}
+
+// The chart's line series of that index, adding line series up to it.
+QXYSeries* LineSeries(QChart& chart, int index)
+{
+    while (chart.series().size() <= index)
+        chart.addSeries(new QLineSeries(&chart));
+    return qobject_cast<QXYSeries*>(chart.series().at(index));
+}
+
+}  // namespace
+
+DBResultGrid::DBResultGrid(TJXGrid* grid) : Data(std::make_unique<DBResult>()), Grid(grid) {}
+
+DBResultGrid::~DBResultGrid() = default;
+
+void DBResultGrid::Clear()
+{
+    Grid->SetRowCount(2);
+    for (int col = 0; col < Grid->ColCount(); ++col)
+        SetGridCell(*Grid, 1, col, "");
+}
+
+void DBResultGrid::ClearMarks()
+{
+    for (int row = 1; row < Grid->RowCount(); ++row)
+        for (int col = 1; col < Grid->ColCount(); ++col) {
+            Grid->SetCell(row, col, "");
+            Grid->GetCellsProperty(row, col).Color = White;
+        }
+}
+
+void DBResultGrid::SetupLastColumns()
+{
+    Grid->SetColCount(LastResults + 1);
+    Grid->SetRowCount(MarkRows);
+    Grid->SetColsProperty(0, TColsProperty{2, "100%", false});
+    for (int col = 1; col <= LastResults; ++col) {
+        Grid->SetColsProperty(col, TColsProperty{2, "20", false});
+        Grid->SetCell(0, col, IntToStr(col));
+    }
+    const AnsiString total = LangText(TotalText);
+    const AnsiString goalLine = IntToStr(Setting("TourTotal")) + ".5)";
+    const AnsiString handicap = IntToStr(Setting("TourHandicap")) + ".5";
+    const AnsiString titles[MarkRows] = {LangText(MatchesText), LangText(ResultText), total + " 2.5",
+                                         total + " 1(" + goalLine,  total + " 2(" + goalLine, "-" + handicap,
+                                         "+" + handicap};
+    for (int row = 0; row < MarkRows; ++row)
+        SetGridCell(*Grid, row, 0, titles[row], {0, row > 0});
+}
+
+void DBResultGrid::FillMark(int row, int col, int kind)
+{
+    if (row < 0 || row >= Grid->RowCount() || col < 0 || col >= Grid->ColCount())
+        return;
+    const bool needsLines = kind >= MarkKind::OwnGoals;
+    const ResultMark mark = DBResult::GetMark(kind, Data->GetGol1(), Data->GetGol2(),
+                                              needsLines ? Setting("TourTotal") : 0,
+                                              needsLines ? Setting("TourHandicap") : 0);
+    const AnsiString text = mark.text;
+    if (text.empty())
+        return;
+    Grid->SetCell(row, col, mark.text);
+    Grid->GetCellsProperty(row, col).Color = ToneColor(mark.tone);
+    if (kind == MarkKind::Result) {
+        Wins += text == "+";
+        Draws += text == "=";
+        Losses += text == "-";
+    } else if (kind == MarkKind::Total) {
+        Overs += text == ">";
+    }
+}
+
+void DBResultGrid::FillLast(QChart* resultChart, QChart* totalChart)
+{
+    ClearMarks();
+    Wins = Draws = Losses = Overs = 0;
+    if (Data->Count() > 0) {
+        TADOQuery* rows = Data->GetQuery();
+        rows->Last();
+        for (int col = 1;; ++col, rows->Prior()) {
+            for (int kind = MarkKind::First; kind <= MarkKind::Last; ++kind)
+                FillMark(kind, col, kind);
+            if (rows->RecNo() == 1)
+                break;
+        }
+    }
+    Grid->Invalidate();
+    if (!resultChart || !totalChart)
+        return;
+    const int results = Wins + Draws + Losses;
+    std::vector<Slice> resultSlices, totalSlices;
+    if (results > 0) {
+        resultSlices = {{LangText(WinsText), Wins * 100 / results, Blue},
+                        {LangText(DrawsText), Draws * 100 / results, Green},
+                        {LangText(LossesText), Losses * 100 / results, Red}};
+        const int overs = Overs * 100 / results;
+        totalSlices = {{LangText(OverText) + TotalLine, overs, Blue},
+                       {LangText(UnderText) + TotalLine, 100 - overs, Red}};
+    }
+    ShowSlices(*resultChart, resultSlices);
+    ShowSlices(*totalChart, totalSlices);
+}
+
+void DBResultGrid::LoadEloChart(QChart* chart, int teamID)
+{
+    if (!chart)
+        return;
+    const int season = DBSeason::GetLastSeasonOfTeam(teamID);
+    double low = StartingRating, high = StartingRating;
+    qsizetype longest = 1;
+    for (int index = 0; index < RatingSeasons; ++index) {
+        const QList<QPointF> points = RatingCurve(teamID, season - index);
+        for (const QPointF& point : points) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+        longest = std::max(longest, points.size());
+        if (QXYSeries* series = LineSeries(*chart, index)) {
+            series->replace(points);
+            ChartValueAxis(*chart, *series, Qt::Horizontal)->setRange(0, static_cast<double>(longest));
+            ChartValueAxis(*chart, *series, Qt::Vertical)->setRange(low, std::max(high, low + 1));
+        }
+    }
+}

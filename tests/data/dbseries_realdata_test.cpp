@@ -16,9 +16,7 @@
 #include "data/codes.h"
 #include "datafolderfixture.h"
 #include "shareddata.h"
-#include "update/dbupdateview.h"
-#include "updateservice/instructionfile.h"
-#include "updateservice/openfootball.h"
+#include "updateservice/seasonloader.h"
 
 namespace {
 
@@ -102,14 +100,12 @@ protected:
 
     std::string OpenFootball(const std::string& file) const { return shared + "openfootball-football-json/" + file; }
 
-    // Converts a season file and applies its instruction files; the team ids by name.
-    static std::map<std::string, int> Load(const std::string& path, OpenFootballOptions options = {})
+    SeasonSource Source(const std::string& file, int typeID = ChampTypeID::League) const
     {
-        const ConvertedSeason season = ConvertOpenFootballFile(path, options);
-        DBUpdateView view;
-        for (const auto& statements : season.files)
-            EXPECT_TRUE(view.ApplyInstructions(InstructionFileText(statements), nullptr, 100, 0));
-        return season.teams;
+        SeasonSource source;
+        source.path = OpenFootball(file);
+        source.typeID = typeID;
+        return source;
     }
 
     static void ExpectRunsOf(DBSeries& series, const CountedRuns& counted)
@@ -134,9 +130,8 @@ protected:
 
 TEST_F(DBSeriesRealDataTest, Bundesliga2023RunsAndScoresEqualThoseCountedFromTheFile)
 {
-    const std::string path = OpenFootball("2023-24/de.1.json");
-    const std::map<std::string, int> teams = Load(path);
-    const std::vector<RawMatch> raw = ReadRawMatches(path);
+    const std::map<std::string, int> teams = LoadSeasons({Source("2023-24/de.1.json")}).teams;
+    const std::vector<RawMatch> raw = ReadRawMatches(OpenFootball("2023-24/de.1.json"));
     ASSERT_EQ(raw.size(), 306u);
 
     series.Calc(teams.at("Bayer 04 Leverkusen"), 0, "1", FieldCode::Both);
@@ -147,6 +142,32 @@ TEST_F(DBSeriesRealDataTest, Bundesliga2023RunsAndScoresEqualThoseCountedFromThe
                              "1. FC Union Berlin"}) {
         SCOPED_TRACE(club);
         series.Calc(teams.at(club), 0, "1", FieldCode::Both);
+        ExpectRunsOf(series, CountRuns(raw, club));
+    }
+}
+
+TEST_F(DBSeriesRealDataTest, CupMatchesAfterExtraTimeCountAsDrawsAtTheLowerScore)
+{
+    const std::map<std::string, int> teams =
+            LoadSeasons({Source("2018-19/de.1.json"), Source("2018-19/de.cup.json", ChampTypeID::Cup)}).teams;
+    std::vector<RawMatch> raw = ReadRawMatches(OpenFootball("2018-19/de.1.json"));
+    const std::vector<RawMatch> cup = ReadRawMatches(OpenFootball("2018-19/de.cup.json"));
+    raw.insert(raw.end(), cup.begin(), cup.end());
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Fixed WHERE AET=True"), "11");
+
+    // Dortmund's cup: 1:2 away at Fürth, 3:2 against Union and 3:3 against Bremen, each after extra time.
+    series.Calc(teams.at("Borussia Dortmund"), 0, "2", FieldCode::Both);
+    EXPECT_EQ(series.GetCount(), 3);
+    EXPECT_EQ(series.GetCur(SeriesCalcIndex::Draw), 3);
+    EXPECT_EQ(series.GetMax(SeriesCalcIndex::Win), 0);
+    EXPECT_EQ(series.GetScore(ScoreCell::Of(1, 1)), 1);
+    EXPECT_EQ(series.GetScore(ScoreCell::Of(2, 2)), 1);
+    EXPECT_EQ(series.GetScore(ScoreCell::Of(3, 3)), 1);
+
+    for (const char* club : {"Borussia Dortmund", "FC Augsburg", "Werder Bremen", "Bayern München", "SC Freiburg",
+                             "RB Leipzig", "1. FSV Mainz 05"}) {
+        SCOPED_TRACE(club);
+        series.Calc(teams.at(club), 0, "1,2", FieldCode::Both);
         ExpectRunsOf(series, CountRuns(raw, club));
     }
 }

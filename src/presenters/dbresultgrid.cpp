@@ -27,9 +27,13 @@ constexpr TColor Green = 0x008000;
 constexpr TColor Red = 0x0000FF;
 
 constexpr int LastResults = 30;
+constexpr int ChampResults = 40;
+constexpr int VisibleChampResults = 20;
+constexpr const char* VisibleChampWidth = "21";
 constexpr int MarkRows = MarkKind::Last + 1;  // the header and one row per kind
 constexpr int MatchesText = 1235;
 constexpr int ResultText = 1032;
+constexpr int TeamText = 1141;
 constexpr int TotalText = 1107;
 constexpr int WinsText = 1095;
 constexpr int DrawsText = 1096;
@@ -145,6 +149,17 @@ void DBResultGrid::SetupLastColumns()
                                          "+" + handicap};
     for (int row = 0; row < MarkRows; ++row)
         SetGridCell(*Grid, row, 0, titles[row], {0, row > 0});
+}
+
+void DBResultGrid::SetupChampColumns()
+{
+    Grid->SetColCount(ChampResults + 1);
+    Grid->SetColsProperty(0, TColsProperty{0, "100%", false});
+    SetGridCell(*Grid, 0, 0, LangText(TeamText));
+    for (int col = 1; col <= ChampResults; ++col) {
+        Grid->SetColsProperty(col, TColsProperty{2, col <= VisibleChampResults ? VisibleChampWidth : "0", false});
+        Grid->SetCell(0, col, IntToStr(col));
+    }
 }
 
 void DBResultGrid::FillMark(int row, int col, int kind)

@@ -31,6 +31,9 @@ public:
     // with its seven rows, ready for the next fill.
     void FillLast(QChart* resultChart, QChart* totalChart);
 
+    // The tournament mark table: a team per row, 40 result columns of which 20 show.
+    void SetupChampColumns();
+
     // One mark of kind (MarkKind) for Data's current row, written only inside the grid.
     void FillMark(int row, int col, int kind);
 

@@ -1,13 +1,19 @@
 #pragma once
 
-#include <Qt>
+#include <QAbstractSeries>
+#include <QChart>
 
-class QAbstractSeries;
-class QChart;
-class QValueAxis;
-
-// The chart's value axis of one direction for a series: the one attached to it, else
-// the chart's own axis of that direction, else a new one (owned by the chart); the
-// series is attached to it. Charts set their ranges after loading data, so the axes
-// never guess from stale points.
-QValueAxis* ChartValueAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation);
+// The series' axis of one direction and kind, added to the chart (which owns it) when
+// the series has none yet.
+template <typename Axis>
+Axis* AttachedAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation)
+{
+    for (QAbstractAxis* attached : series.attachedAxes())
+        if (attached->orientation() == orientation)
+            if (auto* axis = qobject_cast<Axis*>(attached))
+                return axis;
+    auto* axis = new Axis(&chart);
+    chart.addAxis(axis, orientation == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    series.attachAxis(axis);
+    return axis;
+}

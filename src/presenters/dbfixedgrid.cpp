@@ -5,10 +5,9 @@
 #include "foundation/jxgrid.h"
 #include "foundation/jxstr.h"
 #include "foundation/resulticons.h"
-#include "platform/adoquery.h"
-#include "platform/sysutils.h"
 #include "presenters/chartaxes.h"
-#include "presenters/gridcells.h"
+#include "presenters/gridfill.h"
+#include "platform/sysutils.h"
 
 #include <QChart>
 #include <QLineSeries>
@@ -26,7 +25,7 @@ constexpr int colMap[] = {6, 0, 2, 4, 3, 1, 5, 7, 8, 9};
 // In grid-column order; without odds only the first seven.
 constexpr ColumnLayout MainColumns[] = {
     {"10%", 1022}, {"17%", 1023}, {"27%", 1024}, {"6%", 1025}, {"27%", 1026},
-    {"13%", 1027}, {"19", 0, true}, {"30", 1028}, {"30", 1029}, {"30", 1030}};
+    {"13%", 1027}, {"19", 0, "", 2, true}, {"30", 1028}, {"30", 1029}, {"30", 1030}};
 constexpr int MainColumnsWithoutOdds = 7;
 constexpr ColumnLayout LastSmallColumns[] = {
     {"60", 1022}, {"30", 1065}, {"100%", 1066}, {"35", 1025}, {"100", 1023}};
@@ -58,6 +57,13 @@ int ChartValue(int mode, int own, int rival)
     }
 }
 
+QValueAxis* ValueAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation)
+{
+    QValueAxis* axis = AttachedAxis<QValueAxis>(chart, series, orientation);
+    axis->setLabelFormat("%d");
+    return axis;
+}
+
 // Shows one value per match, the first (newest) at x = N and the last at x = 1.
 void ShowChartValues(QChart& chart, const std::vector<int>& values)
 {
@@ -77,8 +83,8 @@ void ShowChartValues(QChart& chart, const std::vector<int>& values)
 
     // Explicit ranges after loading: the axes never guess from stale points.
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    ChartValueAxis(chart, *series, Qt::Horizontal)->setRange(0, count + 1);
-    ChartValueAxis(chart, *series, Qt::Vertical)
+    ValueAxis(chart, *series, Qt::Horizontal)->setRange(0, count + 1);
+    ValueAxis(chart, *series, Qt::Vertical)
             ->setRange(std::min(0, count ? *low : 0), std::max(1, count ? *high : 1));
 }
 
@@ -101,24 +107,22 @@ TColor DBFixedGrid::GetResultColor(int result)
 void DBFixedGrid::SetupColumns(bool withOdds)
 {
     this->withOdds = withOdds;
-    SetupColumnSet(*grid, std::span(MainColumns).first(withOdds ? std::size(MainColumns) : MainColumnsWithoutOdds));
+    SetupGridColumns(*grid, std::span(MainColumns).first(withOdds ? std::size(MainColumns) : MainColumnsWithoutOdds));
 }
 
 void DBFixedGrid::SetupLastSmallColumns()
 {
-    SetupColumnSet(*grid, LastSmallColumns);
+    SetupGridColumns(*grid, LastSmallColumns);
 }
 
 void DBFixedGrid::SetupCalendarColumns()
 {
-    SetupColumnSet(*grid, CalendarColumns);
+    SetupGridColumns(*grid, CalendarColumns);
 }
 
 void DBFixedGrid::Clear()
 {
-    grid->SetRowCount(2);
-    for (int col = 0; col < grid->ColCount(); ++col)
-        SetCell(1, col, "");
+    ClearGrid(*grid);
 }
 
 void DBFixedGrid::ResetCounters()
@@ -128,23 +132,12 @@ void DBFixedGrid::ResetCounters()
 
 int DBFixedGrid::FillRows(const std::function<void(int row)>& writeRow)
 {
-    const int rows = fixed->Count();
-    if (rows < 1) {
-        Clear();
-    } else {
-        grid->SetRowCount(rows + 1);
-        TADOQuery* query = fixed->GetQuery();
-        query->First();
-        for (int row = 1; row <= rows; ++row, query->Next())
-            writeRow(row);
-    }
-    grid->Invalidate();
-    return std::max(rows, 0);
+    return FillGridRows(*grid, *fixed, writeRow);
 }
 
 void DBFixedGrid::SetCell(int row, int col, const AnsiString& text, bool bold, TColor fontColor, TColor background)
 {
-    SetGridCell(*grid, row, col, text, TCellsProperty{fontColor, bold, background});
+    SetGridCell(*grid, row, col, text, bold, fontColor, background);
 }
 
 bool DBFixedGrid::IsTeamHome() const

@@ -33,6 +33,14 @@ public:
 
     // The tournament mark table: a team per row, 40 result columns of which 20 show.
     void SetupChampColumns();
+    // Marks of kind (MarkKind) for every team of the tournament's last season, in
+    // standings order on side field, each team's oldest result in column 1; the 20
+    // columns ending at the longest team's newest result stay visible.
+    void FillChamp(int champID, int field, int kind);
+
+    // The cross table of the tournament's last season: the teams in standings order,
+    // each row's home scores under its rivals' numbers, coloured by the home result.
+    void FillCross(int champID);
 
     // One mark of kind (MarkKind) for Data's current row, written only inside the grid.
     void FillMark(int row, int col, int kind);
@@ -45,6 +53,9 @@ public:
     const std::unique_ptr<DBResult> Data;
 
 private:
+    // Shows the 20 result columns ending at lastColumn.
+    void ShowChampColumns(int lastColumn);
+
     TJXGrid* Grid;
     // Marks written since the last FillLast: "+", "=" and "-" of the result, ">" of the total.
     int Wins = 0;

@@ -3,18 +3,18 @@
 #include "data/codes.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
-#include "platform/adoquery.h"
 #include "platform/sysutils.h"
-#include "presenters/gridcells.h"
+#include "presenters/gridfill.h"
 
 namespace {
 
-constexpr ColumnLayout SeriesColumns[] = {{"100%", 1160, false, 0}, {"80", 1161}, {"80", 1162}};
+constexpr ColumnLayout SeriesColumns[] = {{"100%", 1160, "", 0}, {"80", 1161}, {"80", 1162}};
+// The team, its games, then the kinds in SeriesKind order.
+constexpr ColumnLayout TopColumns[] = {{"100%", 1141}, {"40", 1031}, {"36", 1203}, {"36", 1204}, {"36", 1205},
+                                      {"36", 1206},   {"36", 1207}, {"36", 1208}, {"36", 1209}, {"36", 1210},
+                                      {"36", 1211},   {"36", 1212}, {"36", 1213}, {"36", 1214}, {"36", 0, "0:0"}};
 constexpr int FirstKindText = 1163;
 constexpr int OtherScoresText = 1175;
-constexpr int TeamText = 1141;
-constexpr int GamesText = 1031;
-constexpr int FirstTopKindText = 1203;
 constexpr const char* NilNilTitle = "0:0";
 constexpr int TopKindColumn = 2;  // kinds follow the team and games columns
 constexpr const char* SeriesLeagueTypes = "1";
@@ -56,14 +56,12 @@ DBSeriesGrid::~DBSeriesGrid() = default;
 
 void DBSeriesGrid::Clear()
 {
-    Grid1->SetRowCount(2);
-    for (int col = 0; col < Grid1->ColCount(); ++col)
-        SetGridCell(*Grid1, 1, col, "");
+    ClearGrid(*Grid1);
 }
 
 void DBSeriesGrid::SetupSeriesColumns()
 {
-    SetupColumnSet(*Grid1, SeriesColumns);
+    SetupGridColumns(*Grid1, SeriesColumns);
 }
 
 void DBSeriesGrid::WriteSeries(TJXGrid& grid, const DBSeries& series)
@@ -73,9 +71,9 @@ void DBSeriesGrid::WriteSeries(TJXGrid& grid, const DBSeries& series)
         const int row = k + 1;
         const TColor band = RowBands[k];
         const AnsiString title = k == SeriesCalcIndex::NilNil ? AnsiString(NilNilTitle) : LangText(FirstKindText + k);
-        SetGridCell(grid, row, 0, title, {0, true, band});
-        SetGridCell(grid, row, 1, IntToStr(series.GetCur(k)), {0, series.GetCur(k) >= 2, band});
-        SetGridCell(grid, row, 2, IntToStr(series.GetMax(k)), {0, true, band});
+        SetGridCell(grid, row, 0, title, true, 0, band);
+        SetGridCell(grid, row, 1, IntToStr(series.GetCur(k)), series.GetCur(k) >= 2, 0, band);
+        SetGridCell(grid, row, 2, IntToStr(series.GetMax(k)), true, 0, band);
     }
     grid.Invalidate();
 }
@@ -99,8 +97,8 @@ void DBSeriesGrid::WriteScores(const DBSeries& series, int divisor)
         // The header of every score seen in at least 1 % of the matches stands out.
         const bool bold = percent >= 1;
         ScoreGrid->GetCellsProperty(0, cell).Bold = bold;
-        SetGridCell(*ScoreGrid, 1, cell, IntToStr(percent) + "%", {0, bold});
-        SetGridCell(*ScoreGrid, 2, cell, IntToStr(count), {0, bold});
+        SetGridCell(*ScoreGrid, 1, cell, IntToStr(percent) + "%", bold);
+        SetGridCell(*ScoreGrid, 2, cell, IntToStr(count), bold);
     }
     ScoreGrid->Invalidate();
 }
@@ -112,17 +110,7 @@ void DBSeriesGrid::FillScores()
 
 void DBSeriesGrid::SetupTopColumns()
 {
-    Grid1->SetColCount(TopKindColumn + SeriesKind::Count);
-    for (int col = 0; col < Grid1->ColCount(); ++col) {
-        const int kind = col - TopKindColumn;
-        const char* width = col == 0 ? "100%" : col == 1 ? "40" : "36";
-        Grid1->SetColsProperty(col, TColsProperty{2, width, false});
-        const AnsiString header = col == 0                     ? LangText(TeamText)
-                                  : col == 1                   ? LangText(GamesText)
-                                  : kind == SeriesKind::NilNil ? AnsiString(NilNilTitle)
-                                                               : LangText(FirstTopKindText + kind);
-        Grid1->SetCell(0, col, header);
-    }
+    SetupGridColumns(*Grid1, TopColumns);
 }
 
 void DBSeriesGrid::WriteTopRow(int row, int kind)
@@ -133,30 +121,20 @@ void DBSeriesGrid::WriteTopRow(int row, int kind)
         const AnsiString name = SeriesKind::Names[k];
         SetGridCell(*Grid1, row, TopKindColumn + k,
                     IntToStr(Data->GetCurField(name)) + "(" + IntToStr(Data->GetMaxField(name)) + ")",
-                    {0, k == kind});
+                    k == kind);
     }
 }
 
 void DBSeriesGrid::FillTop(int kind, int field, bool byMax, int typeID)
 {
     Data->OpenTop(kind, field, byMax, typeID);
-    const int count = Data->Count();
-    if (count < 1) {
-        Clear();
-    } else {
-        Grid1->SetRowCount(count + 1);
-        TADOQuery* rows = Data->GetQuery();
-        rows->First();
-        for (int row = 1; row <= count; ++row, rows->Next())
-            WriteTopRow(row, kind);
-    }
-    Grid1->Invalidate();
+    FillGridRows(*Grid1, *Data, [this, kind](int row) { WriteTopRow(row, kind); });
 }
 
 void DBSeriesGrid::SetupMatchColumns()
 {
-    SetupColumnSet(*Grid1, SeriesColumns);
-    SetupColumnSet(*Grid2, SeriesColumns);
+    SetupGridColumns(*Grid1, SeriesColumns);
+    SetupGridColumns(*Grid2, SeriesColumns);
     SetupScoreColumnsOf(*ScoreGrid);
 }
 

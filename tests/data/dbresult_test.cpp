@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/codes.h"
@@ -39,12 +41,12 @@ protected:
                  row + ")");
     }
 
-    // The open rows as "team:own:rival" (team left out when only one is asked for).
-    std::string Rows(bool withTeam = false)
+    // The open rows as "team:own:rival".
+    std::string Rows()
     {
         std::string rows;
         for (result.GetQuery()->First(); !result.GetQuery()->Eof(); result.GetQuery()->Next())
-            rows += (rows.empty() ? "" : " ") + (withTeam ? std::to_string(result.GetTeamID()) + ":" : "") +
+            rows += (rows.empty() ? "" : " ") + std::to_string(result.GetTeamID()) + ":" +
                     std::to_string(result.GetGol1()) + ":" + std::to_string(result.GetGol2());
         return rows;
     }
@@ -52,39 +54,29 @@ protected:
     DBResult result;
 };
 
-TEST_F(DBResultTest, LastResultsNarrowByResultTotalAndSideNewestFirst)
+TEST_F(DBResultTest, SelectsNarrowBySideResultTotalTournamentAndDaysNewestFirst)
 {
-    ASSERT_TRUE(result.OpenLast(30, 17, ">=", "", FieldCode::Away));
-    EXPECT_EQ(Rows(), "2:1 1:1 3:3") << "away wins and draws";
-    ASSERT_TRUE(result.OpenLast(2, 17, "", ">", FieldCode::Both));
-    EXPECT_EQ(Rows(), "4:0 0:3");
-    ASSERT_TRUE(result.OpenLast(30, 17, "<", "<", FieldCode::Home));
-    EXPECT_EQ(Rows(), "");
+    const std::vector<std::pair<std::function<bool()>, std::string>> cases = {
+            {[&] { return result.OpenLast(30, 17, ">=", "", FieldCode::Away); }, "17:2:1 17:1:1 17:3:3"},
+            {[&] { return result.OpenLast(2, 17, "", ">", FieldCode::Both); }, "17:4:0 17:0:3"},
+            {[&] { return result.OpenLast(30, 17, "<", "<", FieldCode::Home); }, ""},
+            {[&] { return result.OpenPredict(30, 17, 10, 2, FieldCode::Both, 0); },
+             "17:0:2 17:0:3 17:2:1 17:1:1 17:2:0"},
+            {[&] { return result.OpenPredict(3, 17, 10, 1, FieldCode::Away, 0); }, "17:0:2 17:2:1 17:1:1"},
+            // Counted back from the newest played match (10.12.2023): 110 days reach 22.08.2023.
+            {[&] { return result.OpenPredict(30, 17, 10, 0, FieldCode::Both, 110); }, "17:0:2 17:0:3"},
+            // Grouped by team, with Arsenal's match in the other league, without Liverpool.
+            {[&] { return result.OpenChamp(10, 2, FieldCode::Both); },
+             "17:4:0 17:0:2 17:0:3 17:2:1 17:1:1 17:2:0 18:1:2 18:0:2"},
+            {[&] { return result.OpenChamp(10, 2, FieldCode::Home); }, "17:4:0 17:0:3 17:2:0 18:1:2"},
+            {[&] { return result.OpenChamp(10, 2, FieldCode::Away); }, "17:0:2 17:2:1 17:1:1"},
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        ASSERT_TRUE(cases[i].first()) << i;
+        EXPECT_EQ(Rows(), cases[i].second) << i;
+    }
     ASSERT_TRUE(result.OpenLast(1, 17, "", "", FieldCode::Both));
-    EXPECT_EQ(result.GetTeamName(), "Arsenal");
-    EXPECT_EQ(result.GetRivalID(), 20);
-}
-
-TEST_F(DBResultTest, PredictionSampleKeepsToTheTournamentSeasonsSideAndDays)
-{
-    ASSERT_TRUE(result.OpenPredict(30, 17, 10, 2, FieldCode::Both, 0));
-    EXPECT_EQ(Rows(), "0:2 0:3 2:1 1:1 2:0");
-    ASSERT_TRUE(result.OpenPredict(3, 17, 10, 1, FieldCode::Away, 0));
-    EXPECT_EQ(Rows(), "0:2 2:1 1:1");
-    // Counted back from the newest played match (10.12.2023): 110 days reach 22.08.2023.
-    ASSERT_TRUE(result.OpenPredict(30, 17, 10, 0, FieldCode::Both, 110));
-    EXPECT_EQ(Rows(), "0:2 0:3");
-}
-
-TEST_F(DBResultTest, TournamentResultsHoldEveryResultOfItsTeamsInTheSeason)
-{
-    ASSERT_TRUE(result.OpenChamp(10, 2, FieldCode::Both));
-    EXPECT_EQ(Rows(true), "17:4:0 17:0:2 17:0:3 17:2:1 17:1:1 17:2:0 18:1:2 18:0:2")
-            << "grouped by team, newest first, with the other league's match, without Liverpool";
-    ASSERT_TRUE(result.OpenChamp(10, 2, FieldCode::Home));
-    EXPECT_EQ(Rows(true), "17:4:0 17:0:3 17:2:0 18:1:2");
-    ASSERT_TRUE(result.OpenChamp(10, 2, FieldCode::Away));
-    EXPECT_EQ(Rows(true), "17:0:2 17:2:1 17:1:1") << "Chelsea has no away standings";
+    EXPECT_EQ(result.GetTeamName() + " " + std::to_string(result.GetRivalID()), "Arsenal 20");
 }
 
 TEST_F(DBResultTest, AveragesTrimTheExtremesOnlyWhenThreeOrMoreRowsAreThere)
@@ -117,35 +109,23 @@ TEST_F(DBResultTest, AveragesTrimTheExtremesOnlyWhenThreeOrMoreRowsAreThere)
 
 TEST_F(DBResultTest, MarksJudgeTheResultAgainstTheTotalAndHandicapLines)
 {
-    using enum MarkTone;
     struct Case {
         int own, rival, tourTotal, tourHandicap;
-        std::vector<ResultMark> marks;  // kinds 1 to 6
+        std::string marks;  // kinds 1 to 6
+        std::string tones;  // F favourable, D draw, U unfavourable
     };
-    const std::vector<Case> cases = {
-            {3, 1, 1, 1,
-             {{"+", Favourable}, {">", Favourable}, {">", Favourable}, {"<", Favourable}, {"+", Favourable},
-              {"+", Favourable}}},
-            {0, 1, 2, 0,
-             {{"-", Unfavourable}, {"<", Unfavourable}, {"<", Unfavourable}, {"<", Favourable},
-              {"-", Unfavourable}, {"-", Unfavourable}}},
-            {0, 1, 0, 1,
-             {{"-", Unfavourable}, {"<", Unfavourable}, {"<", Unfavourable}, {">", Unfavourable},
-              {"-", Unfavourable}, {"+", Favourable}}},
-            {1, 1, 0, 0,
-             {{"=", Draw}, {"<", Unfavourable}, {">", Favourable}, {">", Unfavourable}, {"-", Unfavourable},
-              {"+", Favourable}}},
-            {2, 2, 2, 0,
-             {{"=", Draw}, {">", Favourable}, {"<", Unfavourable}, {"<", Favourable}, {"-", Unfavourable},
-              {"+", Favourable}}},
-    };
-    for (const Case& c : cases)
+    for (const Case& c : {Case{3, 1, 1, 1, "+>><++", "FFFFFF"}, Case{0, 1, 2, 0, "-<<<--", "UUUFUU"},
+                          Case{0, 1, 0, 1, "-<<>-+", "UUUUUF"}, Case{1, 1, 0, 0, "=<>>-+", "DUFUUF"},
+                          Case{2, 2, 2, 0, "=><<-+", "DFUFUF"}}) {
+        std::string marks, tones;
         for (int kind = MarkKind::First; kind <= MarkKind::Last; ++kind) {
             const ResultMark mark = DBResult::GetMark(kind, c.own, c.rival, c.tourTotal, c.tourHandicap);
-            const ResultMark& expected = c.marks[kind - MarkKind::First];
-            EXPECT_EQ(std::string(mark.text), expected.text) << c.own << ":" << c.rival << " kind " << kind;
-            EXPECT_EQ(mark.tone, expected.tone) << c.own << ":" << c.rival << " kind " << kind;
+            marks += mark.text;
+            tones += "FDU"[static_cast<int>(mark.tone)];
         }
+        EXPECT_EQ(marks, c.marks) << c.own << ":" << c.rival;
+        EXPECT_EQ(tones, c.tones) << c.own << ":" << c.rival;
+    }
 }
 
 }  // namespace

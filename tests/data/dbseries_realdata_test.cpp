@@ -60,7 +60,8 @@ struct CountedRuns {
 
 CountedRuns CountRuns(std::vector<RawMatch> matches, const std::string& club)
 {
-    std::stable_sort(matches.begin(), matches.end(), [](const RawMatch& a, const RawMatch& b) { return a.date < b.date; });
+    std::stable_sort(matches.begin(), matches.end(),
+                     [](const RawMatch& a, const RawMatch& b) { return a.date < b.date; });
     constexpr std::array<std::array<int, 2>, 16> cellScores = {{{3, 0}, {3, 2}, {3, 1}, {2, 1}, {2, 0}, {1, 0},
                                                                 {0, 0}, {1, 1}, {2, 2}, {3, 3}, {0, 1}, {0, 2},
                                                                 {1, 2}, {1, 3}, {2, 3}, {0, 3}}};

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "data/codes.h"
@@ -44,19 +45,12 @@ protected:
 
     static std::string Goals(int first, int second) { return std::to_string(first) + ", " + std::to_string(second); }
 
-    static Runs CurOf(const DBSeries& series)
+    // The current runs, or the longest.
+    static Runs RunsOf(const DBSeries& series, bool longest)
     {
         Runs runs;
         for (int k = 0; k < SeriesCalcIndex::Count; ++k)
-            runs[k] = series.GetCur(k);
-        return runs;
-    }
-
-    static Runs MaxOf(const DBSeries& series)
-    {
-        Runs runs;
-        for (int k = 0; k < SeriesCalcIndex::Count; ++k)
-            runs[k] = series.GetMax(k);
+            runs[k] = longest ? series.GetMax(k) : series.GetCur(k);
         return runs;
     }
 
@@ -95,6 +89,7 @@ struct RunCase {
 TEST_F(DBSeriesTest, RunsGrowFromTheOldestMatchAndScoresFillTheirCells)
 {
     const std::vector<RunCase> cases = {
+            {"no matches", {}, {}, {}, {}},
             {"W, W, D, W with an away win",
              {{2, 0}, {1, 0, false}, {1, 1}, {3, 1}},
              {1, 0, 0, 0, 1, 4, 1, 0, 4, 0, 2, 0, 0},
@@ -121,27 +116,10 @@ TEST_F(DBSeriesTest, RunsGrowFromTheOldestMatchAndScoresFillTheirCells)
         PlayFulham(c.matches);
         series.Calc(Fulham, 0, "", FieldCode::Both);
         EXPECT_EQ(series.GetCount(), static_cast<int>(c.matches.size()));
-        EXPECT_EQ(CurOf(series), c.cur);
-        EXPECT_EQ(MaxOf(series), c.max);
+        EXPECT_EQ(RunsOf(series, false), c.cur);
+        EXPECT_EQ(RunsOf(series, true), c.max);
         EXPECT_EQ(Cells(series), c.cells);
         EXPECT_EQ(series.GetScoreTotal(), 0) << "Calc leaves the total to the match count";
-    }
-}
-
-TEST_F(DBSeriesTest, CalcWalksOnlyTheSelectedMatchesAndAnEmptySelectionIsAllZero)
-{
-    PlayFulham({{2, 0}, {1, 0, false}, {0, 0}});
-    series.Calc(Fulham, 0, "1", FieldCode::Away);
-    EXPECT_EQ(series.GetCount(), 1);
-    EXPECT_EQ(series.GetCur(SeriesCalcIndex::Win), 1);
-    EXPECT_EQ(Cells(series), (std::vector<std::string>{"5:1"}));
-
-    for (const auto& [season, types] : {std::pair(3, ""), std::pair(0, "2,3")}) {
-        series.Calc(Fulham, season, types, FieldCode::Both);
-        EXPECT_EQ(series.GetCount(), 0) << season << " " << types;
-        EXPECT_EQ(CurOf(series), Runs{});
-        EXPECT_EQ(MaxOf(series), Runs{});
-        EXPECT_TRUE(Cells(series).empty());
     }
 }
 
@@ -166,13 +144,13 @@ TEST_F(DBSeriesTest, TwoTeamScoresReadHomeGoalsToAwayGoals)
 
 TEST_F(DBSeriesTest, TopListOrdersByTheRunThenGamesThenName)
 {
-    // Equal runs: more games first, then the name.
-    AddSeriesRow(17, 0, 10, SeriesKind::Under, 3, 9);   // Arsenal
-    AddSeriesRow(19, 0, 12, SeriesKind::Under, 3, 4);   // Liverpool
-    AddSeriesRow(18, 0, 12, SeriesKind::Under, 3, 5);   // Chelsea
-    AddSeriesRow(20, 0, 8, SeriesKind::Under, 5, 5);    // Bayern
-    AddSeriesRow(21, 1, 20, SeriesKind::Under, 9, 9);   // home side only
-    AddSeriesRow(21, 0, 20, SeriesKind::Over, 7, 7);    // no Under run
+    // team, side, games, kind, current and longest run: Arsenal, Liverpool and Chelsea
+    // have equal current runs; Fulham has an Under run at home only.
+    for (const auto& [team, field, game, kind, cur, max] :
+         {std::tuple(17, 0, 10, SeriesKind::Under, 3, 9), std::tuple(19, 0, 12, SeriesKind::Under, 3, 4),
+          std::tuple(18, 0, 12, SeriesKind::Under, 3, 5), std::tuple(20, 0, 8, SeriesKind::Under, 5, 5),
+          std::tuple(21, 1, 20, SeriesKind::Under, 9, 9), std::tuple(21, 0, 20, SeriesKind::Over, 7, 7)})
+        AddSeriesRow(team, field, game, kind, cur, max);
 
     const auto order = [this](int kind, bool byMax) {
         std::string teams;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "data/codes.h"
@@ -60,13 +59,18 @@ TEST_F(DBSeriesGridTest, SeriesTableShowsTheRunsInBandsWithTheBoldRules)
     EXPECT_EQ(grid1.GetColsProperty(0).Align, 0);
     EXPECT_EQ(grid1.GetColsProperty(1).Width, "80");
 
-    presenter.Data->Calc(EnglishTeam, 0, "", FieldCode::Both);
+    // Won 2:0 and 1:0, then drawn 1:1.
+    for (const char* match : {"900001, #01/01/2020#, 999999, 1, 2, 0", "900002, #01/02/2020#, 1, 999999, 0, 1",
+                              "900003, #01/03/2020#, 999999, 1, 1, 1"})
+        Exec(std::string("INSERT INTO Fixed(FixedIND,Date,Team1ID,Team2ID,Gol1,Gol2,AET,RoundID,ChampID,SeasonID) "
+                         "VALUES(") + match + ", False, 1, 11, 1)");
+    presenter.Data->Calc(NoSuchTeam, 0, "", FieldCode::Both);
     presenter.FillSeries();
+    presenter.FillScores();
     ExpectSeriesRows(grid1, *presenter.Data);
-    std::set<int> currents;
-    for (int k = 0; k < SeriesCalcIndex::Count; ++k)
-        currents.insert(presenter.Data->GetCur(k));
-    EXPECT_TRUE(currents.count(1) && *currents.rbegin() >= 2) << "runs of 1 and of 2 or more are shown";
+    EXPECT_EQ(grid1.Cell(1 + SeriesCalcIndex::Draw, 1) + " " + grid1.Cell(1 + SeriesCalcIndex::NoLose, 1), "1 3");
+    EXPECT_EQ(ScoreRow(scoreGrid, ScoreCell::Of(1, 0)), "33%/1/bold");
+    EXPECT_EQ(ScoreRow(scoreGrid, ScoreCell::Of(0, 1)), "0%/0");
     const TColor bands[] = {PaleBlue, PaleBlue, PaleBlue, PalePeach, PalePeach, PalePeach, PaleBlue,
                             PaleBlue, PalePeach, PalePeach, PaleBlue, PaleBlue, PalePeach};
     for (int row = 1; row <= 13; ++row)
@@ -74,9 +78,7 @@ TEST_F(DBSeriesGridTest, SeriesTableShowsTheRunsInBandsWithTheBoldRules)
             EXPECT_EQ(grid1.GetCellsProperty(row, col).Color, bands[row - 1]) << row << "/" << col;
 
     // A team without matches: 13 rows of zeros, names bold, no score stands out.
-    presenter.FillScores();
-    ASSERT_NE(ScoreRow(scoreGrid, ScoreCell::Of(1, 0)).find("bold"), std::string::npos);
-    presenter.Data->Calc(NoSuchTeam, 0, "", FieldCode::Both);
+    presenter.Data->Calc(NoSuchTeam + 1, 0, "", FieldCode::Both);
     presenter.FillSeries();
     presenter.FillScores();
     ExpectSeriesRows(grid1, *presenter.Data);
@@ -92,12 +94,9 @@ TEST_F(DBSeriesGridTest, ScoreGridTruncatesPercentsAndMatchCardShowsBothSidesRun
     DBSeriesGrid presenter(&grid1, &grid2, &scoreGrid);
     presenter.SetupMatchColumns();
     ASSERT_EQ(scoreGrid.ColCount(), 17);
-    EXPECT_EQ(scoreGrid.Cell(0, 0), "3:0");
-    EXPECT_EQ(scoreGrid.Cell(0, 15), "0:3");
-    EXPECT_EQ(scoreGrid.Cell(0, 16), Lang(1175));
-    EXPECT_EQ(scoreGrid.GetColsProperty(15).Width, "6%");
+    EXPECT_EQ(scoreGrid.Cell(0, 0) + " " + scoreGrid.Cell(0, 15) + " " + scoreGrid.Cell(0, 16),
+              "3:0 0:3 " + Lang(1175));
     EXPECT_EQ(scoreGrid.GetColsProperty(16).Width, "4%");
-    EXPECT_EQ(grid2.ColCount(), 3);
 
     // 150 home results of a team the sample does not know: 147 of 1:0, one 3:3, two 0:3.
     for (int i = 0; i < 150; ++i)
@@ -122,12 +121,6 @@ TEST_F(DBSeriesGridTest, ScoreGridTruncatesPercentsAndMatchCardShowsBothSidesRun
     presenter.FillMatch(home, away, true);
     expected.Calc(away, firstSeason, "1", FieldCode::Both);
     ExpectSeriesRows(grid2, expected);
-    int counted = 0;
-    for (int col = 0; col < ScoreCell::Count; ++col)
-        counted += StrToInt(scoreGrid.Cell(2, col));
-    EXPECT_EQ(counted, presenter.ScoreData->GetScoreTotal());
-    EXPECT_EQ(IntToStr(counted), Value("SELECT COUNT(*) FROM TeamResults WHERE TeamID IN (" + IntToStr(home) + "," +
-                                       IntToStr(away) + ")"));
 }
 
 TEST_F(DBSeriesGridTest, TopListShowsCurrentAndLongestRunOfEveryKindWithTheChosenOneBold)

@@ -47,6 +47,7 @@ int Predict(const std::vector<Fixture>& fixtures)
         if (!match.SetTeam(f.team1, f.team2, f.kef1, f.kefX, f.kef2, f.kefUn, f.kefOv))
             continue;
         ++placed;
+        match.UpdatePredictKeltoAlgo1();
         match.UpdatePredictKeltoAlgo2();
         match.UpdatePredictKeltoAlgo3();
         benchmark::DoNotOptimize(match.GetAlgoText(1));

@@ -7,6 +7,10 @@
 
 namespace {
 
+// Each side's recent results behind the expected goals, and the goals both must reach.
+constexpr int RecentResults = 5;
+constexpr float BothScoreGoals = 1.45f;
+
 // Below this percentage on both sides the odds rules have no favourite to judge.
 constexpr float FavouritePercent = 45.0f;
 // Odds apart by this much or more differ; by this much or less they agree.
@@ -16,6 +20,7 @@ constexpr float OddsAgree = 0.3f;
 constexpr float PointsLow = 1.5f;
 constexpr float PointsHigh = 2.5f;
 
+constexpr int AlgoGoals = 0;
 constexpr int AlgoOdds = 1;
 constexpr int AlgoPoints = 2;
 
@@ -30,6 +35,17 @@ bool GoodForm(float points)
 }
 
 }  // namespace
+
+bool DBPredictKelto::UpdatePredictKeltoAlgo1()
+{
+    AnsiString& pick = AlgoText[AlgoGoals];
+    pick.clear();
+    if (!EnterScoreLastFixed(RecentResults, false, true))
+        return false;
+    if (Score1 >= BothScoreGoals && Score2 >= BothScoreGoals)
+        pick = "{OZ}";
+    return true;
+}
 
 bool DBPredictKelto::UpdatePredictKeltoAlgo2()
 {

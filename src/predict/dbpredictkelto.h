@@ -9,6 +9,9 @@
 // "{W2}" ...) or none.
 class DBPredictKelto : public DBPredictPercent {
 public:
+    // "{OZ}" when both sides' expected goals over their last 5 results reach 1.45
+    // (pick text 0). False when the expected goals fail.
+    bool UpdatePredictKeltoAlgo1();
     // The pick of the model odds against the bookmaker's (pick text 1). False when the
     // percentages fail or, with a favourite by percentage, the odds name no favourite.
     bool UpdatePredictKeltoAlgo2();

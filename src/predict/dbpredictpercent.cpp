@@ -1,6 +1,9 @@
 #include "predict/dbpredictpercent.h"
 
+#include <algorithm>
+
 #include "data/codes.h"
+#include "data/dbresult.h"
 #include "data/dbtable.h"
 #include "foundation/jxerr.h"
 #include "foundation/jxmath.h"
@@ -60,6 +63,39 @@ float DBPredictPercent::GetPercent1(bool asKef) const
 float DBPredictPercent::GetPercent2(bool asKef) const
 {
     return asKef ? PercentToKef(P2, Margin) : P2;
+}
+
+bool DBPredictPercent::EnterScoreLastFixed(int n, bool fieldSplit, bool trim)
+{
+    Score1 = Score2 = -1.0f;
+    if (Team1ID == -1) {
+        JXErr::Error("DBPredictScore::EnterScoreLastFixed: NOT SET Team1ID and Team2ID");
+        return false;
+    }
+    DBResult home;
+    DBResult away;
+    home.OpenPredict(n, Team1ID, ChampID, SeasonID - 1, fieldSplit ? FieldCode::Home : FieldCode::Both, 0);
+    away.OpenPredict(n, Team2ID, ChampID, SeasonID - 1, fieldSplit ? FieldCode::Away : FieldCode::Both, 0);
+    if (home.Count() != n || away.Count() != n) {
+        JXErr::Warning("DBPredictScore::EnterScoreLastFixed: very little games " + IntToStr(SeasonID));
+        return false;
+    }
+    home.CalcAvg(trim);
+    away.CalcAvg(trim);
+    const auto average = [](double goals) { return static_cast<float>(goals); };
+    float score1 = average(home.GetAvgGol1()) + average(away.GetAvgGol2());
+    float score2 = average(home.GetAvgGol2()) + average(away.GetAvgGol1());
+    if (fieldSplit) {
+        score1 -= AvgChampGoals1;
+        score2 -= AvgChampGoals2;
+    } else {
+        const float mean = (AvgChampGoals1 + AvgChampGoals2) * 0.5f;
+        score1 -= mean;
+        score2 -= mean;
+    }
+    Score1 = std::max(score1, 0.0f);
+    Score2 = std::max(score2, 0.0f);
+    return true;
 }
 
 void DBPredictPercent::ClearPercents()

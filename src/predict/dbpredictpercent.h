@@ -3,7 +3,7 @@
 #include "predict/dbpredictbase.h"
 
 // Outcome and total-goals percentages of the match from the two sides' season sums,
-// and model odds from them.
+// model odds from them, and expected goals from each side's recent results.
 class DBPredictPercent : public DBPredictBase {
 public:
     // The bookmaker's margin the model odds allow for.
@@ -20,6 +20,15 @@ public:
     float GetPercent1(bool asKef) const;
     float GetPercent2(bool asKef) const;
 
+    // Expected goals: the home side's average goals scored plus the away side's average
+    // conceded, and the other way round, over each side's last n league results from the
+    // season before the match's on (its home or away results with fieldSplit; trim
+    // leaves out each side's highest and lowest), less the league's mean goals; never
+    // below 0. False when no match is set (an error) or a side has fewer than n results.
+    bool EnterScoreLastFixed(int n, bool fieldSplit, bool trim);
+    float GetScore1() const { return Score1; }
+    float GetScore2() const { return Score2; }
+
 protected:
     float P1 = -1.0f;
     float PX = -1.0f;
@@ -27,6 +36,8 @@ protected:
     float PUnder = -1.0f;
     float POver = -1.0f;
     int Games = 0;
+    float Score1 = -1.0f;
+    float Score2 = -1.0f;
 
 private:
     void ClearPercents();

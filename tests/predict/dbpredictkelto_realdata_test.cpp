@@ -70,9 +70,10 @@ TEST_F(DBPredictKeltoRealDataTest, ModelFollowsTheBookmakerOnEveryComingFixture)
             ++clearFavourites;
             sameFavourite += (match.GetPercent1(true) < match.GetPercent2(true)) == homeFavourite;
         }
+        EXPECT_TRUE(match.UpdatePredictKeltoAlgo1()) << row[0] << "-" << row[1];
         match.UpdatePredictKeltoAlgo2();
         match.UpdatePredictKeltoAlgo3();
-        for (int algo : {1, 2})
+        for (int algo : {0, 1, 2})
             EXPECT_TRUE(picks[algo].contains(match.GetAlgoText(algo))) << match.GetAlgoText(algo);
     }
     EXPECT_GE(Correlation(modelHome, bookmakerHome), 0.6);

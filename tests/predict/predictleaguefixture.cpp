@@ -16,10 +16,10 @@ constexpr int FirstDay = 43000;
 
 PredictLeagueFixture::PredictLeagueFixture()
 {
-    for (const char* sql : {"INSERT INTO [National] VALUES('ENG', 'England')", "INSERT INTO ChampType VALUES(1, 'League')",
-                            "INSERT INTO Season VALUES(0, '', 0)", "INSERT INTO Season VALUES(1, '2018/19', 2018)",
-                            "INSERT INTO Season VALUES(2, '2019/20', 2019)",
-                            "INSERT INTO Round VALUES(1, 'Matchday', True, 1)"})
+    for (const char* sql :
+         {"INSERT INTO [National] VALUES('ENG', 'England')", "INSERT INTO ChampType VALUES(1, 'League')",
+          "INSERT INTO Season VALUES(0, '', 0)", "INSERT INTO Season VALUES(1, '2018/19', 2018)",
+          "INSERT INTO Season VALUES(2, '2019/20', 2019)", "INSERT INTO Round VALUES(1, 'Matchday', True, 1)"})
         Exec(sql);
     AddLeague(League);
     AddLeague(SmallLeague);

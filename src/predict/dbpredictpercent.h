@@ -9,9 +9,9 @@ public:
     // The bookmaker's margin the model odds allow for.
     static constexpr float Margin = 0.05f;
 
-    // The home side's and the away side's sums in the league from seasonID (from the
-    // season before with withPrevSeason) on: field 1 its home and the away side's away
-    // matches, 0 every match. True with every value -1 when a side has no sums; false
+    // From the home side's and the away side's sums in the league in seasonID (with
+    // withPrevSeason in every season from the one before on): field 1 the home side's
+    // home and the away side's away matches, 0 every match. True with every value -1 when a side has no sums; false
     // (a warning) for another field or a side with fewer than 5 games.
     bool EnterPercentLastCurSeason(int seasonID, int field, bool withPrevSeason);
     // The same from the season before the match's season on.

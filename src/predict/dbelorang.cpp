@@ -161,10 +161,11 @@ void DBEloRang::UpdateEloStats(int seasonID)
     Exec("DELETE FROM EloStats WHERE EloStats.SeasonID=" + season);
     Exec("INSERT INTO EloStats(Deff,ChampID,SeasonID,Game,Win1,Draw,Win2,Under,Over,Gol1,Gol2) SELECT "
          "Round(([Rang1]-[Rang2])/10)*10 AS Deff, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, "
-         "Count(Fixed.FixedIND) AS Game, -Sum([Fixed].[Gol1]>[Fixed].[Gol2]) AS Win1, -Sum([Fixed].[Gol1]=[Fixed].[Gol2]) "
-         "AS Draw, -Sum([Fixed].[Gol1]<[Fixed].[Gol2]<0) AS Win2, -Sum([Fixed].[Gol1]+[Fixed].[Gol2]<3) AS Under, "
-         "-Sum([Fixed].[Gol1]+[Fixed].[Gol2]>2) AS Over, Sum(Fixed.Gol1) AS Gol1, Sum(Fixed.Gol2) AS Gol2 FROM Fixed "
-         "INNER JOIN EloFixed ON Fixed.FixedIND = EloFixed.FixedIND WHERE EloFixed.IsStats=True AND Fixed.SeasonID=" +
+         "Count(Fixed.FixedIND) AS Game, -Sum([Fixed].[Gol1]>[Fixed].[Gol2]) AS Win1, "
+         "-Sum([Fixed].[Gol1]=[Fixed].[Gol2]) AS Draw, -Sum([Fixed].[Gol1]<[Fixed].[Gol2]<0) AS Win2, "
+         "-Sum([Fixed].[Gol1]+[Fixed].[Gol2]<3) AS Under, -Sum([Fixed].[Gol1]+[Fixed].[Gol2]>2) AS Over, "
+         "Sum(Fixed.Gol1) AS Gol1, Sum(Fixed.Gol2) AS Gol2 FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = "
+         "EloFixed.FixedIND WHERE EloFixed.IsStats=True AND Fixed.SeasonID=" +
          season + " GROUP BY Round(([Rang1]-[Rang2])/10)*10, Fixed.ChampID, Fixed.SeasonID;");
 }
 

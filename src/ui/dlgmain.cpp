@@ -15,6 +15,8 @@
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgselectchamp.h"
+#include "ui/dlgselectteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -175,6 +177,8 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
     connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
     connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    connect(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
@@ -541,12 +545,28 @@ void TDlgMain::ChangeSeasonWith(int seasonID)
     Refresh();
 }
 
-void TDlgMain::btnUpdateClick()
+template <typename Dialog, typename... Arguments>
+void TDlgMain::ShowDialog(Arguments... arguments)
 {
-    TDlgUpdate dialog(this);
+    Dialog dialog(this, arguments...);
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+void TDlgMain::btnTeamClick()
+{
+    ShowDialog<TDlgSelectTeam>(Filter.get());
+}
+
+void TDlgMain::btnChampionatClick()
+{
+    ShowDialog<TDlgSelectChamp>(Filter.get());
+}
+
+void TDlgMain::btnUpdateClick()
+{
+    ShowDialog<TDlgUpdate>();
 }
 
 void TDlgMain::btnExitClick()

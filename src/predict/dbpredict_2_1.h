@@ -16,6 +16,10 @@ public:
     float GetSeries3(int i) const override { return formTeam_.GetSeries3(i); }
     float GetSeries4(int i) const override { return formTeam_.GetSeries4(i); }
 
+    // The games played by the leader of the standings of the model's tournament and
+    // season; 0 when there are none.
+    int GetTableGames() const;
+
     // The recent-form holder, which the research windows copy.
     const DBFormTeam& GetFormTeam() const { return formTeam_; }
 

@@ -7,30 +7,16 @@
 #include <utility>
 #include <vector>
 
-#include "datafolderfixture.h"
-#include "shareddata.h"
+#include "realseasonfixture.h"
 #include "updateservice/seasonloader.h"
 
 namespace {
 
 // Real seasons taken in as an update brings them, then rated season by season.
-class DBEloRangRealDataTest : public DataFolderFixture {
+class DBEloRangRealDataTest : public RealSeasonFixture {
 protected:
-    void SetUp() override
+    SeasonRun LoadAndRate(const std::vector<SeasonSource>& sources)
     {
-        shared_ = SharedDataFolder();
-        if (shared_.empty())
-            GTEST_SKIP() << NoSharedDataMessage();
-    }
-
-    SeasonRun LoadAndRate(const std::vector<std::pair<std::string, int>>& files)
-    {
-        std::vector<SeasonSource> sources;
-        for (const auto& [file, typeID] : files) {
-            sources.emplace_back();
-            sources.back().path = shared_ + file;
-            sources.back().typeID = typeID;
-        }
         const SeasonRun run = LoadSeasons(sources);
         DBEloRang elo;
         for (const auto& [name, season] : run.seasons) {
@@ -39,13 +25,11 @@ protected:
         }
         return run;
     }
-
-    std::string shared_;
 };
 
 TEST_F(DBEloRangRealDataTest, PremierLeague2018)
 {
-    const SeasonRun run = LoadAndRate({{"openfootball-football-json/2018-19/en.1.json", ChampTypeID::League}});
+    const SeasonRun run = LoadAndRate({Source("openfootball-football-json/2018-19/en.1.json")});
     const Rows walk = Select("SELECT T1.Name, T2.Name, E.Rang1, E.Rang2, E.NewRang1, E.NewRang2, E.IsStats FROM "
                              "((EloFixed AS E INNER JOIN Fixed AS F ON E.FixedIND = F.FixedIND) INNER JOIN Team AS T1 "
                              "ON F.Team1ID = T1.TeamID) INNER JOIN Team AS T2 ON F.Team2ID = T2.TeamID ORDER BY "
@@ -75,8 +59,8 @@ TEST_F(DBEloRangRealDataTest, PremierLeague2018)
 
 TEST_F(DBEloRangRealDataTest, BundesligaBesideItsCup)
 {
-    const SeasonRun run = LoadAndRate({{"openfootball-football-json/2018-19/de.1.json", ChampTypeID::League},
-                                       {"openfootball-football-json/2018-19/de.cup.json", ChampTypeID::Cup}});
+    const SeasonRun run = LoadAndRate({Source("openfootball-football-json/2018-19/de.1.json"),
+                                       Source("openfootball-football-json/2018-19/de.cup.json", ChampTypeID::Cup)});
     EXPECT_EQ(Value("SELECT COUNT(*) FROM EloFixed"), "306") << "no row for a cup match";
     EXPECT_EQ(DBEloRang::GetRang(run.teams.at("Bayern München")), 1143);
     EXPECT_EQ(DBEloRang::GetRang(run.teams.at("1. FC Nürnberg")), 748);
@@ -100,9 +84,9 @@ double Correlation(const std::vector<std::pair<double, double>>& points)
 TEST_F(DBEloRangRealDataTest, RatingDifferenceFollowsTheBookmakersHomeChance)
 {
     const char* files[] = {"E0_1819.csv", "E0_1920.csv", "E0_2021.csv", "E0_2223.csv", "E0_2324.csv", "E0_2425.csv"};
-    std::vector<std::pair<std::string, int>> sources;
+    std::vector<SeasonSource> sources;
     for (const char* file : files)
-        sources.emplace_back(std::string("football-data-co-uk/") + file, ChampTypeID::League);
+        sources.push_back(Source(std::string("football-data-co-uk/") + file));
     const SeasonRun run = LoadAndRate(sources);
     ASSERT_EQ(run.seasons.size(), 6u);
     for (const auto& [name, season] : run.seasons) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "datafolderfixture.h"
 #include "foundation/jxerr.h"
 #include "localeguard.h"
 #include "logfixture.h"
@@ -62,6 +63,16 @@ protected:
             SetTableCell(5, column, 33.333f);
         SetTableCell(6, 0, 99.0f);
         SetScores(1.456f, 0.5f);
+    }
+};
+
+// A computation that places the model in tournament 10, season 4.
+class PlacedModel : public DBPredict_2_1 {
+protected:
+    void Calculate(int, int, int) override
+    {
+        SetChampID(10);
+        SetSeasonID(4);
     }
 };
 
@@ -166,6 +177,25 @@ TEST_F(DBPredictTest, RecentFormSeriesAndTheirHolder)
     EXPECT_EQ(source.GetSeries1(0), 5000.0f);
     EXPECT_EQ(source.GetForm1(), 666.0f);
     EXPECT_EQ(source.GetValue3(), 0.0f);
+}
+
+using DBPredictTableTest = DataFolderFixture;
+
+TEST_F(DBPredictTableTest, TableGamesAreTheGamesOfTheStandingsLeader)
+{
+    for (const char* sql : {"INSERT INTO Champ(ChampID, TypeID) VALUES(10, 1)", "INSERT INTO Season VALUES(3, '', 3)",
+                            "INSERT INTO Season VALUES(4, '', 4)", "INSERT INTO Team VALUES(1, 'Leader', 'ENG')",
+                            "INSERT INTO Team VALUES(2, 'Second', 'ENG')"})
+        Exec(sql);
+    // ChampID, SeasonID, TeamID, RoundID, Field, Game, Win, Draw, Lose, Gol1, Gol2, Point
+    for (const char* values : {"10, 4, 1, 1, 1, 3, 3, 0, 0, 6, 1, 9", "10, 4, 2, 1, 1, 4, 1, 1, 2, 4, 5, 4",
+                               "10, 3, 2, 1, 1, 10, 10, 0, 0, 20, 0, 30"})
+        Exec(std::string("INSERT INTO Stats(ChampID, SeasonID, TeamID, RoundID, Field, Game, Win, Draw, Lose, "
+                         "Gol1, Gol2, Point) VALUES(") + values + ")");
+    PlacedModel model;
+    EXPECT_EQ(model.GetTableGames(), 0) << "no tournament yet";
+    model.Parse(Bayes, 1, 2, 0);
+    EXPECT_EQ(model.GetTableGames(), 3) << "the leader on points of season 4 alone";
 }
 
 }  // namespace

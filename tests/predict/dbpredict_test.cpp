@@ -53,26 +53,19 @@ std::vector<std::unique_ptr<IDBPredict>> BothModels()
     return models;
 }
 
-// A computation that fills row 5, as a model of a later build will.
+// A computation that places the model in tournament 10, season 4 and fills row 5, as
+// a model of a later build will.
 class FilledModel : public DBPredict_2_1 {
-protected:
-    void Calculate(int, int, int) override
-    {
-        SetTableCell(5, 0, 24.6f);
-        for (int column = 1; column <= 5; ++column)
-            SetTableCell(5, column, 33.333f);
-        SetTableCell(6, 0, 99.0f);
-        SetScores(1.456f, 0.5f);
-    }
-};
-
-// A computation that places the model in tournament 10, season 4.
-class PlacedModel : public DBPredict_2_1 {
 protected:
     void Calculate(int, int, int) override
     {
         SetChampID(10);
         SetSeasonID(4);
+        SetTableCell(5, 0, 24.6f);
+        for (int column = 1; column <= 5; ++column)
+            SetTableCell(5, column, 33.333f);
+        SetTableCell(6, 0, 99.0f);
+        SetScores(1.456f, 0.5f);
     }
 };
 
@@ -192,7 +185,7 @@ TEST_F(DBPredictTableTest, TableGamesAreTheGamesOfTheStandingsLeader)
                                "10, 3, 2, 1, 1, 10, 10, 0, 0, 20, 0, 30"})
         Exec(std::string("INSERT INTO Stats(ChampID, SeasonID, TeamID, RoundID, Field, Game, Win, Draw, Lose, "
                          "Gol1, Gol2, Point) VALUES(") + values + ")");
-    PlacedModel model;
+    FilledModel model;
     EXPECT_EQ(model.GetTableGames(), 0) << "no tournament yet";
     model.Parse(Bayes, 1, 2, 0);
     EXPECT_EQ(model.GetTableGames(), 3) << "the leader on points of season 4 alone";

@@ -11,36 +11,24 @@
 
 namespace {
 
-class FillPredictFileListTest : public ProgramFolderFixture {
-protected:
-    void AddFiles(std::initializer_list<const char*> names)
-    {
-        std::filesystem::create_directories(File("Predict"));
-        for (const char* name : names)
-            WriteFile(File(std::string("Predict/") + name), "13:1286:6;");
-    }
-
-    QStringList Items() const
-    {
-        QStringList items;
-        for (int i = 0; i < combo.count(); ++i)
-            items << combo.itemText(i);
-        return items;
-    }
-
-    QComboBox combo;
-};
+using FillPredictFileListTest = ProgramFolderFixture;
 
 TEST_F(FillPredictFileListTest, ListsModelNamesSortedAndSelectsTheCurrentOne)
 {
+    QComboBox combo;
     combo.addItem("left over");
     FillPredictFileList(&combo, "ver100");
     EXPECT_EQ(combo.count(), 0) << "no Predict folder";
     EXPECT_EQ(combo.currentIndex(), -1);
 
-    AddFiles({"ver200.prd", "ver100.prd", "notes.txt", "ver2.1.prd"});
+    std::filesystem::create_directories(File("Predict"));
+    for (const char* name : {"ver200.prd", "ver100.prd", "notes.txt", "ver2.1.prd"})
+        WriteFile(File(std::string("Predict/") + name), "13:1286:6;");
     FillPredictFileList(&combo, "ver200");
-    EXPECT_EQ(Items(), (QStringList{"ver100", "ver2.1", "ver200"}));
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i)
+        items << combo.itemText(i);
+    EXPECT_EQ(items, (QStringList{"ver100", "ver2.1", "ver200"}));
     EXPECT_EQ(combo.currentIndex(), 2);
     FillPredictFileList(&combo, "VER200");
     EXPECT_EQ(combo.currentIndex(), 0) << "letter case counts";

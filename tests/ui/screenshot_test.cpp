@@ -24,11 +24,14 @@ namespace fs = std::filesystem;
 // height"; then takes the screen and stops the program.
 const char* const ShootScript = R"script(
 program="$1"; shot="$2"; x="$3"; y="$4"; caption="$5"
-# The first visible window whose caption matches, waited for up to 15 s.
+# The first visible window whose caption matches, waited for up to 60 s (a loaded
+# machine starts the program slowly); every 5 s the optional command runs again, so a
+# click that came before the window took input is repeated.
 wait_for() {
-  for i in $(seq 150); do
+  for i in $(seq 600); do
     found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
     [ -n "$found" ] && { echo "$found"; return; }
+    [ -n "$2" ] && [ $((i % 50)) -eq 0 ] && eval "$2"
     sleep 0.1
   done
 }
@@ -36,8 +39,9 @@ wait_for() {
 main=$(wait_for '^Kovral ')
 sleep 1
 if [ -n "$caption" ]; then
-  xdotool mousemove --window "$main" "$x" "$y" click 1
-  shown=$(wait_for "^$caption\$")
+  click='xdotool mousemove --window "$main" "$x" "$y" click 1'
+  eval "$click"
+  shown=$(wait_for "^$caption\$" "$click")
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$shown")"
   echo "$X $Y $WIDTH $HEIGHT"
@@ -71,7 +75,7 @@ protected:
         xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c", ShootScript, "sh",
                                            QString::fromStdString(File("kovral")), QString::fromStdString(Shot())} +
                                        click);
-        EXPECT_TRUE(xvfb.waitForFinished(60000)) << xvfb.readAllStandardError().toStdString();
+        EXPECT_TRUE(xvfb.waitForFinished(180000)) << xvfb.readAllStandardError().toStdString();
         return xvfb.readAllStandardOutput().toStdString();
     }
 

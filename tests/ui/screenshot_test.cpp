@@ -115,34 +115,42 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     Keep("");
 }
 
-TEST_F(ProgramScreenshotTest, ClickOnTheTournamentButtonOpensThePickerInBothLanguages)
+TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
 {
-    for (const char* language : {"ru", "en"}) {
-        SCOPED_TRACE(language);
-        // The main window of the last round freed the settings object.
-        DBSetting* setting = DBSetting::CreateGlobal();
-        setting->WriteString("Lang", language);
-        setting->LoadLanguage();
-        const std::string caption = setting->GetLangText(1045);
-        // Where the button lies in the program's fixed layout.
-        const QToolButton* button = Start().findChild<QToolButton*>("btnChampionat");
-        ASSERT_NE(button, nullptr);
-        const QPoint centre = button->mapTo(&Main(), button->rect().center());
-        Stop();
+    struct Picker {
+        const char* button;
+        int caption;
+        QSize size;
+        const char* shot;
+    };
+    const Picker pickers[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
+                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"}};
+    for (const Picker& picker : pickers)
+        for (const char* language : {"ru", "en"}) {
+            SCOPED_TRACE(std::string(picker.button) + " " + language);
+            // The main window of the last round freed the settings object.
+            DBSetting* setting = DBSetting::CreateGlobal();
+            setting->WriteString("Lang", language);
+            setting->LoadLanguage();
+            const std::string caption = setting->GetLangText(picker.caption);
+            // Where the button lies in the program's fixed layout.
+            const QToolButton* button = Start().findChild<QToolButton*>(picker.button);
+            ASSERT_NE(button, nullptr);
+            const QPoint centre = button->mapTo(&Main(), button->rect().center());
+            Stop();
 
-        std::istringstream place(Shoot({QString::number(centre.x()), QString::number(centre.y()),
-                                        QString::fromStdString(caption)}));
-        QRect picker;
-        int x = 0, y = 0, width = 0, height = 0;
-        ASSERT_TRUE(place >> x >> y >> width >> height) << "no window \"" << caption << "\" after the click";
-        picker.setRect(x, y, width, height);
-        EXPECT_EQ(picker.size(), QSize(260, 410));
-        const QImage image(QString::fromStdString(Shot()));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_TRUE(image.rect().contains(picker));
-        EXPECT_GT(Colours(image, picker), 10u);
-        Keep(std::string("-picker-") + language);
-    }
+            std::istringstream place(Shoot({QString::number(centre.x()), QString::number(centre.y()),
+                                            QString::fromStdString(caption)}));
+            int x = 0, y = 0, width = 0, height = 0;
+            ASSERT_TRUE(place >> x >> y >> width >> height) << "no window \"" << caption << "\" after the click";
+            const QRect shown(x, y, width, height);
+            EXPECT_EQ(shown.size(), picker.size);
+            const QImage image(QString::fromStdString(Shot()));
+            ASSERT_FALSE(image.isNull());
+            EXPECT_TRUE(image.rect().contains(shown));
+            EXPECT_GT(Colours(image, shown), 10u);
+            Keep(picker.shot + std::string(language));
+        }
 }
 
 }  // namespace

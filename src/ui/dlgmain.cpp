@@ -18,6 +18,7 @@
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgsetting.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -185,6 +186,7 @@ void TDlgMain::ConnectHandlers()
     connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
     connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    connect(btnSettings, &QToolButton::clicked, this, &TDlgMain::btnSettingsClick);
     connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
     connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
@@ -582,6 +584,12 @@ void TDlgMain::btnFixedClick()
 void TDlgMain::btnUpdateClick()
 {
     ShowDialog<TDlgUpdate>();
+}
+
+void TDlgMain::btnSettingsClick()
+{
+    ShowDialog<TDlgSetting>();
+    ApplyLanguage();
 }
 
 void TDlgMain::btnExitClick()

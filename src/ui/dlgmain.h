@@ -112,6 +112,7 @@ private:
     void btnChampionatClick();
     void btnFixedClick();
     void btnUpdateClick();
+    void btnSettingsClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);
     void gridFixedDblClick();

@@ -115,26 +115,27 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     Keep("");
 }
 
-TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
+TEST_F(ProgramScreenshotTest, ClickOnAToolBarButtonOpensItsDialogInBothLanguages)
 {
-    struct Picker {
+    struct Dialog {
         const char* button;
         int caption;
         QSize size;
         const char* shot;
     };
-    const Picker pickers[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
-                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"}};
-    for (const Picker& picker : pickers)
+    const Dialog dialogs[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
+                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"},
+                              {"btnSettings", 1008, QSize(369, 241), "-settings-"}};
+    for (const Dialog& dialog : dialogs)
         for (const char* language : {"ru", "en"}) {
-            SCOPED_TRACE(std::string(picker.button) + " " + language);
+            SCOPED_TRACE(std::string(dialog.button) + " " + language);
             // The main window of the last round freed the settings object.
             DBSetting* setting = DBSetting::CreateGlobal();
             setting->WriteString("Lang", language);
             setting->LoadLanguage();
-            const std::string caption = setting->GetLangText(picker.caption);
+            const std::string caption = setting->GetLangText(dialog.caption);
             // Where the button lies in the program's fixed layout.
-            const QToolButton* button = Start().findChild<QToolButton*>(picker.button);
+            const QToolButton* button = Start().findChild<QToolButton*>(dialog.button);
             ASSERT_NE(button, nullptr);
             const QPoint centre = button->mapTo(&Main(), button->rect().center());
             Stop();
@@ -144,12 +145,12 @@ TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
             int x = 0, y = 0, width = 0, height = 0;
             ASSERT_TRUE(place >> x >> y >> width >> height) << "no window \"" << caption << "\" after the click";
             const QRect shown(x, y, width, height);
-            EXPECT_EQ(shown.size(), picker.size);
+            EXPECT_EQ(shown.size(), dialog.size);
             const QImage image(QString::fromStdString(Shot()));
             ASSERT_FALSE(image.isNull());
             EXPECT_TRUE(image.rect().contains(shown));
             EXPECT_GT(Colours(image, shown), 10u);
-            Keep(picker.shot + std::string(language));
+            Keep(dialog.shot + std::string(language));
         }
 }
 

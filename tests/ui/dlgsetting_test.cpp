@@ -1,0 +1,384 @@
+#include "ui/dlgsetting.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "data/dbsetting.h"
+#include "platform/codepage.h"
+#include "platform/controltext.h"
+#include "localeguard.h"
+#include "mainwindowfixture.h"
+#include "platform/shellopen.h"
+#include "platform/tlabel.h"
+#include "platform/tprogressbar.h"
+#include "ui/dlgmain.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The settings dialog, opened by the main window's settings button on the sample.
+class TDlgSettingTest : public MainWindowFixture {
+protected:
+    static DBSetting& Settings() { return *DBSetting::Global(); }
+    static std::string Lang(int id) { return Settings().GetLangText(id); }
+
+    void InSettings(const std::function<void(TDlgSetting&)>& act)
+    {
+        InModalDialog("btnSettings", [&](QWidget& dialog) {
+            auto* settings = qobject_cast<TDlgSetting*>(&dialog);
+            ASSERT_NE(settings, nullptr);
+            act(*settings);
+        });
+    }
+
+    // A click near the left end, where a check box has its box.
+    static void Press(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(std::min(8, button->width() / 2), button->height() / 2));
+    }
+    static void Step(TUpDown* arrows, TUDBtnType button, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            Press(button == btNext ? arrows->UpButton() : arrows->DownButton());
+    }
+    static void Type(QLineEdit* edit, const char* text)
+    {
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    static std::string Shown(const QLineEdit* edit) { return edit->text().toStdString(); }
+    static std::string Items(const QComboBox* combo)
+    {
+        std::string items;
+        for (int i = 0; i < combo->count(); ++i)
+            items += (i ? "; " : "") + combo->itemText(i).toStdString();
+        return items;
+    }
+
+    std::string SettingsFile() const
+    {
+        std::ifstream file(fs::path(std::getenv("XDG_CONFIG_HOME")) / "Tarvik/Kovral.conf", std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }
+
+    std::string ButtonText(const char* name)
+    {
+        return QString::fromStdString(Caption(Control<QAbstractButton>(name))).trimmed().toStdString();
+    }
+};
+
+TEST_F(TDlgSettingTest, OkWithoutAChangeWritesNothingButTheMainWindowReloadsItsTexts)
+{
+    Start();
+    const std::string before = SettingsFile();
+    // A new text in the language file shows only when the main window reloads it.
+    std::ofstream(File("Lang/ru.lng"), std::ios::app) << Utf8ToCp1251("\r\n1001=Клубы\r\n");
+    InSettings([&](TDlgSetting& dialog) {
+        EXPECT_FALSE(dialog.btnApply->isEnabled());
+        Press(dialog.btnOK);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.Tag(), 0);
+    });
+    EXPECT_EQ(SettingsFile(), before);
+    EXPECT_EQ(ButtonText("btnTeam"), "Клубы");
+}
+
+TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
+{
+    DBSetting& s = Settings();
+    s.WriteBool("UseProxy", true);
+    s.WriteString("ProxyAddress", "proxy.local");
+    s.WriteInteger("ProxyPort", 3128);
+    s.WriteString("ProxyUser", "fan");
+    s.WriteString("ProxyPwd", "secret");
+    s.WriteBool("SaveHistory", false);
+    s.WriteBool("NoShowFilter", false);
+    s.WriteBool("FilterTop", false);
+    s.WriteBool("AutoUpdate", true);
+    s.WriteInteger("StartTime", 1);
+    s.WriteInteger("FavNext", 3);
+    s.WriteInteger("FavDays", 12);
+    s.WriteInteger("TourHandicap", 2);
+    s.WriteInteger("TourTotal", 4);
+    s.WriteInteger("UpdServ", 1);
+    s.WriteInteger("SeriesSeason", 2);
+    const std::string older = Value("SELECT Name FROM Season WHERE SeasonID=2");
+    const std::string newest = Value("SELECT Name FROM Season WHERE SeasonID=4");
+    Start();
+    ASSERT_TRUE(Control<QWidget>("panelSeason")->isVisibleTo(&Main()));
+    InSettings([&](TDlgSetting& d) {
+        EXPECT_EQ(Shown(d.txtProxy), "proxy.local");
+        EXPECT_EQ(Shown(d.txtPort), "3128");
+        EXPECT_EQ(Shown(d.txtProxyUser), "fan");
+        EXPECT_EQ(Shown(d.txtProxyPwd), "secret");
+        EXPECT_EQ(d.txtProxyPwd->echoMode(), QLineEdit::Password);
+        EXPECT_TRUE(d.chkProxy->isChecked() && d.txtProxy->isEnabled() && d.txtProxyPwd->isEnabled());
+        EXPECT_FALSE(d.chkSaveHistory->isChecked());
+        EXPECT_FALSE(d.chkNoFilter->isChecked());
+        EXPECT_FALSE(d.chkFilterTop->isChecked());
+        EXPECT_TRUE(d.chkAutoUpdate->isChecked());
+        EXPECT_TRUE(d.chkNoStart->isChecked()) << "StartTime below 2";
+        EXPECT_EQ(Shown(d.txtFavNext), "3");
+        EXPECT_EQ(Shown(d.txtFavDays), "12");
+        EXPECT_EQ(d.udFav->Position(), 12);
+        EXPECT_EQ(d.cboServer->currentIndex(), 1);
+        EXPECT_EQ(d.cboServer->currentText().toStdString(), Lang(1251));
+        EXPECT_EQ(d.cboSeason->currentText().toStdString(), older);
+        EXPECT_EQ(d.cboSeason->count(), 4);
+        EXPECT_FALSE(d.btnApply->isEnabled());
+
+        d.PageControl->setCurrentWidget(d.tabSystem);
+        Type(d.txtPort, "none");
+        // Unticking the proxy disables its four edits at once and enables Apply.
+        Press(d.chkProxy);
+        EXPECT_FALSE(d.txtProxy->isEnabled() || d.txtPort->isEnabled() || d.txtProxyUser->isEnabled() ||
+                     d.txtProxyPwd->isEnabled());
+        EXPECT_TRUE(d.btnApply->isEnabled());
+        ChooseItem(d.cboServer, Lang(1250));
+        d.PageControl->setCurrentWidget(d.tabGeneral);
+        Press(d.chkSaveHistory);
+        Press(d.chkNoFilter);
+        d.chkNoStart->setChecked(false);
+        d.PageControl->setCurrentWidget(d.tabAddition);
+        ChooseItem(d.cboSeason, newest);
+        Step(d.udFavNext, btNext, 2);
+        Step(d.udFav, btPrev);
+        EXPECT_EQ(Shown(d.txtFavNext), "5");
+        Press(d.btnApply);
+        EXPECT_FALSE(d.btnApply->isEnabled());
+        EXPECT_EQ(d.Tag(), 1);
+        Press(d.btnCancel);
+    });
+
+    DBSetting reader;
+    EXPECT_FALSE(reader.ReadBool("UseProxy"));
+    EXPECT_EQ(reader.ReadString("ProxyAddress"), "proxy.local");
+    EXPECT_EQ(reader.ReadInteger("ProxyPort"), 0) << "a port that is no number";
+    EXPECT_EQ(reader.ReadString("ProxyPwd"), "secret");
+    EXPECT_TRUE(reader.ReadBool("SaveHistory"));
+    EXPECT_TRUE(reader.ReadBool("NoShowFilter"));
+    EXPECT_EQ(reader.ReadInteger("StartTime"), 3000);
+    EXPECT_EQ(reader.ReadInteger("UpdServ"), 0);
+    EXPECT_EQ(reader.ReadInteger("SeriesSeason"), 4);
+    EXPECT_EQ(reader.ReadInteger("FavNext"), 5);
+    EXPECT_EQ(reader.ReadInteger("FavDays"), 11);
+    EXPECT_EQ(reader.ReadInteger("TourHandicap"), 2);
+    EXPECT_EQ(reader.ReadInteger("TourTotal"), 4);
+    EXPECT_EQ(reader.ReadString("Lang"), "ru");
+    // The dialog had saved, so the main window refreshed: its season panel went.
+    EXPECT_FALSE(Control<QWidget>("panelSeason")->isVisibleTo(&Main()));
+}
+
+TEST_F(TDlgSettingTest, LinesOfTheRoundByRoundTabsStepWithTheUsersDecimalMark)
+{
+    const std::pair<QLocale, char> locales[] = {{QLocale(QLocale::Russian, QLocale::Russia), ','},
+                                                {QLocale(QLocale::English, QLocale::UnitedStates), '.'}};
+    Settings().WriteInteger("TourHandicap", 2);
+    Settings().WriteInteger("TourTotal", 4);
+    Start();
+    for (const auto& [locale, mark] : locales) {
+        SCOPED_TRACE(mark);
+        const LocaleGuard guard(locale);
+        InSettings([&, mark = mark](TDlgSetting& d) {
+            d.PageControl->setCurrentWidget(d.tabAddition);
+            EXPECT_EQ(Shown(d.txtHandicap), std::string("2") + mark + "5");
+            Step(d.upHandicap, btPrev, 2);
+            EXPECT_EQ(Shown(d.txtHandicap), std::string("0") + mark + "5");
+            // The arrows stop at the range's ends.
+            Step(d.upHandicap, btPrev);
+            Step(d.upTourTotal, btNext);
+            EXPECT_EQ(Shown(d.txtHandicap), std::string("0") + mark + "5");
+            EXPECT_EQ(Shown(d.txtTourTotal), std::string("4") + mark + "5");
+            Step(d.upTourTotal, btPrev);
+            Press(d.btnOK);
+        });
+        EXPECT_EQ(Settings().ReadInteger("TourHandicap"), 0);
+        EXPECT_EQ(Settings().ReadInteger("TourTotal"), 3);
+        Settings().WriteInteger("TourHandicap", 2);
+        Settings().WriteInteger("TourTotal", 4);
+    }
+}
+
+TEST_F(TDlgSettingTest, ListsWithoutTheStoredEntryStillSaveSoundValues)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        const char* languages;
+        const char* savedLanguage;
+    };
+    const Case cases[] = {
+            {"a language without a file", [] { Settings().WriteString("Lang", "xx"); }, "en; ru", "en"},
+            {"no season", [] { Exec("DELETE FROM Season WHERE SeasonID>0"); }, "en; ru", "ru"},
+            {"no language file", [this] { fs::remove_all(File("Lang")); }, "ru", "ru"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.prepare();
+        Start();
+        const int season = Settings().ReadInteger("SeriesSeason");
+        InSettings([&](TDlgSetting& d) {
+            EXPECT_EQ(Items(d.cboLang), c.languages);
+            Press(d.chkSaveHistory);
+            Press(d.btnOK);
+        });
+        EXPECT_EQ(Settings().ReadString("Lang"), c.savedLanguage);
+        // With no season listed the stored one stays.
+        EXPECT_EQ(Settings().ReadInteger("SeriesSeason"), season);
+        Settings().WriteString("Lang", "ru");
+        Stop();
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(TDlgSettingTest, EnglishAndApplyTurnTheDialogAndTheMainWindowEnglish)
+{
+    std::vector<std::string> opened;
+    const OpenUrlHook previous = SetOpenUrlHook([&](const std::string& url) {
+        opened.push_back(url);
+        return true;
+    });
+    Start();
+    InSettings([&](TDlgSetting& d) {
+        EXPECT_EQ(d.lblVersion->text().toStdString(), "Версия программы: 3.0.3");
+        ChooseItem(d.cboLang, "en");
+        Press(d.btnApply);
+        EXPECT_EQ(d.windowTitle().toStdString(), "Settings");
+        EXPECT_EQ(d.PageControl->tabText(0).toStdString(), "General");
+        EXPECT_EQ(Caption(d.btnCompac), "Compact the database");
+        EXPECT_EQ(d.cboServer->itemText(1).toStdString(), "Reserve server");
+        EXPECT_EQ(d.lblVersion->text().toStdString(), "Program version: 3.0.3");
+        EXPECT_EQ(d.lblVersionBase->text().toStdString(), "Database version: " +
+                                                                  Value("SELECT UpdateNum FROM Version") + "(" +
+                                                                  Value("SELECT UpdateDate FROM Version") + ")");
+        EXPECT_EQ(ButtonText("btnTeam"), "Team");
+        d.PageControl->setCurrentWidget(d.tabAbout);
+        QTest::mouseClick(d.lblWWW, Qt::LeftButton);
+        Press(d.btnCancel);
+    });
+    SetOpenUrlHook(previous);
+    EXPECT_EQ(Settings().ReadString("Lang"), "en");
+    EXPECT_EQ(ButtonText("btnTeam"), "Team");
+    EXPECT_EQ(opened, std::vector<std::string>{"https://kovral.example.org/en/"});
+}
+
+TEST_F(TDlgSettingTest, EveryCaptionFitsItsControlInBothLanguages)
+{
+    Start();
+    for (const char* language : {"ru", "en"}) {
+        SCOPED_TRACE(language);
+        Settings().WriteString("Lang", language);
+        Main().ApplyLanguage();
+        InSettings([&](TDlgSetting& d) {
+            EXPECT_EQ(d.size(), QSize(369, 241));
+            // A page and its controls take their places when it is first shown.
+            for (QWidget* page : {d.tabGeneral, d.tabAddition, d.tabSystem, d.tabAbout}) {
+                d.PageControl->setCurrentWidget(page);
+                ExpectControlsFit(*page);
+            }
+            for (QPushButton* button : {d.btnOK, d.btnCancel, d.btnApply}) {
+                EXPECT_TRUE(d.rect().contains(button->geometry()));
+                EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8);
+            }
+            const QTabBar* tabs = d.PageControl->tabBar();
+            EXPECT_FALSE(tabs->isTabVisible(d.PageControl->indexOf(d.tabUpdate)));
+            // Every shown tab fits the bar, with no scroll arrows.
+            for (int i = 0; i < tabs->count(); ++i)
+                EXPECT_TRUE(!tabs->isTabVisible(i) || tabs->tabRect(i).right() < d.PageControl->width())
+                        << tabs->tabText(i).toStdString();
+        });
+    }
+}
+
+// Compaction, the statistics rebuild and the hidden rating walk pump messages: while
+// one runs, every way out of the dialog is refused, and the job finishes its work.
+TEST_F(TDlgSettingTest, JobsOnTheDatabaseFinishWithTheDialogKeptOpen)
+{
+    struct Job {
+        const char* button;
+        const char* indicator;
+        std::function<void()> prepare;
+        std::function<void()> check;
+        int tag;
+    };
+    const std::string statsRows = Value("SELECT COUNT(*) FROM Stats");
+    const auto fileSize = [this] { return fs::file_size(File("data.mdb")); };
+    const uintmax_t fullSize = fileSize();
+    std::string playedLeft;
+    const Job jobs[] = {
+            {"btnUpdateStats", "bar", [] { Exec("DELETE FROM Stats"); },
+             [&] { EXPECT_EQ(Value("SELECT COUNT(*) FROM Stats"), statsRows); }, 1},
+            {"btnUpdateElo", "bar", [] {},
+             [] {
+                 const Rows seasons = Select("SELECT DISTINCT F.SeasonID FROM EloFixed AS E INNER JOIN Fixed AS F ON "
+                                             "F.FixedIND=E.FixedIND ORDER BY F.SeasonID");
+                 EXPECT_EQ(seasons, (Rows{{"3"}, {"4"}}));
+                 EXPECT_NE(Value("SELECT COUNT(*) FROM EloStats WHERE SeasonID=4"), "0");
+             },
+             0},
+            {"btnCompac", "lblCompac",
+             [&] {
+                 Exec("DELETE FROM Fixed WHERE SeasonID<4");
+                 playedLeft = Value("SELECT COUNT(*) FROM Fixed");
+             },
+             [&] {
+                 EXPECT_LT(fileSize(), fullSize * 3 / 4);
+                 EXPECT_EQ(Value("SELECT COUNT(*) FROM Fixed"), playedLeft);
+                 EXPECT_FALSE(fs::exists(File("data1.mdb")));
+             },
+             1},
+    };
+    Start();
+    for (const Job& job : jobs) {
+        SCOPED_TRACE(job.button);
+        job.prepare();
+        InSettings([&](TDlgSetting& d) {
+            d.PageControl->setCurrentWidget(d.tabSystem);
+            auto* indicator = d.findChild<QWidget*>(job.indicator);
+            bool ran = false;
+            QTimer::singleShot(0, [&] {
+                ran = true;
+                EXPECT_TRUE(indicator->isVisible());
+                EXPECT_FALSE(d.btnCompac->isVisible() || d.btnUpdateStats->isVisible());
+                d.Close();
+                QTest::keyClick(&d, Qt::Key_Escape);
+                for (QPushButton* button : {d.btnApply, d.btnOK, d.btnCancel})
+                    Press(button);
+                EXPECT_TRUE(d.isVisible());
+            });
+            Press(d.chkSaveHistory);
+            d.findChild<QPushButton*>(job.button)->click();
+            EXPECT_TRUE(ran) << "the job let no message through";
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_TRUE(d.btnApply->isEnabled()) << "Apply was refused";
+            EXPECT_FALSE(indicator->isVisible());
+            EXPECT_TRUE(d.btnCompac->isVisible() && d.btnUpdateStats->isVisible());
+            EXPECT_EQ(d.Tag(), job.tag);
+            job.check();
+            Press(d.btnCancel);
+            EXPECT_FALSE(d.isVisible()) << "closes once the job is done";
+        });
+    }
+    EXPECT_TRUE(Settings().ReadBool("SaveHistory")) << "nothing was saved";
+    EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include "ui/dlgfilter.h"
 
+#include "data/codes.h"
 #include "data/dbasecontrols.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
@@ -219,7 +220,7 @@ void TDlgFilter::LoadFromFilter()
     chkLose->setChecked(Filter->GetIsLose());
     // A side code other than 0, 1 or 2 can only come from an edited database: shown as all.
     const int field = Filter->GetField();
-    FieldButtons[field >= 0 && field < 3 ? field : 0]->setChecked(true);
+    FieldButtons[field >= FieldCode::Both && field <= FieldCode::Away ? field : FieldCode::Both]->setChecked(true);
     chkCup->setChecked(Filter->GetIsCup());
     chkChamp->setChecked(Filter->GetIsChamp());
     chkIsEuro->setChecked(Filter->GetIsEuro());
@@ -236,7 +237,7 @@ void TDlgFilter::SaveToFilter()
     Filter->SetIsWin(chkWin->isChecked());
     Filter->SetIsDraw(chkDraw->isChecked());
     Filter->SetIsLose(chkLose->isChecked());
-    for (int field = 0; field < 3; ++field)
+    for (int field = FieldCode::Both; field <= FieldCode::Away; ++field)
         if (FieldButtons[field]->isChecked()) {
             Filter->SetField(field);
             break;

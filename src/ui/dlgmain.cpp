@@ -358,12 +358,9 @@ void TDlgMain::ShowFixedPanel(int index)
     SetCaption(panel->lblBTeam2, fixed->GetTeam2());
     SetCaption(panel->lblBNatTeam2, fixed->GetTeam2Nat());
     SetCaption(panel->lblBGoals, fixed->GetScoreText());
-    int colour;
-    if (Filter->GetMode() == FilterMode::Tournament)
-        colour = fixed->GetAET() ? 3 : fixed->GetResult() + 1;
-    else
-        colour = fixed->GetResultForTeam();
-    SetFontColor(panel->lblBGoals, DBFixedGrid::GetResultColor(colour));
+    SetFontColor(panel->lblBGoals, Filter->GetMode() == FilterMode::Tournament
+                                           ? FixedGrid->GetHomeResultColor()
+                                           : DBFixedGrid::GetResultColor(fixed->GetResultForTeam()));
 }
 
 void TDlgMain::ShowResultSummary()

@@ -12,6 +12,7 @@
 #include <optional>
 #include <tuple>
 
+#include "data/codes.h"
 #include "platform/exceptions.h"
 #include "platform/jetsql.h"
 
@@ -209,12 +210,13 @@ std::vector<std::string> ReferenceRows(const OpenFootballOptions& options, const
     const std::string nationalId = SqlText(options.nationalId);
     std::vector<std::string> rows = {
             Insert("[National]", {nationalId, SqlText(options.nationalName)}),
-            Insert("ChampType", {"1", SqlText("League")}),
-            Insert("ChampType", {"2", SqlText("Cup")}),
-            Insert("ChampType", {"3", SqlText("International")}),
-            Insert("Champ", {"0", SqlText("All tournaments"), nationalId, "1", "-1", SqlText(""), "0"}),
-            Insert("Champ", {Num(options.champId), SqlText(options.champName), nationalId, "1", "-1",
-                             SqlText(options.champName), "1"}),
+            Insert("ChampType", {Num(ChampTypeID::League), SqlText("League")}),
+            Insert("ChampType", {Num(ChampTypeID::Cup), SqlText("Cup")}),
+            Insert("ChampType", {Num(ChampTypeID::International), SqlText("International")}),
+            Insert("Champ", {"0", SqlText("All tournaments"), nationalId, Num(ChampTypeID::League), "-1", SqlText(""),
+                             "0"}),
+            Insert("Champ", {Num(options.champId), SqlText(options.champName), nationalId,
+                             Num(ChampTypeID::League), "-1", SqlText(options.champName), "1"}),
             Insert("Season", {"0", SqlText("All seasons"), "0"}),
             Insert("Season", {Num(options.seasonId), SqlText(season.name), Num(season.startYear)}),
             Insert("Round", {Num(options.roundId), SqlText("League"), "-1", "1"}),

@@ -82,7 +82,7 @@ void TDlgFilter::BuildLayout()
     setObjectName("DlgFilter");
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(187, 251);
-    SetFormFont(this, SmallFontPixels);
+    SetFormFont(this, SmallFontPixels, CondensedStretch);
     setWindowTitle("Фильтр");
 
     gbField = AddGroup(this, "gbField", QRect(3, 0, 181, 40));
@@ -105,18 +105,18 @@ void TDlgFilter::BuildLayout()
     SetCaption(lblBallMiss, "П");
     SetCaption(lblBallTotal, "Т");
 
-    gbTotal = AddGroup(this, "gbTotal", QRect(3, 165, 74, 62));
-    chkWin = Add<QCheckBox>(gbTotal, "chkWin", QRect(4, 4, 69, 18));
-    chkDraw = Add<QCheckBox>(gbTotal, "chkDraw", QRect(4, 22, 69, 18));
-    chkLose = Add<QCheckBox>(gbTotal, "chkLose", QRect(4, 40, 69, 18));
+    gbTotal = AddGroup(this, "gbTotal", QRect(3, 165, 69, 62));
+    chkWin = Add<QCheckBox>(gbTotal, "chkWin", QRect(2, 4, 66, 18));
+    chkDraw = Add<QCheckBox>(gbTotal, "chkDraw", QRect(2, 22, 66, 18));
+    chkLose = Add<QCheckBox>(gbTotal, "chkLose", QRect(2, 40, 66, 18));
     SetCaption(chkWin, "Победа");
     SetCaption(chkDraw, "Ничья");
     SetCaption(chkLose, "Пораж-ие");
 
-    gbCompetition = AddGroup(this, "gbCompetition", QRect(78, 165, 106, 62));
-    chkChamp = Add<QCheckBox>(gbCompetition, "chkChamp", QRect(4, 4, 101, 18));
-    chkCup = Add<QCheckBox>(gbCompetition, "chkCup", QRect(4, 22, 101, 18));
-    chkIsEuro = Add<QCheckBox>(gbCompetition, "chkIsEuro", QRect(4, 40, 101, 18));
+    gbCompetition = AddGroup(this, "gbCompetition", QRect(73, 165, 111, 62));
+    chkChamp = Add<QCheckBox>(gbCompetition, "chkChamp", QRect(2, 4, 108, 18));
+    chkCup = Add<QCheckBox>(gbCompetition, "chkCup", QRect(2, 22, 108, 18));
+    chkIsEuro = Add<QCheckBox>(gbCompetition, "chkIsEuro", QRect(2, 40, 108, 18));
     SetCaption(chkChamp, "Чемпионат");
     SetCaption(chkCup, "Кубок страны");
     SetCaption(chkIsEuro, "Лига чемпионов");
@@ -201,7 +201,7 @@ void TDlgFilter::EnableByMode(int mode)
                                                            chkIsEuro})
         control->setEnabled(mode != FilterMode::Tournament);
     for (const GoalControls& goal : Goals())
-        for (QWidget* control : std::initializer_list<QWidget*>{goal.relation, goal.steps, goal.label})
+        for (QWidget* control : std::initializer_list<QWidget*>{goal.relation, goal.count, goal.steps, goal.label})
             control->setEnabled(team);
 }
 
@@ -242,6 +242,9 @@ void TDlgFilter::SaveToFilter()
             Filter->SetField(field);
             break;
         }
+    // The season shown, also when the entry's own season is not in the list (every
+    // season) and the list's cursor stayed where filling it left it.
+    SyncCombo(cboSeason, Season.get());
     Filter->SetSeasonWith(Season->GetSeasonID());
     Filter->SetIsChamp(chkChamp->isChecked());
     Filter->SetIsCup(chkCup->isChecked());

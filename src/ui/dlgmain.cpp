@@ -61,6 +61,10 @@ TDlgMain::TDlgMain(QWidget* owner)
       resultImages(CreateResultIcons())
 {
     DlgMain = this;
+    // The log covers this run from its first line: what building the window logs (a
+    // language file that cannot be read) must outlive the first show.
+    std::error_code ignored;
+    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     BuildLayout();
     DBSetting::CreateGlobal();
     Filter = std::make_unique<DBFilter>();
@@ -191,8 +195,6 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
-    std::error_code ignored;
-    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -325,7 +327,7 @@ void TDlgMain::ShowNavigation()
     bar->toolNTeamRival->setVisible(pair);
     bar->toolNFixed->setVisible(pair);
     if (pair)
-        bar->toolNFixed->move(500, bar->toolNFixed->y());
+        bar->toolNFixed->move(TMainNavigation::PairButtonLeft, bar->toolNFixed->y());
     SetCaption(bar->lblNTeamChamp, tournament ? Filter->GetChampName() : Filter->GetTeam());
     SetCaption(bar->lblNNatTeamChamp, tournament ? Filter->GetChampNat() : Filter->GetTeamNat());
     if (pair) {
@@ -483,11 +485,10 @@ void TDlgMain::btnNFilterClick()
 {
     if (!DlgFilter)
         return;
-    // Shown first, so that its frame's size is known for the placing.
-    DlgFilter->show();
+    // Shown first, so that its frame is known for the placing.
+    DlgFilter->Show();
     const QRect main = frameGeometry();
     DlgFilter->move(main.left() + main.width() - DlgFilter->frameGeometry().width() - 10, main.top() + 150);
-    DlgFilter->raise();
 }
 
 void TDlgMain::lblNTeamChampClick()

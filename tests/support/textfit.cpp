@@ -64,7 +64,8 @@ Caption MakeCaption(const QWidget& control, const std::string& name, const QStri
 
 std::optional<Caption> LabelCaption(const QLabel& label, const QWidget& window)
 {
-    if (label.text().isEmpty())
+    // A wrapping label breaks its text to its own width.
+    if (label.text().isEmpty() || label.wordWrap())
         return std::nullopt;
     const int margin = label.margin() + std::max(label.indent(), 0);
     const QRect room = label.contentsRect().adjusted(margin, 0, -margin, 0);

@@ -19,5 +19,6 @@ std::ostream& operator<<(std::ostream& out, const CutText& cut);
 
 // Measures with the fonts' metrics every caption of the window's visible labels,
 // buttons, check boxes, radio buttons, tab bars and combo box items, and returns the
-// ones that are cut. Captions are measured as shown, without surrounding blanks.
+// ones that are cut. Captions are measured as shown, without surrounding blanks;
+// labels that wrap their text are left out.
 std::vector<CutText> CutTexts(const QWidget& window);

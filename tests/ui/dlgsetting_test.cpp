@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -19,10 +18,10 @@
 #include <sstream>
 
 #include "data/dbsetting.h"
-#include "platform/codepage.h"
-#include "platform/controltext.h"
 #include "localeguard.h"
 #include "mainwindowfixture.h"
+#include "platform/codepage.h"
+#include "platform/controltext.h"
 #include "platform/shellopen.h"
 #include "platform/tlabel.h"
 #include "platform/tprogressbar.h"
@@ -104,54 +103,39 @@ TEST_F(TDlgSettingTest, OkWithoutAChangeWritesNothingButTheMainWindowReloadsItsT
 
 TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
 {
-    DBSetting& s = Settings();
-    s.WriteBool("UseProxy", true);
-    s.WriteString("ProxyAddress", "proxy.local");
-    s.WriteInteger("ProxyPort", 3128);
-    s.WriteString("ProxyUser", "fan");
-    s.WriteString("ProxyPwd", "secret");
-    s.WriteBool("SaveHistory", false);
-    s.WriteBool("NoShowFilter", false);
-    s.WriteBool("FilterTop", false);
-    s.WriteBool("AutoUpdate", true);
-    s.WriteInteger("StartTime", 1);
-    s.WriteInteger("FavNext", 3);
-    s.WriteInteger("FavDays", 12);
-    s.WriteInteger("TourHandicap", 2);
-    s.WriteInteger("TourTotal", 4);
-    s.WriteInteger("UpdServ", 1);
-    s.WriteInteger("SeriesSeason", 2);
-    const std::string older = Value("SELECT Name FROM Season WHERE SeasonID=2");
-    const std::string newest = Value("SELECT Name FROM Season WHERE SeasonID=4");
+    // Booleans are stored as the integers 0 and 1.
+    const std::pair<const char*, int> numbers[] = {
+            {"UseProxy", 1},     {"ProxyPort", 3128}, {"SaveHistory", 0}, {"NoShowFilter", 0},
+            {"FilterTop", 0},    {"AutoUpdate", 1},   {"StartTime", 1},   {"FavNext", 3},
+            {"FavDays", 12},     {"TourHandicap", 2}, {"TourTotal", 4},   {"UpdServ", 1},
+            {"SeriesSeason", 2}};
+    for (const auto& [name, value] : numbers)
+        Settings().WriteInteger(name, value);
+    Settings().WriteString("ProxyAddress", "proxy.local");
+    Settings().WriteString("ProxyPwd", "secret");
     Start();
     ASSERT_TRUE(Control<QWidget>("panelSeason")->isVisibleTo(&Main()));
     InSettings([&](TDlgSetting& d) {
-        EXPECT_EQ(Shown(d.txtProxy), "proxy.local");
-        EXPECT_EQ(Shown(d.txtPort), "3128");
-        EXPECT_EQ(Shown(d.txtProxyUser), "fan");
-        EXPECT_EQ(Shown(d.txtProxyPwd), "secret");
+        const std::string shown[] = {Shown(d.txtProxy), Shown(d.txtPort), Shown(d.txtProxyPwd), Shown(d.txtFavNext),
+                                     Shown(d.txtFavDays), d.cboServer->currentText().toStdString(),
+                                     d.cboSeason->currentText().toStdString()};
+        EXPECT_EQ(std::vector(std::begin(shown), std::end(shown)),
+                  (std::vector<std::string>{"proxy.local", "3128", "secret", "3", "12", Lang(1251),
+                                            Value("SELECT Name FROM Season WHERE SeasonID=2")}));
+        const bool checked[] = {d.chkProxy->isChecked(),    d.chkSaveHistory->isChecked(), d.chkNoFilter->isChecked(),
+                                d.chkFilterTop->isChecked(), d.chkAutoUpdate->isChecked(), d.chkNoStart->isChecked()};
+        EXPECT_EQ(std::vector(std::begin(checked), std::end(checked)),
+                  (std::vector<bool>{true, false, false, false, true, true}));
         EXPECT_EQ(d.txtProxyPwd->echoMode(), QLineEdit::Password);
-        EXPECT_TRUE(d.chkProxy->isChecked() && d.txtProxy->isEnabled() && d.txtProxyPwd->isEnabled());
-        EXPECT_FALSE(d.chkSaveHistory->isChecked());
-        EXPECT_FALSE(d.chkNoFilter->isChecked());
-        EXPECT_FALSE(d.chkFilterTop->isChecked());
-        EXPECT_TRUE(d.chkAutoUpdate->isChecked());
-        EXPECT_TRUE(d.chkNoStart->isChecked()) << "StartTime below 2";
-        EXPECT_EQ(Shown(d.txtFavNext), "3");
-        EXPECT_EQ(Shown(d.txtFavDays), "12");
         EXPECT_EQ(d.udFav->Position(), 12);
-        EXPECT_EQ(d.cboServer->currentIndex(), 1);
-        EXPECT_EQ(d.cboServer->currentText().toStdString(), Lang(1251));
-        EXPECT_EQ(d.cboSeason->currentText().toStdString(), older);
-        EXPECT_EQ(d.cboSeason->count(), 4);
         EXPECT_FALSE(d.btnApply->isEnabled());
 
         d.PageControl->setCurrentWidget(d.tabSystem);
         Type(d.txtPort, "none");
         // Unticking the proxy disables its four edits at once and enables Apply.
         Press(d.chkProxy);
-        EXPECT_FALSE(d.txtProxy->isEnabled() || d.txtPort->isEnabled() || d.txtProxyUser->isEnabled() ||
-                     d.txtProxyPwd->isEnabled());
+        for (QLineEdit* edit : {d.txtProxy, d.txtPort, d.txtProxyUser, d.txtProxyPwd})
+            EXPECT_FALSE(edit->isEnabled()) << edit->objectName().toStdString();
         EXPECT_TRUE(d.btnApply->isEnabled());
         ChooseItem(d.cboServer, Lang(1250));
         d.PageControl->setCurrentWidget(d.tabGeneral);
@@ -159,30 +143,25 @@ TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
         Press(d.chkNoFilter);
         d.chkNoStart->setChecked(false);
         d.PageControl->setCurrentWidget(d.tabAddition);
-        ChooseItem(d.cboSeason, newest);
+        ChooseItem(d.cboSeason, Value("SELECT Name FROM Season WHERE SeasonID=4"));
         Step(d.udFavNext, btNext, 2);
         Step(d.udFav, btPrev);
-        EXPECT_EQ(Shown(d.txtFavNext), "5");
         Press(d.btnApply);
         EXPECT_FALSE(d.btnApply->isEnabled());
         EXPECT_EQ(d.Tag(), 1);
         Press(d.btnCancel);
     });
 
+    // What a new reader of the settings file finds; a port that is no number is 0.
     DBSetting reader;
-    EXPECT_FALSE(reader.ReadBool("UseProxy"));
+    const std::pair<const char*, int> saved[] = {
+            {"UseProxy", 0},  {"ProxyPort", 0},  {"SaveHistory", 1},  {"NoShowFilter", 1}, {"StartTime", 3000},
+            {"UpdServ", 0},   {"SeriesSeason", 4}, {"FavNext", 5},    {"FavDays", 11},     {"TourHandicap", 2},
+            {"TourTotal", 4}, {"FilterTop", 0},  {"AutoUpdate", 1}};
+    for (const auto& [name, value] : saved)
+        EXPECT_EQ(reader.ReadInteger(name), value) << name;
     EXPECT_EQ(reader.ReadString("ProxyAddress"), "proxy.local");
-    EXPECT_EQ(reader.ReadInteger("ProxyPort"), 0) << "a port that is no number";
     EXPECT_EQ(reader.ReadString("ProxyPwd"), "secret");
-    EXPECT_TRUE(reader.ReadBool("SaveHistory"));
-    EXPECT_TRUE(reader.ReadBool("NoShowFilter"));
-    EXPECT_EQ(reader.ReadInteger("StartTime"), 3000);
-    EXPECT_EQ(reader.ReadInteger("UpdServ"), 0);
-    EXPECT_EQ(reader.ReadInteger("SeriesSeason"), 4);
-    EXPECT_EQ(reader.ReadInteger("FavNext"), 5);
-    EXPECT_EQ(reader.ReadInteger("FavDays"), 11);
-    EXPECT_EQ(reader.ReadInteger("TourHandicap"), 2);
-    EXPECT_EQ(reader.ReadInteger("TourTotal"), 4);
     EXPECT_EQ(reader.ReadString("Lang"), "ru");
     // The dialog had saved, so the main window refreshed: its season panel went.
     EXPECT_FALSE(Control<QWidget>("panelSeason")->isVisibleTo(&Main()));
@@ -192,12 +171,12 @@ TEST_F(TDlgSettingTest, LinesOfTheRoundByRoundTabsStepWithTheUsersDecimalMark)
 {
     const std::pair<QLocale, char> locales[] = {{QLocale(QLocale::Russian, QLocale::Russia), ','},
                                                 {QLocale(QLocale::English, QLocale::UnitedStates), '.'}};
-    Settings().WriteInteger("TourHandicap", 2);
-    Settings().WriteInteger("TourTotal", 4);
     Start();
     for (const auto& [locale, mark] : locales) {
         SCOPED_TRACE(mark);
         const LocaleGuard guard(locale);
+        Settings().WriteInteger("TourHandicap", 2);
+        Settings().WriteInteger("TourTotal", 4);
         InSettings([&, mark = mark](TDlgSetting& d) {
             d.PageControl->setCurrentWidget(d.tabAddition);
             EXPECT_EQ(Shown(d.txtHandicap), std::string("2") + mark + "5");
@@ -213,8 +192,6 @@ TEST_F(TDlgSettingTest, LinesOfTheRoundByRoundTabsStepWithTheUsersDecimalMark)
         });
         EXPECT_EQ(Settings().ReadInteger("TourHandicap"), 0);
         EXPECT_EQ(Settings().ReadInteger("TourTotal"), 3);
-        Settings().WriteInteger("TourHandicap", 2);
-        Settings().WriteInteger("TourTotal", 4);
     }
 }
 
@@ -368,7 +345,7 @@ TEST_F(TDlgSettingTest, JobsOnTheDatabaseFinishWithTheDialogKeptOpen)
             d.findChild<QPushButton*>(job.button)->click();
             EXPECT_TRUE(ran) << "the job let no message through";
             EXPECT_TRUE(d.isVisible());
-            EXPECT_TRUE(d.btnApply->isEnabled()) << "Apply was refused";
+            EXPECT_TRUE(d.btnApply->isEnabled()) << "Apply is refused while a job runs";
             EXPECT_FALSE(indicator->isVisible());
             EXPECT_TRUE(d.btnCompac->isVisible() && d.btnUpdateStats->isVisible());
             EXPECT_EQ(d.Tag(), job.tag);

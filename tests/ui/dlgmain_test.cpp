@@ -32,7 +32,7 @@ protected:
     {
         if (games == 0)
             return "0";
-        return QString::number(std::floor(100.0 * goals / games + 0.5) / 100).toStdString();
+        return Rounded(static_cast<double>(goals) / games, 2);
     }
 
     static Summary Expected(const std::vector<Match>& matches, int team)

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -145,7 +146,7 @@ void MainWindowFixture::ExpectControlsFit(QWidget& window)
 {
     for (QWidget* control : window.findChildren<QWidget*>()) {
         const std::string name = control->objectName().toStdString();
-        if (name.empty() || !control->parentWidget())
+        if (name.empty() || !control->parentWidget() || !control->isVisibleTo(&window))
             continue;
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name << " lies outside";
         const QFontMetrics metrics(control->font());
@@ -167,22 +168,26 @@ TJXGrid* MainWindowFixture::Grid()
     return Control<TJXGrid>("gridFixed");
 }
 
-QPoint MainWindowFixture::CellCentre(int row, int col)
+QPoint MainWindowFixture::CellCentre(TJXGrid* grid, int row, int col)
 {
-    const QRect cell = Grid()->CellRect(row, col);
+    const QRect cell = grid->CellRect(row, col);
     EXPECT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
     return cell.center();
 }
 
-void MainWindowFixture::DoubleClickCell(int row, int col)
+void MainWindowFixture::DoubleClickCell(int row, int col, TJXGrid* grid)
 {
-    Grid()->SetRow(row);
-    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+    if (!grid)
+        grid = Grid();
+    grid->SetRow(row);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, col));
 }
 
-void MainWindowFixture::ClickCell(int row, int col)
+void MainWindowFixture::ClickCell(int row, int col, TJXGrid* grid)
 {
-    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+    if (!grid)
+        grid = Grid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, col));
 }
 
 void MainWindowFixture::Click(const char* buttonName)
@@ -194,6 +199,12 @@ void MainWindowFixture::Click(const char* buttonName)
 std::string MainWindowFixture::Cell(int row, int col)
 {
     return Grid()->Cell(row, col);
+}
+
+std::string MainWindowFixture::Rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return QString::number(std::floor(value * scale + 0.5) / scale).toStdString();
 }
 
 size_t MainWindowFixture::ListedMatches()

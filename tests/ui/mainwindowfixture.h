@@ -80,13 +80,16 @@ protected:
     static void ChooseItem(QComboBox* combo, const std::string& text);
     // A click (or double click) on the item of a list with that text.
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
-    // Every control lies inside its window and every caption and combo item fits its control.
+    // Every shown control lies inside its window and every caption and combo item fits its control.
     static void ExpectControlsFit(QWidget& window);
     TJXGrid* Grid();
-    void DoubleClickCell(int row, int col);
-    void ClickCell(int row, int col);
+    // Clicks on a cell of the match list, or of another grid.
+    void DoubleClickCell(int row, int col, TJXGrid* grid = nullptr);
+    void ClickCell(int row, int col, TJXGrid* grid = nullptr);
     void Click(const char* buttonName);
     std::string Cell(int row, int col);
+    // value rounded half up to decimals, as the program writes figures: "1.5", "2".
+    static std::string Rounded(double value, int decimals);
     // How many matches the list shows: its rows below the header.
     size_t ListedMatches();
     // The history as "FilterID:Mode" items in order, the current one marked "*".
@@ -96,7 +99,7 @@ private:
     // The windows as widgets, for the templates above, which see only their declarations.
     QWidget* MainWidget();
     QWidget* FilterWidget();
-    QPoint CellCentre(int row, int col);
+    static QPoint CellCentre(TJXGrid* grid, int row, int col);
     static QObject* FindControl(QWidget* window, const char* name);
 
     // The sample's settings file, taken before config_ points the settings elsewhere.

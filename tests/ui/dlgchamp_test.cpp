@@ -25,12 +25,14 @@
 #include "mainwindowfixture.h"
 #include "platform/sysutils.h"
 #include "sampledata/sampleids.h"
+#include "shareddata.h"
 #include "ui/champseasonspage.h"
 #include "ui/champstatspage.h"
 #include "ui/champtablepage.h"
 #include "ui/champtourpage.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgmain.h"
+#include "updateservice/seasonloader.h"
 
 namespace {
 
@@ -458,6 +460,41 @@ TEST_F(TDlgChampTest, AnotherCardReplacesTheShownOneAndThePointerFollowsTheCardS
     EXPECT_TRUE(Shown("gridFixed"));
     FreeLeftCards();
     EXPECT_EQ(DlgChamp, nullptr);
+}
+
+// A real season in place of the sample, brought in as an update brings it.
+class TDlgChampRealDataTest : public TDlgChampTest {
+protected:
+    void SetUp() override
+    {
+        if (SharedDataFolder().empty())
+            GTEST_SKIP() << NoSharedDataMessage();
+    }
+
+    // The card of the 2018-19 Premier League.
+    TDlgChamp& OpenPremierLeague2018()
+    {
+        for (const char* table : {"Fixed", "Calendar", "Team", "Champ", "ChampType", "Round", "Season", "National",
+                                  "Stats", "TeamResults"})
+            Exec(std::string("DELETE * FROM ") + table);
+        SeasonSource source;
+        source.path = SharedDataFolder() + "openfootball-football-json/2018-19/en.1.json";
+        const SeasonRun run = LoadSeasons({source});
+        return OpenFromView(run.champs.begin()->second, run.seasons.begin()->second);
+    }
+};
+
+TEST_F(TDlgChampRealDataTest, PremierLeague2018SeasonRow)
+{
+    TDlgChamp& card = OpenPremierLeague2018();
+    ShowPage(card.tabStatsSeasons);
+    TJXGrid* grid = card.tabStatsSeasons->gridStatsSeasons;
+    ASSERT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(grid->Cell(1, 2), "380");
+    EXPECT_EQ(grid->Cell(1, 3), "48%-19%-34%");
+    EXPECT_EQ(grid->Cell(1, 4), "46%-54%");
+    EXPECT_EQ(grid->Cell(1, 9), "1.57");
+    EXPECT_EQ(grid->Cell(1, 10), "1.25");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgselectchamp.h"
+#include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
@@ -182,7 +183,11 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
     connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
     connect(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    // A right click on the team button opens the head-to-head picker.
+    btnTeam->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
     connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
+    connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
@@ -589,9 +594,19 @@ void TDlgMain::btnTeamClick()
     ShowDialog<TDlgSelectTeam>(Filter.get());
 }
 
+void TDlgMain::btnTeamContextPopup()
+{
+    ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
 void TDlgMain::btnChampionatClick()
 {
     ShowDialog<TDlgSelectChamp>(Filter.get());
+}
+
+void TDlgMain::btnFixedClick()
+{
+    ShowDialog<TDlgSelectFixed>(Filter.get());
 }
 
 void TDlgMain::btnUpdateClick()

@@ -114,7 +114,9 @@ private:
     void btnNTeamChampClick();
     void btnBChampClick();
     void btnTeamClick();
+    void btnTeamContextPopup();
     void btnChampionatClick();
+    void btnFixedClick();
     void btnUpdateClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);

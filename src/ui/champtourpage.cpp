@@ -5,16 +5,21 @@
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
 #include "platform/sysutils.h"
+#include "presenters/dbresultgrid.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TChampTourPage::TChampTourPage(QWidget* parent, int champID) : TCardPage(parent, "tabTour"), ChampID(champID)
 {
     BuildLayout();
     ApplyLanguage();
     gridTour->ResizeArr(30, 42);
+    Marks = std::make_unique<DBResultGrid>(gridTour);
+    Marks->SetupChampColumns();
     Sides.OnChecked(this, [this] { Fill(); });
     Kinds.OnChecked(this, [this] { Fill(); });
 }
@@ -46,6 +51,5 @@ void TChampTourPage::ApplyLanguage()
 
 void TChampTourPage::Fill()
 {
-    // The marks come with the tournament mark table of the result-marks presenter.
-    static_cast<void>(ChampID);
+    Marks->FillChamp(ChampID, Sides.Field(), MarkKind::First + std::max(Kinds.Checked(), 0));
 }

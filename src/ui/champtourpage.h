@@ -4,6 +4,7 @@
 
 #include "ui/cardform.h"
 
+class DBResultGrid;
 class QRadioButton;
 class TJXGrid;
 
@@ -38,4 +39,5 @@ private:
     RadioRow Sides;
     // In the order of the mark kinds.
     RadioRow Kinds;
+    std::unique_ptr<DBResultGrid> Marks;
 };

@@ -10,6 +10,7 @@
 #include "platform/controltext.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
+#include "presenters/dbresultgrid.h"
 #include "presenters/gridfill.h"
 #include "ui/champseasonspage.h"
 #include "ui/champstatspage.h"
@@ -45,6 +46,7 @@ TDlgChamp::TDlgChamp(QWidget* owner, DBFilter* filter, int champID, const AnsiSt
     CalendarGrid = std::make_unique<DBFixedGrid>(gridCalendar);
     CalendarGrid->SetupCalendarColumns();
     gridChess->ResizeArr(30, 30);
+    CrossGrid = std::make_unique<DBResultGrid>(gridChess);
 
     ConnectPages();
     connect(tabTable->gridTable, &TJXGrid::OnDblClick, this, &TDlgChamp::gridTableDblClick);
@@ -93,6 +95,7 @@ void TDlgChamp::ApplyLanguage()
 
 void TDlgChamp::FormDestroy()
 {
+    CrossGrid.reset();
     CalendarGrid.reset();
     Champ.reset();
 }
@@ -111,6 +114,7 @@ void TDlgChamp::FormShow()
 
 void TDlgChamp::FillCross()
 {
+    CrossGrid->FillCross(ChampID);
 }
 
 void TDlgChamp::FillCalendar()

@@ -8,6 +8,7 @@
 class DBChamp;
 class DBFilter;
 class DBFixedGrid;
+class DBResultGrid;
 class DBTable;
 class QLabel;
 class QTabWidget;
@@ -70,6 +71,7 @@ private:
     const int ChampID;
     std::unique_ptr<DBChamp> Champ;
     std::unique_ptr<DBFixedGrid> CalendarGrid;
+    std::unique_ptr<DBResultGrid> CrossGrid;
 };
 
 // The tournament card while the main window shows it.

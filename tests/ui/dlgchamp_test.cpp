@@ -24,6 +24,7 @@
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
 #include "platform/sysutils.h"
+#include "platform/types.h"
 #include "sampledata/sampleids.h"
 #include "shareddata.h"
 #include "ui/champseasonspage.h"
@@ -121,15 +122,27 @@ protected:
         return items;
     }
 
-    // Records by team name of one stage of a tournament season, on one side.
-    std::map<std::string, Record> Standings(int champ, int season, int round, int field)
+    static std::map<int, std::string> TeamNames()
     {
         std::map<int, std::string> names;
         for (const auto& row : Select("SELECT TeamID, Name FROM Team"))
             names[std::stoi(row[0])] = row[1];
+        return names;
+    }
+
+    // The matches of one stage of a tournament season, oldest first.
+    std::vector<Match> StageMatches(int champ, int season, int round)
+    {
+        return Matches("F.ChampID=" + IntToStr(champ) + " AND F.SeasonID=" + IntToStr(season) +
+                       " AND F.RoundID=" + IntToStr(round) + " ORDER BY F.Date");
+    }
+
+    // Records by team name of one stage of a tournament season, on one side.
+    std::map<std::string, Record> Standings(int champ, int season, int round, int field)
+    {
+        std::map<int, std::string> names = TeamNames();
         std::map<std::string, Record> records;
-        for (const Match& m : Matches("F.ChampID=" + IntToStr(champ) + " AND F.SeasonID=" + IntToStr(season) +
-                                      " AND F.RoundID=" + IntToStr(round))) {
+        for (const Match& m : StageMatches(champ, season, round)) {
             if (field != FieldCode::Away)
                 records[names[m.team1]].Add(m.gol1, m.gol2);
             if (field != FieldCode::Home)
@@ -138,13 +151,27 @@ protected:
         return records;
     }
 
-    // The grid shows the records, each team once, in the standings order.
-    static void ExpectStandings(TJXGrid* grid, const std::map<std::string, Record>& records)
+    // The grid lists the teams of the records in the standings order, name in column nameColumn.
+    static void ExpectStandingsOrder(TJXGrid* grid, int nameColumn, const std::map<std::string, Record>& records)
     {
         ASSERT_EQ(grid->RowCount(), static_cast<int>(records.size()) + 1);
         for (int row = 1; row < grid->RowCount(); ++row) {
-            const std::string team = grid->Cell(row, TeamColumn);
+            const std::string team = grid->Cell(row, nameColumn);
             ASSERT_EQ(records.count(team), 1u) << team;
+            if (row > 1) {
+                EXPECT_GE(records.at(grid->Cell(row - 1, nameColumn)).Rank(), records.at(team).Rank()) << team;
+            }
+        }
+    }
+
+    // The grid shows the records, each team once, in the standings order.
+    static void ExpectStandings(TJXGrid* grid, const std::map<std::string, Record>& records)
+    {
+        ExpectStandingsOrder(grid, TeamColumn, records);
+        for (int row = 1; row < grid->RowCount(); ++row) {
+            const std::string team = grid->Cell(row, TeamColumn);
+            if (records.count(team) != 1)
+                return;
             const Record& r = records.at(team);
             const std::vector<std::string> cells = {std::to_string(row), team, std::to_string(r.games),
                                                     std::to_string(r.win), std::to_string(r.draw),
@@ -153,9 +180,6 @@ protected:
                                                     std::to_string(r.Points())};
             for (int col = 0; col < static_cast<int>(cells.size()); ++col)
                 EXPECT_EQ(grid->Cell(row, col), cells[col]) << team << ", column " << col;
-            if (row > 1) {
-                EXPECT_GE(records.at(grid->Cell(row - 1, TeamColumn)).Rank(), r.Rank()) << team;
-            }
         }
     }
 
@@ -309,6 +333,76 @@ TEST_F(TDlgChampTest, TeamStatisticsAndCalendarHandTheirViewsBackOnBack)
     EXPECT_EQ(Card().Tag(), 1);
     EXPECT_FALSE(Card().isVisible());
     EXPECT_EQ(CurrentEntry(), "3 " + home + " " + away + " 0");
+}
+
+TEST_F(TDlgChampTest, TourMarksOfTheLastSeasonFollowItsStandingsOnEachSideAndKind)
+{
+    // Opened on a complete season, the marks still show the last one.
+    TDlgChamp& card = OpenFromMatch(EnglishLeague, CompleteSeason);
+    ShowPage(card.tabTour);
+    TChampTourPage* tour = card.tabTour;
+    const std::map<int, std::string> names = TeamNames();
+    const std::vector<Match> matches = StageMatches(EnglishLeague, CurrentSeason, SampleIds::RegularSeason);
+    struct Case {
+        QRadioButton* side;
+        QRadioButton* kind;
+        int field;
+        char (*mark)(int own, int rival);
+    };
+    const Case cases[] = {
+            {tour->btnTourFldHome, tour->btnTourType1, FieldCode::Home,
+             [](int own, int rival) { return own > rival ? '+' : own == rival ? '=' : '-'; }},
+            {tour->btnTourFldAll, tour->btnTourType2, FieldCode::Both,
+             [](int own, int rival) { return own + rival < 3 ? '<' : '>'; }}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind->objectName().toStdString());
+        QTest::mouseClick(c.side, Qt::LeftButton);
+        QTest::mouseClick(c.kind, Qt::LeftButton);
+        // Each team's marks, oldest first.
+        std::map<std::string, std::string> expected;
+        for (const Match& m : matches) {
+            if (c.field != FieldCode::Away)
+                expected[names.at(m.team1)] += c.mark(m.gol1, m.gol2);
+            if (c.field != FieldCode::Home)
+                expected[names.at(m.team2)] += c.mark(m.gol2, m.gol1);
+        }
+        TJXGrid* grid = tour->gridTour;
+        ExpectStandingsOrder(grid, 0, Standings(EnglishLeague, CurrentSeason, SampleIds::RegularSeason, c.field));
+        for (int row = 1; row < grid->RowCount(); ++row) {
+            std::string marks;
+            for (int col = 1; col < grid->ColCount(); ++col)
+                marks += grid->Cell(row, col);
+            EXPECT_EQ(marks, expected[grid->Cell(row, 0)]) << grid->Cell(row, 0);
+        }
+    }
+}
+
+TEST_F(TDlgChampTest, CrossTableHoldsTheLastSeasonsHomeScoresInTheirResultColours)
+{
+    TDlgChamp& card = OpenFromMatch(EnglishLeague, CompleteSeason);
+    ShowPage(card.tabChess);
+    TJXGrid* cross = card.gridChess;
+    ExpectStandingsOrder(cross, 1,
+                         Standings(EnglishLeague, CurrentSeason, SampleIds::RegularSeason, FieldCode::Both));
+    std::map<std::string, int> rows;
+    for (int row = 1; row < cross->RowCount(); ++row) {
+        rows[cross->Cell(row, 1)] = row;
+        EXPECT_EQ(cross->GetCellsProperty(row, row + 1).Color, 0x000000u) << "the team against itself";
+    }
+    const std::map<int, std::string> names = TeamNames();
+    const std::vector<Match> matches = StageMatches(EnglishLeague, CurrentSeason, SampleIds::RegularSeason);
+    for (const Match& m : matches) {
+        const int row = rows[names.at(m.team1)];
+        const int col = rows[names.at(m.team2)] + 1;
+        EXPECT_EQ(cross->Cell(row, col), std::to_string(m.gol1) + ":" + std::to_string(m.gol2));
+        const TColor colour = m.gol1 > m.gol2 ? 0xFF0000 : m.gol1 == m.gol2 ? 0x008000 : 0x0000FF;
+        EXPECT_EQ(cross->GetCellsProperty(row, col).FontColor, colour);
+    }
+    size_t scores = 0;
+    for (int row = 1; row < cross->RowCount(); ++row)
+        for (int col = 2; col < cross->ColCount(); ++col)
+            scores += !cross->Cell(row, col).empty();
+    EXPECT_EQ(scores, matches.size()) << "no other cell holds a score";
 }
 
 TEST_F(TDlgChampTest, EmptyStandingsAndCalendarAddNoView)
@@ -484,9 +578,19 @@ protected:
     }
 };
 
-TEST_F(TDlgChampRealDataTest, PremierLeague2018SeasonRow)
+TEST_F(TDlgChampRealDataTest, PremierLeague2018CrossTableAndSeasonRow)
 {
     TDlgChamp& card = OpenPremierLeague2018();
+    ShowPage(card.tabChess);
+    TJXGrid* cross = card.gridChess;
+    ASSERT_EQ(cross->RowCount(), 21);
+    const int liverpool = RowOf(cross, 1, "Liverpool FC");
+    const int city = RowOf(cross, 1, "Manchester City");
+    EXPECT_EQ(cross->Cell(liverpool, city + 1), "0:0");
+    EXPECT_EQ(cross->GetCellsProperty(liverpool, city + 1).FontColor, 0x008000u);
+    EXPECT_EQ(cross->Cell(city, liverpool + 1), "2:1");
+    EXPECT_EQ(cross->GetCellsProperty(city, liverpool + 1).FontColor, 0xFF0000u);
+
     ShowPage(card.tabStatsSeasons);
     TJXGrid* grid = card.tabStatsSeasons->gridStatsSeasons;
     ASSERT_EQ(grid->RowCount(), 2);

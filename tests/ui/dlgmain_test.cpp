@@ -77,12 +77,6 @@ protected:
         return {champ, season};
     }
 
-    std::string Name(const std::string& table, const std::string& idColumn, int id)
-    {
-        return Value("SELECT Name FROM " + table + " WHERE " + idColumn + "=" + std::to_string(id));
-    }
-
-    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(&Main()); }
     bool Enabled(const char* name) { return Control<QWidget>(name)->isEnabled(); }
 };
 

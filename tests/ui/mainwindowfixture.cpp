@@ -109,6 +109,19 @@ std::string MainWindowFixture::Text(const char* labelName)
     return label ? label->text().toStdString() : std::string();
 }
 
+std::string MainWindowFixture::Name(const std::string& table, const std::string& idColumn, int id)
+{
+    return Value("SELECT Name FROM " + table + " WHERE " + idColumn + "=" + std::to_string(id));
+}
+
+std::string MainWindowFixture::Items(const QListWidget* list)
+{
+    std::string items;
+    for (int row = 0; row < list->count(); ++row)
+        items += (row ? "; " : "") + list->item(row)->text().toStdString();
+    return items;
+}
+
 void MainWindowFixture::InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act)
 {
     InModalDialog([&] { Click(buttonName); }, buttonName, act);

@@ -73,6 +73,12 @@ protected:
         return qobject_cast<T*>(FindControl(FilterWidget(), name));
     }
     std::string Text(const char* labelName);
+    // Whether a control of the main window is shown.
+    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(MainWidget()); }
+    // Column Name of the row of table whose idColumn is id.
+    static std::string Name(const std::string& table, const std::string& idColumn, int id);
+    // The items of a list as "a; b".
+    static std::string Items(const QListWidget* list);
     // Clicks a button of the main window that shows a modal dialog, runs act on the
     // dialog while it is shown and closes it by its close box unless act closed it.
     void InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act);

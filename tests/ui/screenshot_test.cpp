@@ -23,6 +23,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Shell functions every script may call: wait_main waits up to 60 s for the program's
+// main window and names it $main.
+const char* const ScriptFunctions = R"script(
+wait_main() {
+  for i in $(seq 600); do
+    main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  sleep 1
+}
+)script";
+
 // Starts the program, waits for its window and, given a point of it and a window
 // caption, clicks there and waits for that window, printing its place as "x y width
 // height"; then takes the screen and stops the program.
@@ -64,12 +77,7 @@ program="$1"; x="$2"; y="$3"; cx="$4"; cy="$5"
 openbox >/dev/null 2>&1 &
 sleep 1
 "$program" & pid=$!
-for i in $(seq 600); do
-  main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
-  [ -n "$main" ] && break
-  sleep 0.1
-done
-sleep 1
+wait_main
 others() { xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -v "^$main\$"; }
 # A window's origin on the screen, read where the pointer lands (the geometry command
 # adds the frame's offset), and its width.
@@ -101,12 +109,7 @@ kill $pid
 const char* const ClicksScript = R"script(
 program="$1"; shots="$2"; shift 2
 "$program" & pid=$!
-for i in $(seq 600); do
-  main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
-  [ -n "$main" ] && break
-  sleep 0.1
-done
-sleep 1
+wait_main
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "$X $Y"
 n=0
@@ -148,7 +151,8 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
         xvfb.setProcessEnvironment(environment);
-        xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c", script, "sh",
+        xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c",
+                                           QString(ScriptFunctions) + script, "sh",
                                            QString::fromStdString(File("kovral"))} +
                                        arguments);
         EXPECT_TRUE(xvfb.waitForFinished(180000)) << xvfb.readAllStandardError().toStdString();

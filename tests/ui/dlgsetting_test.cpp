@@ -62,14 +62,7 @@ protected:
         edit->clear();
         QTest::keyClicks(edit, text);
     }
-    static std::string Shown(const QLineEdit* edit) { return edit->text().toStdString(); }
-    static std::string Items(const QComboBox* combo)
-    {
-        std::string items;
-        for (int i = 0; i < combo->count(); ++i)
-            items += (i ? "; " : "") + combo->itemText(i).toStdString();
-        return items;
-    }
+    static std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
 
     std::string SettingsFile() const
     {
@@ -114,18 +107,17 @@ TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
     Settings().WriteString("ProxyAddress", "proxy.local");
     Settings().WriteString("ProxyPwd", "secret");
     Start();
-    ASSERT_TRUE(Control<QWidget>("panelSeason")->isVisibleTo(&Main()));
+    ASSERT_TRUE(Shown("panelSeason"));
     InSettings([&](TDlgSetting& d) {
-        const std::string shown[] = {Shown(d.txtProxy), Shown(d.txtPort), Shown(d.txtProxyPwd), Shown(d.txtFavNext),
-                                     Shown(d.txtFavDays), d.cboServer->currentText().toStdString(),
-                                     d.cboSeason->currentText().toStdString()};
-        EXPECT_EQ(std::vector(std::begin(shown), std::end(shown)),
-                  (std::vector<std::string>{"proxy.local", "3128", "secret", "3", "12", Lang(1251),
-                                            Value("SELECT Name FROM Season WHERE SeasonID=2")}));
-        const bool checked[] = {d.chkProxy->isChecked(),    d.chkSaveHistory->isChecked(), d.chkNoFilter->isChecked(),
-                                d.chkFilterTop->isChecked(), d.chkAutoUpdate->isChecked(), d.chkNoStart->isChecked()};
-        EXPECT_EQ(std::vector(std::begin(checked), std::end(checked)),
-                  (std::vector<bool>{true, false, false, false, true, true}));
+        const std::vector<std::string> shown = {
+                TextOf(d.txtProxy),   TextOf(d.txtPort),   TextOf(d.txtProxyPwd), TextOf(d.txtFavNext),
+                TextOf(d.txtFavDays), d.cboServer->currentText().toStdString(), d.cboSeason->currentText().toStdString()};
+        EXPECT_EQ(shown, (std::vector<std::string>{"proxy.local", "3128", "secret", "3", "12", Lang(1251),
+                                                   Value("SELECT Name FROM Season WHERE SeasonID=2")}));
+        const std::vector<bool> checked = {d.chkProxy->isChecked(),    d.chkSaveHistory->isChecked(),
+                                           d.chkNoFilter->isChecked(), d.chkFilterTop->isChecked(),
+                                           d.chkAutoUpdate->isChecked(), d.chkNoStart->isChecked()};
+        EXPECT_EQ(checked, (std::vector<bool>{true, false, false, false, true, true}));
         EXPECT_EQ(d.txtProxyPwd->echoMode(), QLineEdit::Password);
         EXPECT_EQ(d.udFav->Position(), 12);
         EXPECT_FALSE(d.btnApply->isEnabled());
@@ -164,7 +156,7 @@ TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
     EXPECT_EQ(reader.ReadString("ProxyPwd"), "secret");
     EXPECT_EQ(reader.ReadString("Lang"), "ru");
     // The dialog had saved, so the main window refreshed: its season panel went.
-    EXPECT_FALSE(Control<QWidget>("panelSeason")->isVisibleTo(&Main()));
+    EXPECT_FALSE(Shown("panelSeason"));
 }
 
 TEST_F(TDlgSettingTest, LinesOfTheRoundByRoundTabsStepWithTheUsersDecimalMark)
@@ -179,14 +171,14 @@ TEST_F(TDlgSettingTest, LinesOfTheRoundByRoundTabsStepWithTheUsersDecimalMark)
         Settings().WriteInteger("TourTotal", 4);
         InSettings([&, mark = mark](TDlgSetting& d) {
             d.PageControl->setCurrentWidget(d.tabAddition);
-            EXPECT_EQ(Shown(d.txtHandicap), std::string("2") + mark + "5");
+            EXPECT_EQ(TextOf(d.txtHandicap), std::string("2") + mark + "5");
             Step(d.upHandicap, btPrev, 2);
-            EXPECT_EQ(Shown(d.txtHandicap), std::string("0") + mark + "5");
+            EXPECT_EQ(TextOf(d.txtHandicap), std::string("0") + mark + "5");
             // The arrows stop at the range's ends.
             Step(d.upHandicap, btPrev);
             Step(d.upTourTotal, btNext);
-            EXPECT_EQ(Shown(d.txtHandicap), std::string("0") + mark + "5");
-            EXPECT_EQ(Shown(d.txtTourTotal), std::string("4") + mark + "5");
+            EXPECT_EQ(TextOf(d.txtHandicap), std::string("0") + mark + "5");
+            EXPECT_EQ(TextOf(d.txtTourTotal), std::string("4") + mark + "5");
             Step(d.upTourTotal, btPrev);
             Press(d.btnOK);
         });

@@ -14,9 +14,11 @@
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
+#include "ui/cardform.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -171,6 +173,10 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
     connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
     connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    connect(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
+    connect(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
+    connect(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
     connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
     connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
     connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
@@ -552,6 +558,47 @@ void TDlgMain::ShowDialog(Arguments... arguments)
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+void TDlgMain::ShowTeamCard(int teamID)
+{
+    auto* card = new TDlgTeam(this, Filter.get());
+    KeepCardPointer(DlgTeam, card);
+    card->SetTeam(teamID);
+    ShowCard(card);
+}
+
+DBFixed* TDlgMain::PanelMatch()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return nullptr;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    return fixed;
+}
+
+void TDlgMain::btnNTeamChampClick()
+{
+    const int mode = Filter->GetMode();
+    if (mode == FilterMode::Team || mode == FilterMode::Pair)
+        ShowTeamCard(Filter->GetTeamID());
+}
+
+void TDlgMain::btnNTeamRivalClick()
+{
+    ShowTeamCard(Filter->GetTeamRivalID());
+}
+
+void TDlgMain::btnBTeam1Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam1ID());
+}
+
+void TDlgMain::btnBTeam2Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam2ID());
 }
 
 void TDlgMain::btnTeamClick()

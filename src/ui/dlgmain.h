@@ -8,6 +8,7 @@
 #include "platform/types.h"
 
 class DBFilter;
+class DBFixed;
 class DBFixedGrid;
 class DBSeason;
 class QKeyEvent;
@@ -107,6 +108,14 @@ private:
     // Shows a modal dialog of this window and refreshes when it handed a choice back.
     template <typename Dialog, typename... Arguments>
     void ShowDialog(Arguments... arguments);
+    // The team card of teamID in the list's place.
+    void ShowTeamCard(int teamID);
+    // The match of the bottom panel (the list's current row); null when the list is empty.
+    DBFixed* PanelMatch();
+    void btnNTeamChampClick();
+    void btnNTeamRivalClick();
+    void btnBTeam1Click();
+    void btnBTeam2Click();
     void btnTeamClick();
     void btnChampionatClick();
     void btnUpdateClick();

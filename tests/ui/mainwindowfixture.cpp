@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -162,27 +163,53 @@ void MainWindowFixture::ExpectControlsFit(QWidget& window)
     }
 }
 
+void MainWindowFixture::ExpectControlsApart(QWidget& page)
+{
+    QList<QWidget*> parents = {&page};
+    for (QGroupBox* frame : page.findChildren<QGroupBox*>())
+        parents << frame;
+    for (QWidget* parent : parents) {
+        QList<QWidget*> shown;
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                shown << child;
+        const auto name = [](const QWidget* control) {
+            const QWidget* named = control->objectName().isEmpty() ? control->findChild<QWidget*>() : control;
+            return named ? named->objectName().toStdString() : std::string();
+        };
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                        << name(shown[i]) << " overlaps " << name(shown[j]);
+    }
+}
+
 TJXGrid* MainWindowFixture::Grid()
 {
     return Control<TJXGrid>("gridFixed");
 }
 
-QPoint MainWindowFixture::CellCentre(int row, int col)
+QPoint MainWindowFixture::CellCentre(TJXGrid& grid, int row, int col)
 {
-    const QRect cell = Grid()->CellRect(row, col);
+    const QRect cell = grid.CellRect(row, col);
     EXPECT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
     return cell.center();
 }
 
 void MainWindowFixture::DoubleClickCell(int row, int col)
 {
-    Grid()->SetRow(row);
-    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+    DoubleClickCell(*Grid(), row, col);
+}
+
+void MainWindowFixture::DoubleClickCell(TJXGrid& grid, int row, int col)
+{
+    grid.SetRow(row);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(grid, row, col));
 }
 
 void MainWindowFixture::ClickCell(int row, int col)
 {
-    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(*Grid(), row, col));
 }
 
 void MainWindowFixture::Click(const char* buttonName)

@@ -82,8 +82,12 @@ protected:
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
     // Every control lies inside its window and every caption and combo item fits its control.
     static void ExpectControlsFit(QWidget& window);
+    // No two shown controls of one parent overlap, on a page and in its frames.
+    static void ExpectControlsApart(QWidget& page);
     TJXGrid* Grid();
     void DoubleClickCell(int row, int col);
+    // A double click on a cell of any grid, made the current cell first.
+    static void DoubleClickCell(TJXGrid& grid, int row, int col);
     void ClickCell(int row, int col);
     void Click(const char* buttonName);
     std::string Cell(int row, int col);
@@ -96,7 +100,7 @@ private:
     // The windows as widgets, for the templates above, which see only their declarations.
     QWidget* MainWidget();
     QWidget* FilterWidget();
-    QPoint CellCentre(int row, int col);
+    static QPoint CellCentre(TJXGrid& grid, int row, int col);
     static QObject* FindControl(QWidget* window, const char* name);
 
     // The sample's settings file, taken before config_ points the settings elsewhere.

@@ -1,0 +1,88 @@
+#include "ui/teamtourpage.h"
+
+#include "data/codes.h"
+#include "data/dbfilter.h"
+#include "foundation/jxgrid.h"
+#include "presenters/dbresultgrid.h"
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int LastResults = 30;
+// The header and a row per mark kind.
+constexpr int MarkRows = MarkKind::Last + 1;
+// The relation DBFilter gives when every result is kept.
+constexpr const char* EveryResult = "==";
+
+}  // namespace
+
+TTeamTourPage::TTeamTourPage(QWidget* parent, DBTeam* team) : TTeamPage(parent, "tabTour", team)
+{
+    BuildLayout();
+    TourGrid = std::make_unique<DBResultGrid>(gridTour);
+    TourGrid->SetupLastColumns();
+    Sides.OnChecked(this, [this] { Fill(); });
+    Results.OnToggled(this, [this] { Fill(); });
+    Totals.OnChecked(this, [this] { Fill(); });
+}
+
+TTeamTourPage::~TTeamTourPage() = default;
+
+void TTeamTourPage::BuildLayout()
+{
+    Sides = AddSideRadios(this, nullptr, {"btnTourFieldAll", "btnTourFieldHome", "btnTourFieldAway"});
+    btnTourFieldAll = Sides[0];
+    btnTourFieldHome = Sides[1];
+    btnTourFieldAway = Sides[2];
+    Results = AddCheckRow(this, {"chkTourWin", "chkTourDraw", "chkTourLose"});
+    Results.SetCaptions({1095, 1096, 1097});
+    chkTourWin = Results[0];
+    chkTourDraw = Results[1];
+    chkTourLose = Results[2];
+    Totals = AddRadioRow(this, nullptr, {"btnTourTotalAll", "btnTourTotalUnder", "btnTourTotalOver"});
+    Totals.SetCaptions({1092, 1137, 1136});
+    btnTourTotalAll = Totals[0];
+    btnTourTotalUnder = Totals[1];
+    btnTourTotalOver = Totals[2];
+
+    gridTour = new TJXGrid(this);
+    gridTour->setObjectName("gridTour");
+    gridTour->setFixedHeight(MarkRows * gridTour->DefaultRowHeight() + 2 * gridTour->frameWidth());
+    Chart1 = AddChartView(this, "Chart1");
+    Chart2 = AddChartView(this, "Chart2");
+
+    QVBoxLayout* page = AddPageLayout(this, {Sides.frame, Results.frame, Totals.frame});
+    page->addWidget(gridTour);
+    auto* pies = new QHBoxLayout;
+    pies->addWidget(Chart1);
+    pies->addWidget(Chart2);
+    page->addLayout(pies, 1);
+}
+
+AnsiString TTeamTourPage::ResultOp() const
+{
+    const AnsiString op = DBFilter::ResultRelation(chkTourWin->isChecked(), chkTourDraw->isChecked(),
+                                                   chkTourLose->isChecked());
+    return op == EveryResult ? AnsiString() : op;
+}
+
+AnsiString TTeamTourPage::TotalOp() const
+{
+    if (btnTourTotalUnder->isChecked())
+        return "<=";
+    if (btnTourTotalOver->isChecked())
+        return ">";
+    return AnsiString();
+}
+
+void TTeamTourPage::Fill()
+{
+    TourGrid->Data->OpenLast(LastResults, TeamID(), ResultOp(), TotalOp(), Sides.Field());
+    TourGrid->FillLast(Chart1->chart(), Chart2->chart());
+}

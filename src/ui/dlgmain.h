@@ -117,7 +117,9 @@ private:
     void btnBTeam1Click();
     void btnBTeam2Click();
     void btnTeamClick();
+    void btnTeamContextPopup();
     void btnChampionatClick();
+    void btnFixedClick();
     void btnUpdateClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);

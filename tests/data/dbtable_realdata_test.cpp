@@ -8,30 +8,17 @@
 #include <vector>
 
 #include "data/codes.h"
-#include "datafolderfixture.h"
-#include "shareddata.h"
+#include "realseasonfixture.h"
 #include "updateservice/seasonloader.h"
 
 namespace {
 
 // Real seasons brought in as an update brings them (instruction files applied through
 // the update, Stats rebuilt), their standings read through DBTable.
-class DBTableRealDataTest : public DataFolderFixture {
+class DBTableRealDataTest : public RealSeasonFixture {
 protected:
-    void SetUp() override
-    {
-        shared_ = SharedDataFolder();
-        if (shared_.empty())
-            GTEST_SKIP() << NoSharedDataMessage();
-    }
-
     // Loads one league season of the shared data.
-    void Load(const std::string& file)
-    {
-        SeasonSource source;
-        source.path = shared_ + file;
-        run_ = LoadSeasons({source});
-    }
+    void Load(const std::string& file) { run_ = LoadSeasons({Source(file)}); }
 
     // The standings of the season's table stage, or of every stage; rows as "Team games
     // W-D-L goals points".
@@ -51,7 +38,6 @@ protected:
         return rows;
     }
 
-    std::string shared_;
     std::optional<SeasonRun> run_;
 };
 

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -25,6 +24,7 @@
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
 #include "sampledata/sampleids.h"
+#include "textfit.h"
 #include "ui/dlgform.h"
 #include "ui/dlgmain.h"
 #include "ui/teamlastpage.h"
@@ -356,7 +356,6 @@ TEST_F(TDlgTeamTest, ShownTabsInOrderWithEveryControlInsideAndApartInBothLanguag
         for (int id : {1071, 1126, 1127, 1234, 1128})
             expected << QString::fromStdString(setting->GetLangText(id));
         EXPECT_EQ(tabs, expected);
-        EXPECT_LE(card.page1->tabBar()->sizeHint().width(), card.width()) << "every tab caption whole";
         ExpectControlsFit(*card.Panel1);
         // The hidden pages too, as code shows them.
         for (QWidget* page : std::initializer_list<QWidget*>{card.tabLast, card.tabStatsSeasons, card.tabSeries,
@@ -367,6 +366,8 @@ TEST_F(TDlgTeamTest, ShownTabsInOrderWithEveryControlInsideAndApartInBothLanguag
             SCOPED_TRACE(page->objectName().toStdString());
             ExpectControlsFit(*page);
             ExpectControlsApart(*page);
+            for (const CutText& cut : CutTexts(card))
+                ADD_FAILURE() << cut;
         }
         Stop();
     }

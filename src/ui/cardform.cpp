@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -102,6 +103,13 @@ void TCardForm::page1Change()
         page->Fill();
 }
 
+void TCardForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    TForm::keyPressEvent(event);
+}
+
 void TCardForm::ConnectPages()
 {
     connect(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
@@ -140,7 +148,7 @@ void RadioRow::OnChecked(QObject* receiver, const std::function<void()>& handler
         });
 }
 
-RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<const char*> names)
+RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios)
 {
     RadioRow row;
     row.frame = new QGroupBox(parent);
@@ -148,20 +156,21 @@ RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_li
         row.frame->setObjectName(frameName);
     auto* layout = new QHBoxLayout(row.frame);
     layout->setContentsMargins(6, 2, 6, 2);
-    for (const char* name : names) {
+    for (const RadioName& named : radios) {
         auto* radio = new QRadioButton(row.frame);
-        radio->setObjectName(name);
+        radio->setObjectName(named.name);
         layout->addWidget(radio);
         row.radios.push_back(radio);
+        *named.member = radio;
     }
     if (!row.radios.empty())
         row.radios.front()->setChecked(true);
     return row;
 }
 
-RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_list<const char*> names)
+RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios)
 {
-    RadioRow sides = AddRadioRow(parent, frameName, names);
+    RadioRow sides = AddRadioRow(parent, frameName, radios);
     sides.SetCaptions({1092, 1093, 1094});
     return sides;
 }

@@ -13,6 +13,7 @@
 class DBSeason;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
@@ -80,7 +81,9 @@ protected:
     // Connect once every page is in place, so that building the pages fills nothing.
     void ConnectPages();
 
-    QTabWidget* Pages() const { return pages_; }
+    // Esc leaves a card shown, as it leaves the main window: a card goes by its hand-back
+    // or by the main window's Back.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTabWidget* pages_ = nullptr;
@@ -104,7 +107,6 @@ struct RadioRow {
     QGroupBox* frame = nullptr;
     std::vector<QRadioButton*> radios;
 
-    QRadioButton* operator[](size_t index) const { return radios.at(index); }
     // Captions in order from language text ids.
     void SetCaptions(std::initializer_list<int> textIds) const;
     // The index of the checked radio; -1 when none is.
@@ -116,10 +118,16 @@ struct RadioRow {
     void OnChecked(QObject* receiver, const std::function<void()>& handler) const;
 };
 
+// A radio of a row: its object name and the member of the window that holds it.
+struct RadioName {
+    const char* name;
+    QRadioButton** member;
+};
+
 // The radios in a row, the first checked. frameName may be null.
-RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<const char*> names);
+RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios);
 // The three side radios (every match, home, away) with their captions.
-RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_list<const char*> names);
+RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios);
 
 // The layout of a card page: a row of option controls at the top, from the left; the
 // caller adds what the options choose below them.

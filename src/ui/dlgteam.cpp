@@ -53,7 +53,8 @@ void TDlgTeam::BuildLayout()
 {
     Panel1 = AddHeader("Panel1");
     imgTeam = AddHeaderFlag(Panel1, "imgTeam", FlagLeft);
-    lblTeamName = AddHeaderTitle(Panel1, "lblTeamName", QRect(TitleMargin, 0, CardWidth - 2 * TitleMargin, HeaderHeight));
+    lblTeamName =
+            AddHeaderTitle(Panel1, "lblTeamName", QRect(TitleMargin, 0, CardWidth - 2 * TitleMargin, HeaderHeight));
     chkFav = AddControl<QCheckBox>(Panel1, "chkFav",
                                    QRect(CardWidth - TitleMargin + (TitleMargin - FavouriteSize) / 2,
                                          (HeaderHeight - FavouriteSize) / 2, FavouriteSize, FavouriteSize));

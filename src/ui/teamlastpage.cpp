@@ -30,20 +30,16 @@ TTeamLastPage::~TTeamLastPage() = default;
 
 void TTeamLastPage::BuildLayout()
 {
-    Sides = AddSideRadios(this, nullptr, {"btnLastFieldAll", "btnLastFieldHome", "btnLastFieldAway"});
-    btnLastFieldAll = Sides[0];
-    btnLastFieldHome = Sides[1];
-    btnLastFieldAway = Sides[2];
-    Types = AddTypeBoxes(this, {"chkLastChamp", "chkLastCup", "chkLastLeagua"});
-    chkLastChamp = Types[0];
-    chkLastCup = Types[1];
-    chkLastLeagua = Types[2];
-    ChartModes = AddRadioRow(this, nullptr, {"btnScore", "btnMiss", "btnDiffBall", "btnTotal"});
+    Sides = AddSideRadios(this, nullptr,
+                          {{"btnLastFieldAll", &btnLastFieldAll},
+                           {"btnLastFieldHome", &btnLastFieldHome},
+                           {"btnLastFieldAway", &btnLastFieldAway}});
+    Types = AddTypeBoxes(
+            this, {{"chkLastChamp", &chkLastChamp}, {"chkLastCup", &chkLastCup}, {"chkLastLeagua", &chkLastLeagua}});
+    ChartModes = AddRadioRow(
+            this, nullptr,
+            {{"btnScore", &btnScore}, {"btnMiss", &btnMiss}, {"btnDiffBall", &btnDiffBall}, {"btnTotal", &btnTotal}});
     ChartModes.SetCaptions({1129, 1130, 1131, 1132});
-    btnScore = ChartModes[0];
-    btnMiss = ChartModes[1];
-    btnDiffBall = ChartModes[2];
-    btnTotal = ChartModes[3];
 
     gridLastFixed = new TJXGrid(this);
     gridLastFixed->setObjectName("gridLastFixed");

@@ -51,25 +51,26 @@ void CheckRow::OnToggled(QObject* receiver, const std::function<void()>& handler
         QObject::connect(box, &QCheckBox::toggled, receiver, [handler] { handler(); });
 }
 
-CheckRow AddCheckRow(QWidget* parent, std::initializer_list<const char*> names)
+CheckRow AddCheckRow(QWidget* parent, std::initializer_list<CheckName> boxes)
 {
     CheckRow row;
     row.frame = new QGroupBox(parent);
     auto* layout = new QHBoxLayout(row.frame);
     layout->setContentsMargins(6, 2, 6, 2);
-    for (const char* name : names) {
+    for (const CheckName& named : boxes) {
         auto* box = new QCheckBox(row.frame);
-        box->setObjectName(name);
+        box->setObjectName(named.name);
         box->setChecked(true);
         layout->addWidget(box);
         row.boxes.push_back(box);
+        *named.member = box;
     }
     return row;
 }
 
-CheckRow AddTypeBoxes(QWidget* parent, std::initializer_list<const char*> names)
+CheckRow AddTypeBoxes(QWidget* parent, std::initializer_list<CheckName> boxes)
 {
-    CheckRow types = AddCheckRow(parent, names);
+    CheckRow types = AddCheckRow(parent, boxes);
     types.SetCaptions({1133, 1134, 1135});
     return types;
 }

@@ -31,7 +31,6 @@ struct CheckRow {
     QGroupBox* frame = nullptr;
     std::vector<QCheckBox*> boxes;
 
-    QCheckBox* operator[](size_t index) const { return boxes.at(index); }
     // Captions in order from language text ids.
     void SetCaptions(std::initializer_list<int> textIds) const;
     bool AllChecked() const;
@@ -42,11 +41,17 @@ struct CheckRow {
     void OnToggled(QObject* receiver, const std::function<void()>& handler) const;
 };
 
+// A box of a row: its object name and the member of the window that holds it.
+struct CheckName {
+    const char* name;
+    QCheckBox** member;
+};
+
 // The boxes in a row, all checked.
-CheckRow AddCheckRow(QWidget* parent, std::initializer_list<const char*> names);
+CheckRow AddCheckRow(QWidget* parent, std::initializer_list<CheckName> boxes);
 // The three tournament-type boxes (league, cups, international) with their captions,
 // all checked.
-CheckRow AddTypeBoxes(QWidget* parent, std::initializer_list<const char*> names);
+CheckRow AddTypeBoxes(QWidget* parent, std::initializer_list<CheckName> boxes);
 
 // A chart of a card page, without a legend.
 QChartView* AddChartView(QWidget* parent, const char* name);

@@ -22,24 +22,22 @@ TTeamSeasonsPage::~TTeamSeasonsPage() = default;
 
 void TTeamSeasonsPage::BuildLayout()
 {
-    Sides = AddSideRadios(this, nullptr, {"btnStatsAllField", "btnStatsHomeField", "btnStatsAwayField"});
-    btnStatsAllField = Sides[0];
-    btnStatsHomeField = Sides[1];
-    btnStatsAwayField = Sides[2];
-    Types = AddRadioRow(this, nullptr, {"btnIsChamp", "btnIsCup", "btnIsEuro"});
+    Sides = AddSideRadios(this, nullptr,
+                          {{"btnStatsAllField", &btnStatsAllField},
+                           {"btnStatsHomeField", &btnStatsHomeField},
+                           {"btnStatsAwayField", &btnStatsAwayField}});
+    Types = AddRadioRow(this, nullptr,
+                        {{"btnIsChamp", &btnIsChamp}, {"btnIsCup", &btnIsCup}, {"btnIsEuro", &btnIsEuro}});
     Types.SetCaptions({1133, 1134, 1135});
-    btnIsChamp = Types[0];
-    btnIsCup = Types[1];
-    btnIsEuro = Types[2];
-    Kinds = AddRadioRow(this, nullptr, {"btnWin", "btnDraw", "btnLose", "btnTB", "btnTM", "btnAGoal1", "btnAGoal2"});
+    Kinds = AddRadioRow(this, nullptr,
+                        {{"btnWin", &btnWin},
+                         {"btnDraw", &btnDraw},
+                         {"btnLose", &btnLose},
+                         {"btnTB", &btnTB},
+                         {"btnTM", &btnTM},
+                         {"btnAGoal1", &btnAGoal1},
+                         {"btnAGoal2", &btnAGoal2}});
     Kinds.SetCaptions({1095, 1096, 1097, 1136, 1137, 1138, 1139});
-    btnWin = Kinds[0];
-    btnDraw = Kinds[1];
-    btnLose = Kinds[2];
-    btnTB = Kinds[3];
-    btnTM = Kinds[4];
-    btnAGoal1 = Kinds[5];
-    btnAGoal2 = Kinds[6];
 
     gridStatsSeasons = new TJXGrid(this);
     gridStatsSeasons->setObjectName("gridStatsSeasons");

@@ -32,14 +32,10 @@ TTeamSeriesPage::~TTeamSeriesPage() = default;
 
 void TTeamSeriesPage::BuildLayout()
 {
-    Sides = AddSideRadios(this, nullptr, {"btnSerFldAll", "btnSerFldHome", "btnSerFldAway"});
-    btnSerFldAll = Sides[0];
-    btnSerFldHome = Sides[1];
-    btnSerFldAway = Sides[2];
-    Types = AddTypeBoxes(this, {"chkSerChamp", "chkSerCup", "chkSerLiga"});
-    chkSerChamp = Types[0];
-    chkSerCup = Types[1];
-    chkSerLiga = Types[2];
+    Sides = AddSideRadios(
+            this, nullptr,
+            {{"btnSerFldAll", &btnSerFldAll}, {"btnSerFldHome", &btnSerFldHome}, {"btnSerFldAway", &btnSerFldAway}});
+    Types = AddTypeBoxes(this, {{"chkSerChamp", &chkSerChamp}, {"chkSerCup", &chkSerCup}, {"chkSerLiga", &chkSerLiga}});
     // Runs of league matches unless the user asks for more.
     chkSerCup->setChecked(false);
     chkSerLiga->setChecked(false);

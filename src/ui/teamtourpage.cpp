@@ -36,20 +36,18 @@ TTeamTourPage::~TTeamTourPage() = default;
 
 void TTeamTourPage::BuildLayout()
 {
-    Sides = AddSideRadios(this, nullptr, {"btnTourFieldAll", "btnTourFieldHome", "btnTourFieldAway"});
-    btnTourFieldAll = Sides[0];
-    btnTourFieldHome = Sides[1];
-    btnTourFieldAway = Sides[2];
-    Results = AddCheckRow(this, {"chkTourWin", "chkTourDraw", "chkTourLose"});
+    Sides = AddSideRadios(this, nullptr,
+                          {{"btnTourFieldAll", &btnTourFieldAll},
+                           {"btnTourFieldHome", &btnTourFieldHome},
+                           {"btnTourFieldAway", &btnTourFieldAway}});
+    Results = AddCheckRow(this,
+                          {{"chkTourWin", &chkTourWin}, {"chkTourDraw", &chkTourDraw}, {"chkTourLose", &chkTourLose}});
     Results.SetCaptions({1095, 1096, 1097});
-    chkTourWin = Results[0];
-    chkTourDraw = Results[1];
-    chkTourLose = Results[2];
-    Totals = AddRadioRow(this, nullptr, {"btnTourTotalAll", "btnTourTotalUnder", "btnTourTotalOver"});
+    Totals = AddRadioRow(this, nullptr,
+                         {{"btnTourTotalAll", &btnTourTotalAll},
+                          {"btnTourTotalUnder", &btnTourTotalUnder},
+                          {"btnTourTotalOver", &btnTourTotalOver}});
     Totals.SetCaptions({1092, 1137, 1136});
-    btnTourTotalAll = Totals[0];
-    btnTourTotalUnder = Totals[1];
-    btnTourTotalOver = Totals[2];
 
     gridTour = new TJXGrid(this);
     gridTour->setObjectName("gridTour");

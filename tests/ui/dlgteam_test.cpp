@@ -239,7 +239,9 @@ TEST_F(TDlgTeamTest, SeasonStatisticsOfTheChosenTournamentType)
             names.insert(page.gridStatsSeasons->Cell(row, 2));
         return names;
     };
-    const auto name = [this](int champ) { return Value("SELECT Name FROM Champ WHERE ChampID=" + std::to_string(champ)); };
+    const auto name = [this](int champ) {
+        return Value("SELECT Name FROM Champ WHERE ChampID=" + std::to_string(champ));
+    };
     EXPECT_EQ(tournaments(), std::set<std::string>{name(SampleIds::League(SampleIds::England))});
     Click(page.btnIsCup);
     EXPECT_EQ(tournaments(), std::set<std::string>{name(SampleIds::Cup(SampleIds::England))});

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QChartView>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,15 +80,15 @@ protected:
              ", 5, 4, 0, 1, 900, MAX(SeasonID) FROM Fixed");
     }
 
-    // The team's played matches newest first as "home g1:g2 away", under a condition on F and C.
-    std::vector<std::string> NewestMatches(const std::string& condition, size_t count = 30)
+    // The team's 30 newest played matches as "home g1:g2 away", under a condition on F and C.
+    std::vector<std::string> NewestMatches(const std::string& condition)
     {
         std::vector<std::string> matches;
         for (const auto& row : Select("SELECT T1.Name, F.Gol1, F.Gol2, T2.Name FROM ((Fixed AS F INNER JOIN Team AS T1 "
                                       "ON T1.TeamID=F.Team1ID) INNER JOIN Team AS T2 ON T2.TeamID=F.Team2ID) INNER "
                                       "JOIN Champ AS C ON C.ChampID=F.ChampID WHERE (F.Team1ID=" + TeamText +
                                       " OR F.Team2ID=" + TeamText + ")" + condition + " ORDER BY F.[Date] DESC"))
-            if (matches.size() < count)
+            if (matches.size() < 30)
                 matches.push_back(row[0] + " " + row[1] + ":" + row[2] + " " + row[3]);
         return matches;
     }

@@ -15,6 +15,7 @@
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/cardform.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
@@ -179,6 +180,7 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
     connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
     connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
     connect(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
     connect(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
     connect(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
@@ -404,6 +406,9 @@ void TDlgMain::ShowResultSummary()
 
 void TDlgMain::ShowCard(TForm* card)
 {
+    // One card at a time: the navigation bar still opens cards in card mode.
+    if (Card && Card != card)
+        SetCardMode(true, Card);
     card->setParent(this, Qt::Widget);
     card->show();
     card->move(ToolColumnWidth, 0);
@@ -563,10 +568,17 @@ void TDlgMain::ShowDialog(Arguments... arguments)
         Refresh();
 }
 
+template <typename CardForm, typename... Arguments>
+CardForm* TDlgMain::NewCard(CardForm*& global, Arguments... arguments)
+{
+    auto* card = new CardForm(this, arguments...);
+    KeepCardPointer(global, card);
+    return card;
+}
+
 void TDlgMain::ShowTeamCard(int teamID)
 {
-    auto* card = new TDlgTeam(this, Filter.get());
-    KeepCardPointer(DlgTeam, card);
+    TDlgTeam* card = NewCard(DlgTeam, Filter.get());
     card->SetTeam(teamID);
     ShowCard(card);
 }
@@ -582,14 +594,25 @@ DBFixed* TDlgMain::PanelMatch()
 
 void TDlgMain::btnNTeamChampClick()
 {
-    const int mode = Filter->GetMode();
-    if (mode == FilterMode::Team || mode == FilterMode::Pair)
-        ShowTeamCard(Filter->GetTeamID());
+    switch (Filter->GetMode()) {
+    case FilterMode::Tournament:
+        ShowCard(NewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI));
+        break;
+    case FilterMode::Team:
+    case FilterMode::Pair: ShowTeamCard(Filter->GetTeamID()); break;
+    default: break;
+    }
 }
 
 void TDlgMain::btnNTeamRivalClick()
 {
     ShowTeamCard(Filter->GetTeamRivalID());
+}
+
+void TDlgMain::btnBChampClick()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowCard(NewCard(DlgChamp, Filter.get(), match->GetChampID(), match->GetSeason(), btnCloseMDI));
 }
 
 void TDlgMain::btnBTeam1Click()

@@ -36,7 +36,8 @@ public:
     // The selected match below the list, from row index (0-based) of the list's matches.
     void ShowFixedPanel(int index);
     void ShowResultSummary();
-    // Shows card inside the window in the list's place and takes it over.
+    // Shows card inside the window in the list's place and takes it over; a card shown
+    // before is left first, as Back leaves it.
     void ShowCard(TForm* card);
     // Enters card mode for card, or (leave) goes back to the list, refreshing when the
     // card handed a choice back (Tag), and frees the card.
@@ -108,12 +109,16 @@ private:
     // Shows a modal dialog of this window and refreshes when it handed a choice back.
     template <typename Dialog, typename... Arguments>
     void ShowDialog(Arguments... arguments);
+    // Creates a card of this window and keeps it in global while it lives.
+    template <typename CardForm, typename... Arguments>
+    CardForm* NewCard(CardForm*& global, Arguments... arguments);
     // The team card of teamID in the list's place.
     void ShowTeamCard(int teamID);
     // The match of the bottom panel (the list's current row); null when the list is empty.
     DBFixed* PanelMatch();
     void btnNTeamChampClick();
     void btnNTeamRivalClick();
+    void btnBChampClick();
     void btnBTeam1Click();
     void btnBTeam2Click();
     void btnTeamClick();

@@ -322,7 +322,7 @@ TEST_F(TDlgTeamTest, DoubleClickOnAComingMatchHandsItsHeadToHeadBack)
     TJXGrid& grid = *card.gridCalendar;
     ASSERT_GT(grid.RowCount(), 2);
     const std::string home = grid.Cell(1, 2), away = grid.Cell(1, 3);
-    DoubleClickCell(grid, 1, 2);
+    DoubleClickCell(1, 2, &grid);
     EXPECT_EQ(card.Tag(), 1);
     EXPECT_FALSE(card.isVisible());
     Back();
@@ -334,7 +334,7 @@ TEST_F(TDlgTeamTest, DoubleClickOnAComingMatchHandsItsHeadToHeadBack)
     ASSERT_NE(DlgTeam, nullptr);
     ShowPage(*DlgTeam, DlgTeam->tabCalendar);
     const std::string history = History();
-    DoubleClickCell(*DlgTeam->gridCalendar, 1, 2);
+    DoubleClickCell(1, 2, DlgTeam->gridCalendar);
     EXPECT_EQ(DlgTeam->Tag(), 0);
     EXPECT_TRUE(DlgTeam->isVisible());
     EXPECT_EQ(History(), history);

@@ -15,6 +15,7 @@
 #include "data/dbsetting.h"
 #include "mainwindowfixture.h"
 #include "sampledata/sampleids.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
 #include "ui/dlgteam.h"
@@ -23,8 +24,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Starts the program ("$program") and waits for its main window ("$main").
-const std::string StartScript = R"script(
+// Shell functions every script may call: wait_main waits up to 60 s for the program's
+// main window and names it $main.
+const char* const ScriptFunctions = R"script(
+wait_main() {
+  for i in $(seq 600); do
+    main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  sleep 1
+}
+)script";
+
+// Starts the program, waits for its window and, given a point of it and a window
+// caption, clicks there and waits for that window, printing its place as "x y width
+// height"; then takes the screen and stops the program.
+const char* const ShootScript = R"script(
+program="$1"; shot="$2"; x="$3"; y="$4"; caption="$5"
 # The first visible window whose caption matches, waited for up to 60 s (a loaded
 # machine starts the program slowly); every 5 s the optional command runs again, so a
 # click that came before the window took input is repeated.
@@ -39,14 +56,6 @@ wait_for() {
 "$program" & pid=$!
 main=$(wait_for '^Kovral ')
 sleep 1
-)script";
-
-// Given a point of the main window and a window caption, clicks there and waits for
-// that window, printing its place as "x y width height"; then takes the screen and
-// stops the program.
-const std::string ShootScript = R"script(
-program="$1"; shot="$2"; x="$3"; y="$4"; caption="$5"
-)script" + StartScript + R"script(
 if [ -n "$caption" ]; then
   click='xdotool mousemove --window "$main" "$x" "$y" click 1'
   eval "$click"
@@ -56,27 +65,6 @@ if [ -n "$caption" ]; then
   echo "$X $Y $WIDTH $HEIGHT"
 fi
 import -window root "$shot"
-kill $pid
-)script";
-
-// Prints the main window's place as "x y width height", clicks the first point of it,
-// then each further point, taking the screen after each as "$shots-N.png" (N from 1).
-const std::string ClickThroughScript = R"script(
-program="$1"; shots="$2"; shift 2
-)script" + StartScript + R"script(
-eval "$(xdotool getwindowgeometry --shell "$main")"
-echo "$X $Y $WIDTH $HEIGHT"
-xdotool mousemove --window "$main" "$1" "$2" click 1
-shift 2
-sleep 1
-n=0
-while [ $# -ge 2 ]; do
-  xdotool mousemove --window "$main" "$1" "$2" click 1
-  shift 2
-  sleep 0.7
-  n=$((n+1))
-  import -window root "$shots-$n.png"
-done
 kill $pid
 )script";
 
@@ -90,12 +78,7 @@ program="$1"; x="$2"; y="$3"; cx="$4"; cy="$5"
 openbox >/dev/null 2>&1 &
 sleep 1
 "$program" & pid=$!
-for i in $(seq 600); do
-  main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
-  [ -n "$main" ] && break
-  sleep 0.1
-done
-sleep 1
+wait_main
 others() { xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -v "^$main\$"; }
 # A window's origin on the screen, read where the pointer lands (the geometry command
 # adds the frame's offset), and its width.
@@ -121,6 +104,26 @@ echo "visible $(others | wc -l)"
 kill $pid
 )script";
 
+// Prints the main window's place as "x y", then clicks the points of it given as "x y"
+// pairs one after the other, taking the screen after each click as shots0.png,
+// shots1.png ...
+const char* const ClicksScript = R"script(
+program="$1"; shots="$2"; shift 2
+"$program" & pid=$!
+wait_main
+eval "$(xdotool getwindowgeometry --shell "$main")"
+echo "$X $Y"
+n=0
+while [ $# -ge 2 ]; do
+  xdotool mousemove --window "$main" "$1" "$2" click 1
+  shift 2
+  sleep 1
+  import -window root "$shots$n.png"
+  n=$((n+1))
+done
+kill $pid
+)script";
+
 // The real program on the sample data under a virtual X server, photographed the way
 // the README tells a user to.
 class ProgramScreenshotTest : public MainWindowFixture {
@@ -143,14 +146,14 @@ protected:
     }
 
     // Runs a script under a virtual X server with the program's path and arguments.
-    std::string Run(const std::string& script, const QStringList& arguments)
+    std::string Run(const char* script, const QStringList& arguments)
     {
         QProcess xvfb;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
         xvfb.setProcessEnvironment(environment);
         xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c",
-                                           QString::fromStdString(script), "sh",
+                                           QString(ScriptFunctions) + script, "sh",
                                            QString::fromStdString(File("kovral"))} +
                                        arguments);
         EXPECT_TRUE(xvfb.waitForFinished(180000)) << xvfb.readAllStandardError().toStdString();
@@ -178,13 +181,53 @@ protected:
         return colours.size();
     }
 
-    // Keeps the screenshot where KOVRAL_KEEP_SCREENSHOT names, with suffix before ".png".
-    void Keep(const std::string& suffix, const std::string& shot = "") const
+    // Keeps a screenshot where KOVRAL_KEEP_SCREENSHOT names, with suffix before ".png".
+    static void Keep(const std::string& shot, const std::string& suffix)
     {
         if (const char* keep = std::getenv("KOVRAL_KEEP_SCREENSHOT")) {
             std::string path = keep;
             path.insert(path.size() - std::string(".png").size(), suffix);
-            fs::copy_file(shot.empty() ? Shot() : shot, path, fs::copy_options::overwrite_existing);
+            fs::copy_file(shot, path, fs::copy_options::overwrite_existing);
+        }
+    }
+
+    // Opens a card by a button of the main window in the running program and takes the
+    // screen on the page it opens on, then on each other shown page, clicking its tab:
+    // every page is drawn, and differs from the one before.
+    void ExpectEveryShownPageDrawn(const char* opener, QTabWidget* (*pagesOf)(), size_t shownPages,
+                                   const std::string& keep)
+    {
+        // Where the button, the card's tabs and its pages lie in the program's fixed layout.
+        QStringList clicks = Centre(Start(), opener);
+        Click(opener);
+        QTabWidget* pages = pagesOf();
+        ASSERT_NE(pages, nullptr) << opener << " opens no card";
+        const QRect pageArea(pages->currentWidget()->mapTo(&Main(), QPoint(0, 0)), pages->currentWidget()->size());
+        std::vector<std::string> names = {pages->currentWidget()->objectName().toStdString()};
+        for (int page = 0; page < pages->count(); ++page)
+            if (pages->isTabVisible(page) && page != pages->currentIndex()) {
+                names.push_back(pages->widget(page)->objectName().toStdString());
+                const QPoint tab = pages->tabBar()->mapTo(&Main(), pages->tabBar()->tabRect(page).center());
+                clicks << QString::number(tab.x()) << QString::number(tab.y());
+            }
+        Stop();
+        ASSERT_EQ(names.size(), shownPages);
+
+        std::istringstream place(Run(ClicksScript, QStringList{QString::fromStdString(File("card"))} + clicks));
+        int left = 0, top = 0;
+        ASSERT_TRUE(place >> left >> top) << "no main window";
+        const QRect page = pageArea.translated(left, top);
+        QImage previous;
+        for (size_t index = 0; index < names.size(); ++index) {
+            SCOPED_TRACE(names[index]);
+            const std::string shot = File("card" + std::to_string(index) + ".png");
+            const QImage image(QString::fromStdString(shot));
+            ASSERT_FALSE(image.isNull());
+            ASSERT_TRUE(image.rect().contains(page));
+            EXPECT_GT(Colours(image, page), 20u);
+            EXPECT_NE(image.copy(page), previous) << "the page did not change";
+            previous = image.copy(page);
+            Keep(shot, keep + names[index]);
         }
     }
 
@@ -199,7 +242,7 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     EXPECT_EQ(image.size(), QSize(1024, 768));
     // The window's middle holds the list.
     EXPECT_GT(Colours(image, QRect(150, 100, 724, 568)), 20u);
-    Keep("");
+    Keep(Shot(), "");
 }
 
 TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
@@ -233,7 +276,7 @@ TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
             ASSERT_FALSE(image.isNull());
             EXPECT_TRUE(image.rect().contains(shown));
             EXPECT_GT(Colours(image, shown), 10u);
-            Keep(picker.shot + std::string(language));
+            Keep(Shot(), picker.shot + std::string(language));
         }
 }
 
@@ -260,41 +303,17 @@ TEST_F(ProgramScreenshotTest, FilterWindowFramedByAWindowManagerStandsBesideTheM
     EXPECT_EQ(others, 0) << "a click back on the main window hides the filter window";
 }
 
-TEST_F(ProgramScreenshotTest, TeamCardShowsEachOfItsTabsInTheRunningProgram)
+TEST_F(ProgramScreenshotTest, EveryPageOfTheTournamentCardFromTheMatchButtonIsNotBlank)
+{
+    // A league of several stages, so that the standings page shows its stage list.
+    SetCurrentView(FilterMode::Tournament, 0, 0, SampleIds::League(SampleIds::Belgium), 2);
+    ExpectEveryShownPageDrawn("btnBChamp", [] { return DlgChamp ? DlgChamp->page1 : nullptr; }, 6, "-card-");
+}
+
+TEST_F(ProgramScreenshotTest, EveryShownPageOfTheTeamCardFromTheNavigationBarIsDrawn)
 {
     SetCurrentView(FilterMode::Team, SampleIds::FirstTeam(SampleIds::England), 0, 0, 0);
-    // Where the opener and the shown tabs lie in the program's fixed layout.
-    QStringList points = Centre(Start(), "btnNTeamChamp");
-    Click("btnNTeamChamp");
-    ASSERT_NE(DlgTeam, nullptr);
-    QTabBar* tabs = DlgTeam->page1->tabBar();
-    std::vector<std::string> shownTabs;
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->isTabVisible(i)) {
-            const QPoint centre = tabs->mapTo(&Main(), tabs->tabRect(i).center());
-            points << QString::number(centre.x()) << QString::number(centre.y());
-            shownTabs.push_back(DlgTeam->page1->widget(i)->objectName().toStdString());
-        }
-    const QRect card(DlgTeam->mapTo(&Main(), QPoint(0, 0)), DlgTeam->size());
-    Stop();
-    ASSERT_EQ(shownTabs.size(), 5u);
-
-    std::istringstream place(Run(ClickThroughScript, QStringList{QString::fromStdString(File("card"))} + points));
-    int x = 0, y = 0, width = 0, height = 0;
-    ASSERT_TRUE(place >> x >> y >> width >> height) << "the program showed no window";
-    const QRect shown = card.translated(x, y);
-    QImage previous;
-    for (size_t i = 0; i < shownTabs.size(); ++i) {
-        SCOPED_TRACE(shownTabs[i]);
-        const std::string shot = File("card-" + std::to_string(i + 1) + ".png");
-        const QImage image(QString::fromStdString(shot));
-        ASSERT_FALSE(image.isNull());
-        ASSERT_TRUE(image.rect().contains(shown));
-        EXPECT_GT(Colours(image, shown), 20u);
-        EXPECT_NE(image.copy(shown), previous) << "the tab did not change";
-        previous = image.copy(shown);
-        Keep("-team-" + shownTabs[i], shot);
-    }
+    ExpectEveryShownPageDrawn("btnNTeamChamp", [] { return DlgTeam ? DlgTeam->page1 : nullptr; }, 5, "-team-");
 }
 
 }  // namespace

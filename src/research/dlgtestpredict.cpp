@@ -160,6 +160,8 @@ void TDlgTestPredict::SetCalendarDay(TDateTime day)
 void TDlgTestPredict::MonthCalendar1Click()
 {
     Label1->setText(QString::fromStdString(CutDateText(CalendarDay())));
+    // The toolkit's labels grow with their text.
+    Label1->adjustSize();
 }
 
 void TDlgTestPredict::Button2Click()

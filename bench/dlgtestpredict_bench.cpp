@@ -23,7 +23,6 @@
 #include "research/dlgtestpredict.h"
 #include "research/testpredictcut.h"
 #include "sampledata/sampleids.h"
-#include "setup/programfoldersetup.h"
 
 namespace {
 
@@ -33,9 +32,6 @@ double Seconds(Clock::time_point from, Clock::time_point to)
 {
     return std::chrono::duration<double>(to - from).count();
 }
-
-// Made by main, which outlives every benchmark.
-const BenchProgramFolder* benchFolder = nullptr;
 
 // The day of the newest played match, wherever the last cut left it.
 TDateTime NewestMatchDay()
@@ -79,7 +75,7 @@ void BM_CutAWeekBeforeTheNewestMatch(benchmark::State& state)
     state.counters["moves_ms"] = moves * 1000 / n;
     state.counters["rebuild_ms"] = rebuild * 1000 / n;
     state.counters["commit_compact_ms"] = compaction * 1000 / n;
-    state.counters["parked"] = ReadBare(OpenBare(benchFolder->DataFile()).get(), "SELECT FixedIND FROM _Fixed");
+    state.counters["parked"] = ReadBare(OpenBare(BenchFolder().DataFile()).get(), "SELECT FixedIND FROM _Fixed");
 }
 BENCHMARK(BM_CutAWeekBeforeTheNewestMatch)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -105,7 +101,7 @@ int Lines(const std::string& path)
 
 void BM_RunSevenDaysWithTwoModels(benchmark::State& state)
 {
-    const std::string folder = benchFolder->Path();
+    const std::string folder = BenchFolder().Path();
     const std::string record = "30:" + std::to_string(SampleIds::League(SampleIds::England)) + ":" +
                                std::to_string(DBSeason::GetMaxSeasonID()) + ";";
     for (const char* name : {"inform", "total"})
@@ -132,12 +128,5 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const BenchProgramFolder folder;
-    // The settings values and the Predict folder the window reads come from the setup.
-    SetupProgramFolder(folder.Path(), SetupOptions{});
-    benchFolder = &folder;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInProgramFolder(argc, argv, true);
 }

@@ -343,6 +343,11 @@ TEST_F(DlgTestPredictTest, CommandsAreDisabledAndClosingRefusedDuringARun)
     EXPECT_TRUE(visibleAfterClose);
     for (QWidget* command : commands)
         EXPECT_TRUE(command->isEnabled()) << command->objectName().toStdString();
+    EXPECT_EQ(bench->grid->RowCount(), 3);
+
+    Run(*bench, "1");
+    EXPECT_EQ(bench->grid->RowCount(), 2) << "the grid of a run starts empty";
+    EXPECT_EQ(bench->grid->Cell(1, 2), "Alpha");
     bench->Close();
     EXPECT_FALSE(bench->isVisible());
 }

@@ -108,7 +108,9 @@ private:
     template <typename Dialog, typename... Arguments>
     void ShowDialog(Arguments... arguments);
     void btnTeamClick();
+    void btnTeamContextPopup();
     void btnChampionatClick();
+    void btnFixedClick();
     void btnUpdateClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);

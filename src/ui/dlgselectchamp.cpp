@@ -67,7 +67,7 @@ void TDlgSelectChamp::BuildLayout()
     cboSeason = AddControl<QComboBox>(this, "cboSeason", QRect(8, 70, ControlWidth, 22));
     cboSeason->setMaxVisibleItems(20);
     lstChamp = AddControl<QListWidget>(this, "lstChamp", QRect(8, 100, ControlWidth, 230));
-    Choice = AddChoicePanel(this, "panelChamp", "lblChamp", "imgChamp", 336, ControlWidth);
+    Choice = AddChoicePanel(this, "panelChamp", "lblChamp", "imgChamp", 8, 336, ControlWidth);
     panelChamp = Choice.panel;
     lblChamp = Choice.label;
     imgChamp = Choice.image;

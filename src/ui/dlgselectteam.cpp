@@ -1,11 +1,8 @@
 #include "ui/dlgselectteam.h"
 
-#include "data/dbasecontrols.h"
-#include "data/dbchamp.h"
 #include "data/dbfilter.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
-#include "data/dbteam.h"
 #include "platform/controltext.h"
 #include "ui/formcontrols.h"
 #include "ui/formfont.h"
@@ -19,10 +16,6 @@
 namespace {
 
 const char* const FormKey = "DlgSelectTeam";
-// Window data of the picker.
-constexpr int ChampData = 0;
-constexpr int SeasonData = 1;
-constexpr int TeamData = 2;
 
 constexpr int FormWidth = 260;
 constexpr int ControlWidth = FormWidth - 16;
@@ -72,87 +65,57 @@ void TDlgSelectTeam::BuildLayout()
     cboSeason = AddControl<QComboBox>(this, "cboSeason", QRect(8, 115, ControlWidth, 22));
     cboSeason->setMaxVisibleItems(20);
     lstTeam = AddControl<QListWidget>(this, "lstTeam", QRect(8, 145, ControlWidth, 230));
-    Choice = AddChoicePanel(this, "panelTeam", "lblTeam", "imgTeam", 381, ControlWidth);
-    panelTeam = Choice.panel;
-    lblTeam = Choice.label;
-    imgTeam = Choice.image;
+    const ChoicePanel choice = AddChoicePanel(this, "panelTeam", "lblTeam", "imgTeam", 8, 381, ControlWidth);
+    panelTeam = choice.panel;
+    lblTeam = choice.label;
+    imgTeam = choice.image;
     btnOk = AddControl<QPushButton>(this, "btnOk", QRect(FormWidth - 88, 423, 80, 24));
     SetCaption(btnOk, "OK");
 }
 
 void TDlgSelectTeam::FormCreate()
 {
-    Season = std::make_unique<DBSeason>();
-    Champ = std::make_unique<DBChamp>();
-    Team = std::make_unique<DBTeam>();
-    Champ->OpenFav(true, true);
-    FillCombo(cboChamp, Champ.get());
-    Season->OpenList(true);
-    FillCombo(cboSeason, Season.get());
-
+    Team = std::make_unique<TeamChoice>(TeamChoice::Controls{cboChamp, cboSeason, txtFilter, lstTeam,
+                                                                  {panelTeam, lblTeam, imgTeam}});
     Setting()->LoadFormData(FormKey);
-    Remembered = Setting()->GetFormString(TeamData);
-    SelectComboText(cboChamp, Champ.get(), Setting()->GetFormString(ChampData));
-    SelectComboText(cboSeason, Season.get(), Setting()->GetFormString(SeasonData));
-    SyncCombo(cboSeason, Season.get());
-    SyncCombo(cboChamp, Champ.get());
-    RefillList();
+    Team->Restore(0);
+    Team->RefillList();
 }
 
 void TDlgSelectTeam::FormDestroy()
 {
     Team.reset();
-    Champ.reset();
-    Season.reset();
-}
-
-void TDlgSelectTeam::RefillList()
-{
-    Team->OpenList(Champ->GetChampID(), Season->GetSeasonID());
-    ApplyNameFilter();
-}
-
-void TDlgSelectTeam::ApplyNameFilter()
-{
-    Team->NameFilter = txtFilter->text().toStdString();
-    Team->ApplyFilter();
-    FillChoiceList(lstTeam, Team.get(), Remembered);
-    lstTeamClick();
 }
 
 void TDlgSelectTeam::txtFilterChange()
 {
-    ApplyNameFilter();
+    Team->ApplyNameFilter();
 }
 
 void TDlgSelectTeam::cboChampChange()
 {
-    SyncCombo(cboChamp, Champ.get());
-    RefillList();
+    Team->ChampChanged();
 }
 
 void TDlgSelectTeam::cboSeasonChange()
 {
-    SyncCombo(cboSeason, Season.get());
-    RefillList();
+    Team->SeasonChanged();
 }
 
 void TDlgSelectTeam::lstTeamClick()
 {
-    ShowChoice(lstTeam, Team.get(), Choice);
+    Team->ShowChoice();
 }
 
 void TDlgSelectTeam::btnOkClick()
 {
-    if (lstTeam->count() == 0)
+    if (!Team->HasTeams())
         return;
-    Setting()->SetFormString(FormKey, ChampData, cboChamp->currentText().toStdString());
-    Setting()->SetFormString(FormKey, SeasonData, cboSeason->currentText().toStdString());
-    Setting()->SetFormString(FormKey, TeamData, ChoiceText(lstTeam));
-    int season = Season->GetSeasonID();
+    Team->Remember(FormKey, 0);
+    int season = Team->SeasonID();
     if (season == 0)
-        season = DBSeason::GetLastSeasonOfTeam(Team->GetTeamID());
-    if (!Filter->AddTeam(Team->GetTeamID(), season))
+        season = DBSeason::GetLastSeasonOfTeam(Team->TeamID());
+    if (!Filter->AddTeam(Team->TeamID(), season))
         return;
     SetTag(1);
     Close();

@@ -4,12 +4,9 @@
 
 #include "platform/tform.h"
 #include "platform/types.h"
-#include "ui/pickerlist.h"
+#include "ui/teamchoice.h"
 
-class DBChamp;
 class DBFilter;
-class DBSeason;
-class DBTeam;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -43,10 +40,6 @@ private:
     void BuildLayout();
     void FormCreate();
     void FormDestroy();
-    // Selects the teams of the chosen tournament and season, then narrows them.
-    void RefillList();
-    // Narrows the teams already selected to the typed start of the name.
-    void ApplyNameFilter();
 
     void txtFilterChange();
     void cboChampChange();
@@ -55,10 +48,5 @@ private:
     void btnOkClick();
 
     DBFilter* Filter;
-    std::unique_ptr<DBSeason> Season;
-    std::unique_ptr<DBChamp> Champ;
-    std::unique_ptr<DBTeam> Team;
-    ChoicePanel Choice{};
-    // The name of the team chosen last time.
-    AnsiString Remembered;
+    std::unique_ptr<TeamChoice> Team;
 };

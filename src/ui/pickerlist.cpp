@@ -18,9 +18,9 @@ constexpr int PanelHeight = 34;
 }  // namespace
 
 ChoicePanel AddChoicePanel(QWidget* form, const char* panelName, const char* labelName, const char* imageName,
-                           int top, int width)
+                           int left, int top, int width)
 {
-    auto* panel = AddControl<QFrame>(form, panelName, QRect(8, top, width, PanelHeight));
+    auto* panel = AddControl<QFrame>(form, panelName, QRect(left, top, width, PanelHeight));
     panel->setFrameShape(QFrame::StyledPanel);
     auto* image = AddControl<QLabel>(panel, imageName, QRect(8, (PanelHeight - 13) / 2, 20, 13));
     auto* label = AddControl<QLabel>(panel, labelName, QRect(34, 1, width - 40, PanelHeight - 2));

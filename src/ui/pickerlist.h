@@ -7,8 +7,8 @@ class QLabel;
 class QListWidget;
 class QWidget;
 
-// What the team and tournament pickers share: the list of choices, the panel that
-// shows the chosen one with its flag, and the OK button under them.
+// What the pickers share: the list of choices and the panel that shows the chosen one
+// with its flag.
 
 // The panel under the list: the flag picture and the chosen name in bold.
 struct ChoicePanel {
@@ -17,7 +17,7 @@ struct ChoicePanel {
     QLabel* image;
 };
 ChoicePanel AddChoicePanel(QWidget* form, const char* panelName, const char* labelName, const char* imageName,
-                           int top, int width);
+                           int left, int top, int width);
 
 // Refills list from the data object's rows and selects the item equal to remembered
 // (any letter case) when the list has one, without sending selection signals: the

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "correlation.h"
 #include "realseasonfixture.h"
 #include "updateservice/seasonloader.h"
 
@@ -64,21 +64,6 @@ TEST_F(DBEloRangRealDataTest, BundesligaBesideItsCup)
     EXPECT_EQ(Value("SELECT COUNT(*) FROM EloFixed"), "306") << "no row for a cup match";
     EXPECT_EQ(DBEloRang::GetRang(run.teams.at("Bayern München")), 1143);
     EXPECT_EQ(DBEloRang::GetRang(run.teams.at("1. FC Nürnberg")), 748);
-}
-
-// Pearson's correlation of two series.
-double Correlation(const std::vector<std::pair<double, double>>& points)
-{
-    double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
-    for (const auto& [x, y] : points) {
-        sx += x;
-        sy += y;
-        sxx += x * x;
-        syy += y * y;
-        sxy += x * y;
-    }
-    const double n = static_cast<double>(points.size());
-    return (n * sxy - sx * sy) / std::sqrt((n * sxx - sx * sx) * (n * syy - sy * sy));
 }
 
 TEST_F(DBEloRangRealDataTest, RatingDifferenceFollowsTheBookmakersHomeChance)

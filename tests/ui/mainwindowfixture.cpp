@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -109,17 +110,23 @@ std::string MainWindowFixture::Text(const char* labelName)
 
 void MainWindowFixture::InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act)
 {
+    InModalDialog([&] { Click(buttonName); }, buttonName, act);
+}
+
+void MainWindowFixture::InModalDialog(const std::function<void()>& open, const std::string& what,
+                                      const std::function<void(QWidget& dialog)>& act)
+{
     bool shown = false;
     QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr) << buttonName << " shows no modal dialog";
+        ASSERT_NE(dialog, nullptr) << what << " shows no modal dialog";
         shown = true;
         act(*dialog);
         if (dialog->isVisible())
             dialog->close();
     });
-    Click(buttonName);
-    EXPECT_TRUE(shown) << buttonName;
+    open();
+    EXPECT_TRUE(shown) << what;
 }
 
 void MainWindowFixture::ChooseItem(QComboBox* combo, const std::string& text)
@@ -189,6 +196,16 @@ void MainWindowFixture::Click(const char* buttonName)
 {
     if (QAbstractButton* button = Control<QAbstractButton>(buttonName))
         QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void MainWindowFixture::RightClick(const char* controlName)
+{
+    auto* control = Control<QWidget>(controlName);
+    if (!control)
+        return;
+    const QPoint centre = control->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, centre, control->mapToGlobal(centre));
+    QApplication::sendEvent(control, &request);
 }
 
 std::string MainWindowFixture::Cell(int row, int col)

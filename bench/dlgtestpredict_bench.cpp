@@ -84,7 +84,7 @@ class PassingModel : public DBPredict_2_1 {
 protected:
     void Calculate(int, int, int) override
     {
-        SetTableCell(5, 0, static_cast<float>(GetHeadField1()));
+        SetTableCell(ResultRow, 0, static_cast<float>(GetHeadField1()));
         SetChampID(GetHeadField2());
         SetSeasonID(GetHeadField3());
     }

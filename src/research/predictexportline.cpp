@@ -4,13 +4,6 @@
 #include "platform/sysutils.h"
 #include "predict/dbpredict_2_1.h"
 
-namespace {
-
-// The row every reader of a model takes its result from.
-constexpr int ResultRow = 5;
-
-}  // namespace
-
 std::vector<AnsiString> PredictExportColumns(DBFixed& fixed, const DBPredict_2_1& model)
 {
     const DBFormTeam& form = model.GetFormTeam();
@@ -21,11 +14,11 @@ std::vector<AnsiString> PredictExportColumns(DBFixed& fixed, const DBPredict_2_1
             fixed.GetTeam2(),
             IntToStr(model.GetTableGames()),
             "",
-            FloatToStr(model.GetW1(ResultRow)),
-            FloatToStr(model.GetX(ResultRow)),
-            FloatToStr(model.GetW2(ResultRow)),
-            FloatToStr(model.GetUnder(ResultRow)),
-            FloatToStr(model.GetOver(ResultRow)),
+            FloatToStr(model.GetW1(IDBPredict::ResultRow)),
+            FloatToStr(model.GetX(IDBPredict::ResultRow)),
+            FloatToStr(model.GetW2(IDBPredict::ResultRow)),
+            FloatToStr(model.GetUnder(IDBPredict::ResultRow)),
+            FloatToStr(model.GetOver(IDBPredict::ResultRow)),
             "",
             FloatToStr(form.GetForm1()),
             FloatToStr(form.GetForm2()),

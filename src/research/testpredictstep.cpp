@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int ResultRow = 5;
 // Odds of exactly this value mark a match without odds.
 constexpr double NoOdds = 1.0;
 constexpr int InformGames = 25;
@@ -17,11 +16,11 @@ constexpr int TotalGames = 10;
 void AddToSummary(FixtureSummary& summary, const DBPredict_2_1& model, int games)
 {
     summary.games += games;
-    const double w1 = model.GetW1(ResultRow);
-    const double x = model.GetX(ResultRow);
-    const double w2 = model.GetW2(ResultRow);
-    const double under = model.GetUnder(ResultRow);
-    const double over = model.GetOver(ResultRow);
+    const double w1 = model.GetW1(IDBPredict::ResultRow);
+    const double x = model.GetX(IDBPredict::ResultRow);
+    const double w2 = model.GetW2(IDBPredict::ResultRow);
+    const double under = model.GetUnder(IDBPredict::ResultRow);
+    const double over = model.GetOver(IDBPredict::ResultRow);
     if (summary.w1 == 0) {
         summary.w1 = w1;
         summary.x = x;
@@ -55,7 +54,7 @@ FixtureSummary TestPredictFixture(DBFixed& fixed, DBPredict_2_1& model, const st
     FixtureSummary summary;
     for (const AnsiString& name : names) {
         model.LoadFromFile(name, fixed.GetTeam1ID(), fixed.GetTeam2ID(), 0);
-        const int games = model.GetGame(ResultRow);
+        const int games = model.GetGame(IDBPredict::ResultRow);
         if (games <= 0)
             continue;
         AddToSummary(summary, model, games);

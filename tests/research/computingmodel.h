@@ -9,7 +9,7 @@ class ComputingModel : public DBPredict_2_1 {
 protected:
     void Calculate(int, int, int) override
     {
-        constexpr int row = 5;
+        constexpr int row = ResultRow;
         SetTableCell(row, 0, static_cast<float>(GetHeadField1()));
         SetChampID(GetHeadField2());
         SetSeasonID(GetHeadField3());

@@ -98,8 +98,6 @@ TDlgTestPredict::TDlgTestPredict(QWidget* owner, const PredictModelFactory& make
 
 TDlgTestPredict::~TDlgTestPredict()
 {
-    Predict.reset();
-    Fixed.reset();
     if (DlgTestPredict == this)
         DlgTestPredict = nullptr;
 }

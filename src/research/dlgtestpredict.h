@@ -68,6 +68,7 @@ private:
     static void SaveLines(const JXFile& lines, const AnsiString& file);
     static void Report(const std::exception& error);
 
+    // Members go in reverse order: the model before the match query.
     std::unique_ptr<DBFixed> Fixed;
     std::unique_ptr<DBPredict_2_1> Predict;
     bool Busy = false;

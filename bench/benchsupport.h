@@ -53,9 +53,9 @@ private:
 // program's long jobs pump, then every benchmark with BenchFolder() in place.
 int RunBenchmarksOnProgramFolder(int argc, char** argv);
 // The same once the caller has made its application (a QApplication for widgets);
-// installed completes the folder as kovral-setup does (settings values, language
-// files), as the windows read them.
-int RunBenchmarksInProgramFolder(int argc, char** argv, bool installed = false);
+// withSetup adds what the setup gives a program folder (settings values, language
+// files, the Predict folder), for benchmarks of windows.
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup = false);
 BenchProgramFolder& BenchFolder();
 
 // The league season with the most matches of the performance database.

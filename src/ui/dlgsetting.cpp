@@ -12,6 +12,7 @@
 #include "platform/tlabel.h"
 #include "platform/tprogressbar.h"
 #include "predict/dbelorang.h"
+#include "presenters/gridfill.h"
 #include "ui/dlgmain.h"
 #include "ui/formcontrols.h"
 #include "ui/formfont.h"
@@ -45,11 +46,6 @@ const AnsiString SupportMail = "support@kovral.example.org";
 DBSetting& Setting()
 {
     return *DBSetting::Global();
-}
-
-AnsiString Lang(int id)
-{
-    return Setting().GetLangText(id);
 }
 
 AnsiString Text(const QLineEdit* edit)
@@ -263,36 +259,36 @@ void TDlgSetting::ConnectHandlers()
 
 void TDlgSetting::Translate()
 {
-    setWindowTitle(QString::fromStdString(Lang(1008)));
+    setWindowTitle(QString::fromStdString(LangText(1008)));
     const std::pair<QWidget*, int> pages[] = {
             {tabGeneral, 1108}, {tabAddition, 1109}, {tabUpdate, 1005}, {tabSystem, 1110}, {tabAbout, 1080}};
     for (const auto& [page, id] : pages)
-        PageControl->setTabText(PageControl->indexOf(page), QString::fromStdString(Lang(id)));
+        PageControl->setTabText(PageControl->indexOf(page), QString::fromStdString(LangText(id)));
     const std::pair<QLabel*, int> labels[] = {
             {lblLang, 1201},     {lblFavNext, 1115},  {lblSeries, 1117}, {lblFav, 1118},
             {lblHandicap, 1259}, {lblTourTotal, 1403}, {lblProxy, 1119}, {lblPort, 1121},
             {lblUserName, 1086}, {lblPwd, 1122},       {lblCompac, 1124}};
     for (const auto& [label, id] : labels)
-        SetCaption(label, Lang(id));
+        SetCaption(label, LangText(id));
     const std::pair<QAbstractButton*, int> buttons[] = {
             {chkSaveHistory, 1111}, {chkAutoUpdate, 1112}, {chkNoStart, 1113}, {chkFilterTop, 1114},
             {chkNoFilter, 1116},    {chkProxy, 1120},      {btnCompac, 1057},  {btnUpdateStats, 1232},
             {btnCancel, 1089},      {btnApply, 1101}};
     for (const auto& [button, id] : buttons)
-        SetCaption(button, Lang(id));
-    SetCaption(gbProxy, Lang(1119));
-    SetCaption(gbDatabase, Lang(1123));
+        SetCaption(button, LangText(id));
+    SetCaption(gbProxy, LangText(1119));
+    SetCaption(gbDatabase, LangText(1123));
 
     cboServer->clear();
-    cboServer->addItem(QString::fromStdString(Lang(1250)));
-    cboServer->addItem(QString::fromStdString(Lang(1251)));
+    cboServer->addItem(QString::fromStdString(LangText(1250)));
+    cboServer->addItem(QString::fromStdString(LangText(1251)));
     // Only the value 1 chooses the reserve server.
     cboServer->setCurrentIndex(Setting().ReadInteger("UpdServ") == 1 ? 1 : 0);
 
     DBConnect* data = DBConnect::GetData();
-    SetCaption(lblVersion, Lang(1082) + ": " + VersionText);
-    SetCaption(lblVersionBase, Lang(1083) + ": " + data->GetUpdate() + "(" + data->GetUpdateDate() + ")");
-    SetCaption(lblWWW, Lang(1245));
+    SetCaption(lblVersion, LangText(1082) + ": " + VersionText);
+    SetCaption(lblVersionBase, LangText(1083) + ": " + data->GetUpdate() + "(" + data->GetUpdateDate() + ")");
+    SetCaption(lblWWW, LangText(1245));
     SetCaption(lblMail, SupportMail);
 }
 
@@ -501,7 +497,7 @@ void TDlgSetting::btnUpdateEloClick()
 
 void TDlgSetting::lblWWWClick()
 {
-    OpenUrl(Lang(1245));
+    OpenUrl(LangText(1245));
 }
 
 void TDlgSetting::lblMailClick()

@@ -1,14 +1,17 @@
 #include "ui/dlgmain.h"
 
 #include "data/dbasecontrols.h"
+#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
+#include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
 #include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
+#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 #include "platform/tlabel.h"
@@ -193,6 +196,7 @@ void TDlgMain::FormShow()
 {
     std::error_code ignored;
     std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
+    ReportUnreadableData();
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -205,6 +209,15 @@ void TDlgMain::FormShow()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     FormResize();
+}
+
+void TDlgMain::ReportUnreadableData()
+{
+    const AnsiString error = DBConnect::GetData()->OpenError();
+    if (error.empty())
+        return;
+    SaveLog(GetAppPath(), "ERROR DBCONNECT " + error);
+    MessageBox(Setting()->GetLangText(1019) + "\r\n" + error, "", MB_OK | MB_ICONERROR);
 }
 
 void TDlgMain::FormActivate()

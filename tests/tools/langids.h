@@ -41,6 +41,8 @@ inline const std::vector<LangIdGroup>& LangIdGroups()
         // Navigation bar hints, country labels, the filter button (1021 is also the
         // filter window's caption) and the hidden export button.
         {"main window navigation", {1013, 1014, 1015, 1016, 1017, 1020, 1021, 1258}},
+        // The message at start about a data file that cannot be read.
+        {"main window start", {1019}},
         // Result summary titles (1031-1034 and 1037 also on the match card; 1031 heads
         // the games column of the streak top list and the forecast grid; 1032 titles
         // the result row of the round-by-round strips) and their hints.

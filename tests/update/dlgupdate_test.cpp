@@ -19,6 +19,7 @@
 #include "foundation/jxinet.h"
 #include "platform/adoquery.h"
 #include "sampledata/sampledatagenerator.h"
+#include "setup/programfoldersetup.h"
 #include "sqlitefile.h"
 #include "updatedialogfixture.h"
 
@@ -219,6 +220,21 @@ TEST_F(TDlgUpdateTest, RunCutByAFailedFileIsCompletedByTheNextOne)
         EXPECT_EQ(FilesAsked().back(), files);
         EXPECT_TRUE(data() == uninterrupted) << "the data differ from an uninterrupted run";
     }
+}
+
+TEST_F(TDlgUpdateTest, FolderNamedWithSeparatorsQuotesAndCyrillicOpensAndUpdates)
+{
+    const std::string folder = Folder() + "/Kovral; 'Спорт' \"2\" ;/";
+    SetupProgramFolder(folder, SetupOptions{});
+    DBSetting::Global()->LoadLanguage();
+    ServeFiles(1, LeagueFiles);
+    TDlgUpdate dialog;
+    ClickUpdate(dialog);
+
+    EXPECT_EQ(MemoLines(dialog),
+              AfterLogin({Step(3, 1055, "OK"), Step(4, 1056, "OK"), Step(5, 1402, "OK"), Step(6, 1057, "OK"), ""}));
+    EXPECT_EQ(LeagueScores(), "Chelsea-Liverpool 0:2 Arsenal-Liverpool 1:0 Arsenal-Chelsea 3:1");
+    EXPECT_EQ(QuerySqlite(folder + "data.mdb", "SELECT UpdateNum FROM Version"), (Rows{{"3"}}));
 }
 
 TEST_F(TDlgUpdateTest, RejectedStatementIsCountedOnALineOfItsOwn)

@@ -11,6 +11,7 @@
 #include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
@@ -169,19 +170,19 @@ QWidget* TDlgMain::BuildMainToolBar()
 
 void TDlgMain::ConnectHandlers()
 {
-    connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
-    connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
-    connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
-    connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
-    connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
-    connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
-    connect(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
-    connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
-    connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
-    connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
-    connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
-    connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
-    connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
+    ConnectHandler(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
+    ConnectHandler(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
+    ConnectHandler(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    ConnectHandler(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
+    ConnectHandler(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
+    ConnectHandler(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
+    ConnectHandler(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
+    ConnectHandler(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
+    ConnectHandler(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
+    ConnectHandler(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
+    ConnectHandler(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
 }
 
 std::vector<TToolButton*> TDlgMain::ToolBarButtons() const

@@ -6,6 +6,7 @@
 #include "foundation/jxinet.h"
 #include "foundation/jxparse.h"
 #include "platform/application.h"
+#include "platform/eventhandler.h"
 #include "platform/exceptions.h"
 #include "platform/shellopen.h"
 #include "platform/sysutils.h"
@@ -123,12 +124,12 @@ void TDlgUpdate::BuildLayout()
     btnUpdate = new QPushButton(QString::fromUtf8("Обновить"), this);
     btnUpdate->setObjectName("btnUpdate");
     btnUpdate->setGeometry(11, 272, 148, 25);
-    connect(btnUpdate, &QPushButton::clicked, this, &TDlgUpdate::btnUpdateClick);
+    ConnectHandler(btnUpdate, &QPushButton::clicked, this, &TDlgUpdate::btnUpdateClick);
 
     btnExit = new QPushButton(QString::fromUtf8("Выход"), this);
     btnExit->setObjectName("btnExit");
     btnExit->setGeometry(169, 272, 148, 25);
-    connect(btnExit, &QPushButton::clicked, this, &TDlgUpdate::btnExitClick);
+    ConnectHandler(btnExit, &QPushButton::clicked, this, &TDlgUpdate::btnExitClick);
 
     // A status bar of one simple panel along the bottom edge.
     statusBar = new QStatusBar(this);

@@ -1,12 +1,13 @@
 #include "presenters/dbfixedgrid.h"
 
+#include "data/codes.h"
 #include "data/dbfixed.h"
-#include "data/dbsetting.h"
 #include "data/dbteam.h"
 #include "foundation/jxgrid.h"
 #include "foundation/jxstr.h"
 #include "foundation/resulticons.h"
-#include "platform/adoquery.h"
+#include "presenters/chartaxes.h"
+#include "presenters/gridfill.h"
 #include "platform/sysutils.h"
 
 #include <QChart>
@@ -22,16 +23,10 @@ namespace {
 // The grid column of each logical column of the main list.
 constexpr int colMap[] = {6, 0, 2, 4, 3, 1, 5, 7, 8, 9};
 
-struct ColumnLayout {
-    const char* width;
-    int header;  // language text id; 0: no header text
-    bool isImage = false;
-};
-
 // In grid-column order; without odds only the first seven.
 constexpr ColumnLayout MainColumns[] = {
     {"10%", 1022}, {"17%", 1023}, {"27%", 1024}, {"6%", 1025}, {"27%", 1026},
-    {"13%", 1027}, {"19", 0, true}, {"30", 1028}, {"30", 1029}, {"30", 1030}};
+    {"13%", 1027}, {"19", 0, "", 2, true}, {"30", 1028}, {"30", 1029}, {"30", 1030}};
 constexpr int MainColumnsWithoutOdds = 7;
 constexpr ColumnLayout LastSmallColumns[] = {
     {"60", 1022}, {"30", 1065}, {"100%", 1066}, {"35", 1025}, {"100", 1023}};
@@ -45,21 +40,13 @@ constexpr int AwayMarkText = 1068;
 constexpr const char* InternationalCountry = "EUR";
 constexpr TColor FirstDateBlock = 0xE0EEFF;
 constexpr TColor OtherDateBlock = 0xFFEEE0;
-constexpr int AfterExtraTime = 3;
 
-AnsiString LangText(int id)
+// A match's outcome as the home team's result.
+int HomeResult(int outcome)
 {
-    return id == 0 ? AnsiString() : DBSetting::Global()->GetLangText(id);
-}
-
-void SetupColumnSet(TJXGrid& grid, std::span<const ColumnLayout> columns)
-{
-    grid.SetColCount(static_cast<int>(columns.size()));
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const int col = static_cast<int>(i);
-        grid.SetColsProperty(col, TColsProperty{2, columns[i].width, columns[i].isImage});
-        grid.SetCell(0, col, LangText(columns[i].header));
-    }
+    if (outcome == ResultCode::HomeWin)
+        return ResultCode::Win;
+    return outcome == ResultCode::AwayWin ? ResultCode::Lose : ResultCode::Draw;
 }
 
 // The first characters of a name, counted as characters, not bytes.
@@ -78,18 +65,10 @@ int ChartValue(int mode, int own, int rival)
     }
 }
 
-// The chart's value axis of one direction, added (and owned by the chart) when the
-// series has none.
 QValueAxis* ValueAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation)
 {
-    for (QAbstractAxis* axis : series.attachedAxes())
-        if (axis->orientation() == orientation)
-            if (auto* valueAxis = qobject_cast<QValueAxis*>(axis))
-                return valueAxis;
-    auto* axis = new QValueAxis(&chart);
+    QValueAxis* axis = AttachedAxis<QValueAxis>(chart, series, orientation);
     axis->setLabelFormat("%d");
-    chart.addAxis(axis, orientation == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft);
-    series.attachAxis(axis);
     return axis;
 }
 
@@ -133,27 +112,30 @@ TColor DBFixedGrid::GetResultColor(int result)
     return ResultColor(result);
 }
 
+TColor DBFixedGrid::GetHomeResultColor() const
+{
+    return GetResultColor(fixed->GetAET() ? ResultCode::AfterExtraTime : HomeResult(fixed->GetResult()));
+}
+
 void DBFixedGrid::SetupColumns(bool withOdds)
 {
     this->withOdds = withOdds;
-    SetupColumnSet(*grid, std::span(MainColumns).first(withOdds ? std::size(MainColumns) : MainColumnsWithoutOdds));
+    SetupGridColumns(*grid, std::span(MainColumns).first(withOdds ? std::size(MainColumns) : MainColumnsWithoutOdds));
 }
 
 void DBFixedGrid::SetupLastSmallColumns()
 {
-    SetupColumnSet(*grid, LastSmallColumns);
+    SetupGridColumns(*grid, LastSmallColumns);
 }
 
 void DBFixedGrid::SetupCalendarColumns()
 {
-    SetupColumnSet(*grid, CalendarColumns);
+    SetupGridColumns(*grid, CalendarColumns);
 }
 
 void DBFixedGrid::Clear()
 {
-    grid->SetRowCount(2);
-    for (int col = 0; col < grid->ColCount(); ++col)
-        SetCell(1, col, "");
+    ClearGrid(*grid);
 }
 
 void DBFixedGrid::ResetCounters()
@@ -163,24 +145,12 @@ void DBFixedGrid::ResetCounters()
 
 int DBFixedGrid::FillRows(const std::function<void(int row)>& writeRow)
 {
-    const int rows = fixed->Count();
-    if (rows < 1) {
-        Clear();
-    } else {
-        grid->SetRowCount(rows + 1);
-        TADOQuery* query = fixed->GetQuery();
-        query->First();
-        for (int row = 1; row <= rows; ++row, query->Next())
-            writeRow(row);
-    }
-    grid->Invalidate();
-    return std::max(rows, 0);
+    return FillGridRows(*grid, *fixed, writeRow);
 }
 
 void DBFixedGrid::SetCell(int row, int col, const AnsiString& text, bool bold, TColor fontColor, TColor background)
 {
-    grid->SetCell(row, col, text);
-    grid->SetCellsProperty(row, col, TCellsProperty{fontColor, bold, background});
+    SetGridCell(*grid, row, col, text, bold, fontColor, background);
 }
 
 bool DBFixedGrid::IsTeamHome() const
@@ -194,8 +164,8 @@ void DBFixedGrid::WriteMatch(int row, const AnsiString& champ, int iconCode, TCo
     SetCell(row, colMap[IconColumn], IntToStr(iconCode));
     SetCell(row, colMap[DateColumn], DateTimeToStr(fixed->GetDate()));
     SetCell(row, colMap[ChampColumn], champ);
-    SetCell(row, colMap[Team1Column], fixed->GetTeam1(), boldTeam == 1);
-    SetCell(row, colMap[Team2Column], fixed->GetTeam2(), boldTeam == 2);
+    SetCell(row, colMap[Team1Column], fixed->GetTeam1(), boldTeam == FieldCode::Home);
+    SetCell(row, colMap[Team2Column], fixed->GetTeam2(), boldTeam == FieldCode::Away);
     SetCell(row, colMap[ScoreColumn], fixed->GetScoreText(), true, scoreColor);
     SetCell(row, colMap[RoundColumn], fixed->GetRound());
     if (odds) {
@@ -208,8 +178,8 @@ void DBFixedGrid::WriteMatch(int row, const AnsiString& champ, int iconCode, TCo
 int DBFixedGrid::WriteTeamMatch(int row, bool odds)
 {
     const int result = fixed->GetResultForTeam();
-    WriteMatch(row, Cut(fixed->GetChamp(), MainChampLength), result, GetResultColor(result), IsTeamHome() ? 1 : 2,
-               odds);
+    WriteMatch(row, Cut(fixed->GetChamp(), MainChampLength), result, GetResultColor(result),
+               IsTeamHome() ? FieldCode::Home : FieldCode::Away, odds);
     return result;
 }
 
@@ -237,8 +207,8 @@ void DBFixedGrid::FillFixed()
     ResetCounters();
     counters.games = FillRows([this](int row) {
         const int result = WriteTeamMatch(row, withOdds);
-        counters.wins += result == 0;
-        counters.losses += result == 2;
+        counters.wins += result == ResultCode::Win;
+        counters.losses += result == ResultCode::Lose;
         const auto [own, rival] = TeamGoals();
         CountGoals(own, rival);
     });
@@ -248,17 +218,18 @@ void DBFixedGrid::FillFixedOdds(bool natPrefix)
 {
     ResetCounters();
     counters.games = FillRows([this, natPrefix](int row) {
-        const int outcome = fixed->GetResult();  // -1 home win, 0 level or after extra time, 1 away win
+        const int outcome = fixed->GetResult();
         AnsiString champ = fixed->GetChamp();
         if (natPrefix) {
             const AnsiString country = fixed->GetChampNat();
             champ = Cut(country == InternationalCountry ? champ : country + ". " + champ, MainChampLength);
         }
-        const TColor scoreColor = GetResultColor(fixed->GetAET() ? AfterExtraTime : outcome + 1);
-        const int boldTeam = outcome == -1 ? 1 : outcome == 1 ? 2 : 0;
-        WriteMatch(row, champ, outcome + 1, scoreColor, boldTeam, withOdds);
-        counters.wins += outcome == -1;
-        counters.losses += outcome == 1;
+        const int boldTeam = outcome == ResultCode::HomeWin  ? FieldCode::Home
+                             : outcome == ResultCode::AwayWin ? FieldCode::Away
+                                                              : FieldCode::Both;
+        WriteMatch(row, champ, HomeResult(outcome), GetHomeResultColor(), boldTeam, withOdds);
+        counters.wins += outcome == ResultCode::HomeWin;
+        counters.losses += outcome == ResultCode::AwayWin;
         CountGoals(fixed->GetGol1(), fixed->GetGol2());
     });
 }

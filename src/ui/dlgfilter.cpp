@@ -1,5 +1,6 @@
 #include "ui/dlgfilter.h"
 
+#include "data/codes.h"
 #include "data/dbasecontrols.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
@@ -9,6 +10,7 @@
 #include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "ui/dlgmain.h"
+#include "ui/formcontrols.h"
 #include "ui/formfont.h"
 
 #include <QCheckBox>
@@ -26,23 +28,6 @@ TDlgFilter* DlgFilter = nullptr;
 namespace {
 
 const char* const Relations[] = {"!", ">", "<", "="};
-
-QGroupBox* AddGroup(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QGroupBox(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
-
-template <typename Control>
-Control* Add(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
 
 AnsiString Text(int id)
 {
@@ -82,22 +67,22 @@ void TDlgFilter::BuildLayout()
     setObjectName("DlgFilter");
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(187, 251);
-    SetFormFont(this, SmallFontPixels);
+    SetFormFont(this, SmallFontPixels, CondensedStretch);
     setWindowTitle("Фильтр");
 
-    gbField = AddGroup(this, "gbField", QRect(3, 0, 181, 40));
-    btnFieldAll = Add<QRadioButton>(gbField, "btnFieldAll", QRect(6, 17, 52, 19));
-    btnFieldHome = Add<QRadioButton>(gbField, "btnFieldHome", QRect(60, 17, 58, 19));
-    btnFieldAway = Add<QRadioButton>(gbField, "btnFieldAway", QRect(120, 17, 58, 19));
+    gbField = AddControl<QGroupBox>(this, "gbField", QRect(3, 0, 181, 40));
+    btnFieldAll = AddControl<QRadioButton>(gbField, "btnFieldAll", QRect(6, 17, 52, 19));
+    btnFieldHome = AddControl<QRadioButton>(gbField, "btnFieldHome", QRect(60, 17, 58, 19));
+    btnFieldAway = AddControl<QRadioButton>(gbField, "btnFieldAway", QRect(120, 17, 58, 19));
     SetCaption(btnFieldAll, "Все");
     SetCaption(btnFieldHome, "Дома");
     SetCaption(btnFieldAway, "Выезд");
 
-    gbSeason = AddGroup(this, "gbSeason", QRect(3, 41, 181, 44));
-    cboSeason = Add<QComboBox>(gbSeason, "cboSeason", QRect(6, 16, 169, 22));
+    gbSeason = AddControl<QGroupBox>(this, "gbSeason", QRect(3, 41, 181, 44));
+    cboSeason = AddControl<QComboBox>(gbSeason, "cboSeason", QRect(6, 16, 169, 22));
     cboSeason->setMaxVisibleItems(20);
 
-    gbBalls = AddGroup(this, "gbBalls", QRect(3, 86, 181, 78));
+    gbBalls = AddControl<QGroupBox>(this, "gbBalls", QRect(3, 86, 181, 78));
     BuildGoalRow(14, "Score", lblBallScore, cboEqScore, txtBallScore, udScore);
     BuildGoalRow(35, "Miss", lblBallMiss, cboEqMiss, txtBallMiss, udMiss);
     BuildGoalRow(56, "Total", lblBallTotal, cboEqTotal, txtBallTotal, udTotal);
@@ -105,26 +90,26 @@ void TDlgFilter::BuildLayout()
     SetCaption(lblBallMiss, "П");
     SetCaption(lblBallTotal, "Т");
 
-    gbTotal = AddGroup(this, "gbTotal", QRect(3, 165, 74, 62));
-    chkWin = Add<QCheckBox>(gbTotal, "chkWin", QRect(4, 4, 69, 18));
-    chkDraw = Add<QCheckBox>(gbTotal, "chkDraw", QRect(4, 22, 69, 18));
-    chkLose = Add<QCheckBox>(gbTotal, "chkLose", QRect(4, 40, 69, 18));
+    gbTotal = AddControl<QGroupBox>(this, "gbTotal", QRect(3, 165, 69, 62));
+    chkWin = AddControl<QCheckBox>(gbTotal, "chkWin", QRect(2, 4, 66, 18));
+    chkDraw = AddControl<QCheckBox>(gbTotal, "chkDraw", QRect(2, 22, 66, 18));
+    chkLose = AddControl<QCheckBox>(gbTotal, "chkLose", QRect(2, 40, 66, 18));
     SetCaption(chkWin, "Победа");
     SetCaption(chkDraw, "Ничья");
     SetCaption(chkLose, "Пораж-ие");
 
-    gbCompetition = AddGroup(this, "gbCompetition", QRect(78, 165, 106, 62));
-    chkChamp = Add<QCheckBox>(gbCompetition, "chkChamp", QRect(4, 4, 101, 18));
-    chkCup = Add<QCheckBox>(gbCompetition, "chkCup", QRect(4, 22, 101, 18));
-    chkIsEuro = Add<QCheckBox>(gbCompetition, "chkIsEuro", QRect(4, 40, 101, 18));
+    gbCompetition = AddControl<QGroupBox>(this, "gbCompetition", QRect(73, 165, 111, 62));
+    chkChamp = AddControl<QCheckBox>(gbCompetition, "chkChamp", QRect(2, 4, 108, 18));
+    chkCup = AddControl<QCheckBox>(gbCompetition, "chkCup", QRect(2, 22, 108, 18));
+    chkIsEuro = AddControl<QCheckBox>(gbCompetition, "chkIsEuro", QRect(2, 40, 108, 18));
     SetCaption(chkChamp, "Чемпионат");
     SetCaption(chkCup, "Кубок страны");
     SetCaption(chkIsEuro, "Лига чемпионов");
     for (QCheckBox* box : {chkWin, chkDraw, chkLose, chkChamp, chkCup, chkIsEuro})
         box->setChecked(true);
 
-    btnFilter = Add<QPushButton>(this, "btnFilter", QRect(3, 229, 90, 20));
-    btnClose = Add<QPushButton>(this, "btnClose", QRect(94, 229, 90, 20));
+    btnFilter = AddControl<QPushButton>(this, "btnFilter", QRect(3, 229, 90, 20));
+    btnClose = AddControl<QPushButton>(this, "btnClose", QRect(94, 229, 90, 20));
     SetCaption(btnFilter, "Применить");
     SetCaption(btnClose, "Закрыть");
 }
@@ -133,14 +118,14 @@ void TDlgFilter::BuildGoalRow(int top, const char* suffix, QLabel*& label, QComb
                               TUpDown*& steps)
 {
     const std::string name(suffix);
-    label = Add<QLabel>(gbBalls, ("lblBall" + name).c_str(), QRect(8, top, 16, 20));
-    relation = Add<QComboBox>(gbBalls, ("cboEq" + name).c_str(), QRect(26, top, 48, 20));
+    label = AddControl<QLabel>(gbBalls, ("lblBall" + name).c_str(), QRect(8, top, 16, 20));
+    relation = AddControl<QComboBox>(gbBalls, ("cboEq" + name).c_str(), QRect(26, top, 48, 20));
     for (const char* item : Relations)
         relation->addItem(item);
-    count = Add<QLineEdit>(gbBalls, ("txtBall" + name).c_str(), QRect(78, top, 74, 20));
+    count = AddControl<QLineEdit>(gbBalls, ("txtBall" + name).c_str(), QRect(78, top, 74, 20));
     count->setReadOnly(true);
     count->setText("0");
-    steps = Add<TUpDown>(gbBalls, ("ud" + name).c_str(), QRect(154, top, 18, 20));
+    steps = AddControl<TUpDown>(gbBalls, ("ud" + name).c_str(), QRect(154, top, 18, 20));
     steps->SetRange(0, 9);
 }
 
@@ -201,7 +186,7 @@ void TDlgFilter::EnableByMode(int mode)
                                                            chkIsEuro})
         control->setEnabled(mode != FilterMode::Tournament);
     for (const GoalControls& goal : Goals())
-        for (QWidget* control : std::initializer_list<QWidget*>{goal.relation, goal.steps, goal.label})
+        for (QWidget* control : std::initializer_list<QWidget*>{goal.relation, goal.count, goal.steps, goal.label})
             control->setEnabled(team);
 }
 
@@ -220,7 +205,7 @@ void TDlgFilter::LoadFromFilter()
     chkLose->setChecked(Filter->GetIsLose());
     // A side code other than 0, 1 or 2 can only come from an edited database: shown as all.
     const int field = Filter->GetField();
-    FieldButtons[field >= 0 && field < 3 ? field : 0]->setChecked(true);
+    FieldButtons[field >= FieldCode::Both && field <= FieldCode::Away ? field : FieldCode::Both]->setChecked(true);
     chkCup->setChecked(Filter->GetIsCup());
     chkChamp->setChecked(Filter->GetIsChamp());
     chkIsEuro->setChecked(Filter->GetIsEuro());
@@ -237,11 +222,14 @@ void TDlgFilter::SaveToFilter()
     Filter->SetIsWin(chkWin->isChecked());
     Filter->SetIsDraw(chkDraw->isChecked());
     Filter->SetIsLose(chkLose->isChecked());
-    for (int field = 0; field < 3; ++field)
+    for (int field = FieldCode::Both; field <= FieldCode::Away; ++field)
         if (FieldButtons[field]->isChecked()) {
             Filter->SetField(field);
             break;
         }
+    // The season shown, also when the entry's own season is not in the list (every
+    // season) and the list's cursor stayed where filling it left it.
+    SyncCombo(cboSeason, Season.get());
     Filter->SetSeasonWith(Season->GetSeasonID());
     Filter->SetIsChamp(chkChamp->isChecked());
     Filter->SetIsCup(chkCup->isChecked());

@@ -19,6 +19,9 @@
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgselectchamp.h"
+#include "ui/dlgselectfixed.h"
+#include "ui/dlgselectteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -65,6 +68,10 @@ TDlgMain::TDlgMain(QWidget* owner)
       resultImages(CreateResultIcons())
 {
     DlgMain = this;
+    // The log covers this run from its first line: what building the window logs (a
+    // language file that cannot be read) must outlive the first show.
+    std::error_code ignored;
+    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     BuildLayout();
     DBSetting::CreateGlobal();
     Filter = std::make_unique<DBFilter>();
@@ -179,6 +186,12 @@ void TDlgMain::ConnectHandlers()
     ConnectHandler(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
     ConnectHandler(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
     ConnectHandler(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    ConnectHandler(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    // A right click on the team button opens the head-to-head picker.
+    btnTeam->setContextMenuPolicy(Qt::CustomContextMenu);
+    ConnectHandler(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
+    ConnectHandler(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
+    ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     ConnectHandler(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
@@ -195,8 +208,6 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
-    std::error_code ignored;
-    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     ReportUnreadableData();
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
@@ -339,7 +350,7 @@ void TDlgMain::ShowNavigation()
     bar->toolNTeamRival->setVisible(pair);
     bar->toolNFixed->setVisible(pair);
     if (pair)
-        bar->toolNFixed->move(500, bar->toolNFixed->y());
+        bar->toolNFixed->move(TMainNavigation::PairButtonLeft, bar->toolNFixed->y());
     SetCaption(bar->lblNTeamChamp, tournament ? Filter->GetChampName() : Filter->GetTeam());
     SetCaption(bar->lblNNatTeamChamp, tournament ? Filter->GetChampNat() : Filter->GetTeamNat());
     if (pair) {
@@ -372,12 +383,9 @@ void TDlgMain::ShowFixedPanel(int index)
     SetCaption(panel->lblBTeam2, fixed->GetTeam2());
     SetCaption(panel->lblBNatTeam2, fixed->GetTeam2Nat());
     SetCaption(panel->lblBGoals, fixed->GetScoreText());
-    int colour;
-    if (Filter->GetMode() == FilterMode::Tournament)
-        colour = fixed->GetAET() ? 3 : fixed->GetResult() + 1;
-    else
-        colour = fixed->GetResultForTeam();
-    SetFontColor(panel->lblBGoals, DBFixedGrid::GetResultColor(colour));
+    SetFontColor(panel->lblBGoals, Filter->GetMode() == FilterMode::Tournament
+                                           ? FixedGrid->GetHomeResultColor()
+                                           : DBFixedGrid::GetResultColor(fixed->GetResultForTeam()));
 }
 
 void TDlgMain::ShowResultSummary()
@@ -500,11 +508,10 @@ void TDlgMain::btnNFilterClick()
 {
     if (!DlgFilter)
         return;
-    // Shown first, so that its frame's size is known for the placing.
-    DlgFilter->show();
+    // Shown first, so that its frame is known for the placing.
+    DlgFilter->Show();
     const QRect main = frameGeometry();
     DlgFilter->move(main.left() + main.width() - DlgFilter->frameGeometry().width() - 10, main.top() + 150);
-    DlgFilter->raise();
 }
 
 void TDlgMain::lblNTeamChampClick()
@@ -555,12 +562,38 @@ void TDlgMain::ChangeSeasonWith(int seasonID)
     Refresh();
 }
 
-void TDlgMain::btnUpdateClick()
+template <typename Dialog, typename... Arguments>
+void TDlgMain::ShowDialog(Arguments... arguments)
 {
-    TDlgUpdate dialog(this);
+    Dialog dialog(this, arguments...);
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+void TDlgMain::btnTeamClick()
+{
+    ShowDialog<TDlgSelectTeam>(Filter.get());
+}
+
+void TDlgMain::btnTeamContextPopup()
+{
+    ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
+void TDlgMain::btnChampionatClick()
+{
+    ShowDialog<TDlgSelectChamp>(Filter.get());
+}
+
+void TDlgMain::btnFixedClick()
+{
+    ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
+void TDlgMain::btnUpdateClick()
+{
+    ShowDialog<TDlgUpdate>();
 }
 
 void TDlgMain::btnExitClick()

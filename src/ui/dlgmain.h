@@ -107,6 +107,13 @@ private:
     void btnPlusClick();
     void btnMinusClick();
     void btnCloseMDIClick();
+    // Shows a modal dialog of this window and refreshes when it handed a choice back.
+    template <typename Dialog, typename... Arguments>
+    void ShowDialog(Arguments... arguments);
+    void btnTeamClick();
+    void btnTeamContextPopup();
+    void btnChampionatClick();
+    void btnFixedClick();
     void btnUpdateClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);

@@ -18,6 +18,8 @@
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
+#include "ui/cardform.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
@@ -180,6 +182,8 @@ void TDlgMain::ConnectHandlers()
     ConnectHandler(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
     ConnectHandler(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
     ConnectHandler(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    ConnectHandler(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    ConnectHandler(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
     ConnectHandler(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
     ConnectHandler(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
     ConnectHandler(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
@@ -412,6 +416,9 @@ void TDlgMain::ShowResultSummary()
 
 void TDlgMain::ShowCard(TForm* card)
 {
+    // One card at a time: the navigation bar still opens cards in card mode.
+    if (Card && Card != card)
+        SetCardMode(true, Card);
     card->setParent(this, Qt::Widget);
     card->show();
     card->move(ToolColumnWidth, 0);
@@ -569,6 +576,29 @@ void TDlgMain::ShowDialog(Arguments... arguments)
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+template <typename CardForm, typename... Arguments>
+void TDlgMain::ShowNewCard(CardForm*& global, Arguments... arguments)
+{
+    auto* card = new CardForm(this, arguments...);
+    KeepCardPointer(global, card);
+    ShowCard(card);
+}
+
+void TDlgMain::btnNTeamChampClick()
+{
+    if (Filter->GetMode() == FilterMode::Tournament)
+        ShowNewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI);
+}
+
+void TDlgMain::btnBChampClick()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    ShowNewCard(DlgChamp, Filter.get(), fixed->GetChampID(), fixed->GetSeason(), btnCloseMDI);
 }
 
 void TDlgMain::btnTeamClick()

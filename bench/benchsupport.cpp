@@ -125,10 +125,12 @@ int RunBenchmarksOnProgramFolder(int argc, char** argv)
     return RunBenchmarksInProgramFolder(argc, argv);
 }
 
-int RunBenchmarksInProgramFolder(int argc, char** argv)
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup)
 {
     benchmark::Initialize(&argc, argv);
     FolderInstance() = std::make_unique<BenchProgramFolder>();
+    if (withSetup)
+        SetupProgramFolder(BenchFolder().Path(), SetupOptions{});
     benchmark::RunSpecifiedBenchmarks();
     FolderInstance().reset();
     benchmark::Shutdown();

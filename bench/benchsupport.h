@@ -51,8 +51,10 @@ private:
 // The main of a benchmark program on the performance database: the event loop the
 // program's long jobs pump, then every benchmark with BenchFolder() in place.
 int RunBenchmarksOnProgramFolder(int argc, char** argv);
-// The same once the caller has made its application (a QApplication for widgets).
-int RunBenchmarksInProgramFolder(int argc, char** argv);
+// The same once the caller has made its application (a QApplication for widgets);
+// withSetup adds what the setup gives a program folder (settings values, language
+// files, the Predict folder), for benchmarks of windows.
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup = false);
 BenchProgramFolder& BenchFolder();
 
 // The league season with the most matches of the performance database.

@@ -6,6 +6,7 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/programfolder.h"
 #include "platform/shellopen.h"
 #include "platform/sysutils.h"
@@ -232,27 +233,27 @@ void TDlgSetting::BuildAboutPage()
 
 void TDlgSetting::ConnectHandlers()
 {
-    connect(btnOK, &QPushButton::clicked, this, &TDlgSetting::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &TDlgSetting::btnCancelClick);
-    connect(btnApply, &QPushButton::clicked, this, &TDlgSetting::btnApplyClick);
+    ConnectHandler(btnOK, &QPushButton::clicked, this, &TDlgSetting::btnOKClick);
+    ConnectHandler(btnCancel, &QPushButton::clicked, this, &TDlgSetting::btnCancelClick);
+    ConnectHandler(btnApply, &QPushButton::clicked, this, &TDlgSetting::btnApplyClick);
     for (QCheckBox* box : {chkSaveHistory, chkNoFilter, chkFilterTop, chkNoStart, chkAutoUpdate})
-        connect(box, &QCheckBox::toggled, this, &TDlgSetting::txtUserChange);
+        ConnectHandler(box, &QCheckBox::toggled, this, &TDlgSetting::txtUserChange);
     for (QLineEdit* edit : {txtFavNext, txtFavDays, txtHandicap, txtTourTotal, txtProxy, txtPort, txtProxyUser,
                             txtProxyPwd})
-        connect(edit, &QLineEdit::textChanged, this, &TDlgSetting::txtUserChange);
+        ConnectHandler(edit, &QLineEdit::textChanged, this, &TDlgSetting::txtUserChange);
     for (QComboBox* combo : {cboLang, cboServer})
-        connect(combo, &QComboBox::activated, this, &TDlgSetting::txtUserChange);
-    connect(chkProxy, &QCheckBox::toggled, this, &TDlgSetting::chkProxyClick);
-    connect(cboSeason, &QComboBox::activated, this, &TDlgSetting::cboSeasonChange);
-    connect(udFavNext, &TUpDown::Click, this, &TDlgSetting::udFavNextClick);
-    connect(udFav, &TUpDown::Click, this, &TDlgSetting::udFavClick);
-    connect(upHandicap, &TUpDown::Click, this, &TDlgSetting::upHandicapClick);
-    connect(upTourTotal, &TUpDown::Click, this, &TDlgSetting::upTourTotalClick);
-    connect(btnCompac, &QPushButton::clicked, this, &TDlgSetting::btnCompacClick);
-    connect(btnUpdateStats, &QPushButton::clicked, this, &TDlgSetting::btnUpdateStatsClick);
-    connect(btnUpdateElo, &QPushButton::clicked, this, &TDlgSetting::btnUpdateEloClick);
-    connect(lblWWW, &TLabel::clicked, this, &TDlgSetting::lblWWWClick);
-    connect(lblMail, &TLabel::clicked, this, &TDlgSetting::lblMailClick);
+        ConnectHandler(combo, &QComboBox::activated, this, &TDlgSetting::txtUserChange);
+    ConnectHandler(chkProxy, &QCheckBox::toggled, this, &TDlgSetting::chkProxyClick);
+    ConnectHandler(cboSeason, &QComboBox::activated, this, &TDlgSetting::cboSeasonChange);
+    ConnectHandler(udFavNext, &TUpDown::Click, this, &TDlgSetting::udFavNextClick);
+    ConnectHandler(udFav, &TUpDown::Click, this, &TDlgSetting::udFavClick);
+    ConnectHandler(upHandicap, &TUpDown::Click, this, &TDlgSetting::upHandicapClick);
+    ConnectHandler(upTourTotal, &TUpDown::Click, this, &TDlgSetting::upTourTotalClick);
+    ConnectHandler(btnCompac, &QPushButton::clicked, this, &TDlgSetting::btnCompacClick);
+    ConnectHandler(btnUpdateStats, &QPushButton::clicked, this, &TDlgSetting::btnUpdateStatsClick);
+    ConnectHandler(btnUpdateElo, &QPushButton::clicked, this, &TDlgSetting::btnUpdateEloClick);
+    ConnectHandler(lblWWW, &TLabel::clicked, this, &TDlgSetting::lblWWWClick);
+    ConnectHandler(lblMail, &TLabel::clicked, this, &TDlgSetting::lblMailClick);
 }
 
 // ---- texts -------------------------------------------------------------------------

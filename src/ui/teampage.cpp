@@ -3,6 +3,7 @@
 #include "data/codes.h"
 #include "data/dbteam.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 
@@ -48,7 +49,7 @@ AnsiString CheckRow::TypeList() const
 void CheckRow::OnToggled(QObject* receiver, const std::function<void()>& handler) const
 {
     for (QCheckBox* box : boxes)
-        QObject::connect(box, &QCheckBox::toggled, receiver, [handler] { handler(); });
+        ConnectHandler(box, &QCheckBox::toggled, receiver, [handler] { handler(); });
 }
 
 CheckRow AddCheckRow(QWidget* parent, std::initializer_list<CheckName> boxes)

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -25,6 +26,7 @@
 #include "platform/shellopen.h"
 #include "platform/tlabel.h"
 #include "platform/tprogressbar.h"
+#include "sqlitefile.h"
 #include "textfit.h"
 #include "ui/dlgmain.h"
 
@@ -347,6 +349,30 @@ TEST_F(TDlgSettingTest, JobsOnTheDatabaseFinishWithTheDialogKeptOpen)
         });
     }
     EXPECT_TRUE(Settings().ReadBool("SaveHistory")) << "nothing was saved";
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(TDlgSettingTest, RebuildThatTheDatabaseGivesUpKeepsTheOldStatistics)
+{
+    const std::string statsSql = "SELECT ChampID, SeasonID, TeamID, RoundID, Field, Game, Point FROM Stats ORDER BY "
+                                 "ChampID, SeasonID, TeamID, RoundID, Field";
+    const Rows before = Select(statsSql);
+    // SQLite rolls the whole transaction back at the first new Stats row.
+    RunSqlite(File("data.mdb"), "CREATE TRIGGER StatsGivenUp BEFORE INSERT ON Stats "
+                                "BEGIN SELECT RAISE(ROLLBACK, 'forced failure'); END");
+    Start();
+    InSettings([&](TDlgSetting& d) {
+        d.PageControl->setCurrentWidget(d.tabSystem);
+        Press(d.btnUpdateStats);
+        EXPECT_EQ(d.Tag(), 1);
+        EXPECT_TRUE(d.btnUpdateStats->isVisible() && !d.bar->isVisible());
+        Press(d.btnCancel);
+    });
+    EXPECT_EQ(Select(statsSql), before);
+    const Lines log = LogTexts();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(),
+                            [](const std::string& line) { return line.find("forced failure") != std::string::npos; }))
+            << "the log holds the reason";
     EXPECT_TRUE(Messages().empty());
 }
 

@@ -6,7 +6,6 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
-#include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
 #include "platform/programfolder.h"
@@ -14,7 +13,9 @@
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
+#include "ui/cardform.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
@@ -186,6 +187,8 @@ void TDlgMain::ConnectHandlers()
     connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
+    connect(panelBottomMain->btnBFixed, &QToolButton::clicked, this, &TDlgMain::btnBFixedClick);
+    connect(panelNavig->btnNFixed, &QToolButton::clicked, this, &TDlgMain::btnNFixedClick);
     connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
     connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
 }
@@ -380,18 +383,11 @@ void TDlgMain::ShowResultSummary()
     const MatchCounters& c = FixedGrid->Counters();
     const int g = c.games;
     TMainSummary* summary = panelResultMain;
-    SetCaption(summary->lblRWDL, "+" + IntToStr(c.wins) + "=" + IntToStr(g - c.wins - c.losses) + "-" +
-                                     IntToStr(c.losses));
-    SetCaption(summary->lblRGoals, IntToStr(c.goalsFor) + ":" + IntToStr(c.goalsAgainst));
-    SetCaption(summary->lblRTotal, IntToStr(g - c.overs) + "-" + IntToStr(c.overs));
-    SetCaption(summary->lblRGame, IntToStr(g));
+    summary->Shared().Show(c);
     SetCaption(summary->lblRMinus, IntToStr(c.wonBy2));
     SetCaption(summary->lblRPlus, IntToStr(c.notLostBy2));
     SetCaption(summary->lblRByScore, IntToStr(c.scoredIn) + "-" + IntToStr(g - c.scoredIn));
     SetCaption(summary->lblRByMiss, IntToStr(c.concededIn) + "-" + IntToStr(g - c.concededIn));
-    // Averages of no match are shown as nothing scored and nothing conceded.
-    const auto average = [g](int goals) { return g == 0 ? AnsiString("0") : FloatToStrRound(double(goals) / g, 2); };
-    SetCaption(summary->lblRAvgGoals, average(c.goalsFor) + "-" + average(c.goalsAgainst));
     summary->Centre();
 }
 
@@ -587,6 +583,28 @@ void TDlgMain::btnUpdateClick()
 void TDlgMain::btnExitClick()
 {
     Close();
+}
+
+void TDlgMain::btnBFixedClick()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    ShowFixedCard(fixed->GetTeam1ID(), fixed->GetTeam2ID());
+}
+
+void TDlgMain::btnNFixedClick()
+{
+    ShowFixedCard(Filter->GetTeamID(), Filter->GetTeamRivalID());
+}
+
+void TDlgMain::ShowFixedCard(int team1ID, int team2ID)
+{
+    auto* card = new TDlgFixed(this);
+    KeepCardPointer(DlgFixed, card);
+    card->SetTeams(team1ID, team2ID);
+    ShowCard(card);
 }
 
 void TDlgMain::gridFixedSelectCell(int /*aCol*/, int aRow)

@@ -113,6 +113,10 @@ private:
     void btnFixedClick();
     void btnUpdateClick();
     void btnExitClick();
+    void btnBFixedClick();
+    void btnNFixedClick();
+    // The match card of the two teams, team1ID at home.
+    void ShowFixedCard(int team1ID, int team2ID);
     void gridFixedSelectCell(int aCol, int aRow);
     void gridFixedDblClick();
 

@@ -40,17 +40,11 @@ TMainSummary::TMainSummary(QWidget* parent) : QWidget(parent)
 
 void TMainSummary::ApplyLanguage(DBSetting* setting)
 {
-    SetCaption(lblRLGame, setting->GetLangText(1031) + ":");
-    SetCaption(lblRLWDL, setting->GetLangText(1032) + ":");
-    SetCaption(lblRLGoals, setting->GetLangText(1033) + ":");
-    SetCaption(lblRLUnOv, setting->GetLangText(1034) + ":");
-    SetHint(lblRLUnOv, setting->GetLangText(1038));
+    Shared().ApplyLanguage();
     SetCaption(lblRLWgNg, setting->GetLangText(1035) + ":");
     SetHint(lblRLWgNg, setting->GetLangText(1039));
     SetCaption(lblRLWmNm, setting->GetLangText(1036) + ":");
     SetHint(lblRLWmNm, setting->GetLangText(1040));
-    SetCaption(lblRLAvGAvM, setting->GetLangText(1037) + ":");
-    SetHint(lblRLAvGAvM, setting->GetLangText(1041));
     Centre();
 }
 
@@ -60,15 +54,13 @@ void TMainSummary::Centre()
     panelResult->move((width() - panelResult->width()) / 2, (height() - panelResult->height()) / 2);
 }
 
+ResultSummaryLabels TMainSummary::Shared() const
+{
+    return {lblRLGame, lblRGame, lblRLWDL, lblRWDL, lblRLGoals, lblRGoals, lblRLUnOv, lblRTotal, lblRLAvGAvM,
+            lblRAvgGoals};
+}
+
 QLabel* TMainSummary::AddLabel(const char* name, const char* text, bool value)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), panelResult);
-    label->setObjectName(name);
-    if (value) {
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-    }
-    panelResult->layout()->addWidget(label);
-    return label;
+    return AddSummaryLabel(panelResult, name, text, value);
 }

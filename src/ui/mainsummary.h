@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/resultsummary.h"
+
 class DBSetting;
 class QLabel;
 
@@ -17,6 +19,8 @@ public:
     void ApplyLanguage(DBSetting* setting);
     // Fits panelResult to its texts and centres it.
     void Centre();
+    // The figures the match card's summary shows too.
+    ResultSummaryLabels Shared() const;
 
     QWidget* panelResult;
     QLabel* lblRLGame;

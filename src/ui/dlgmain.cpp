@@ -383,7 +383,7 @@ void TDlgMain::ShowResultSummary()
     const MatchCounters& c = FixedGrid->Counters();
     const int g = c.games;
     TMainSummary* summary = panelResultMain;
-    summary->Shared().Show(c);
+    summary->Shared.Show(c);
     SetCaption(summary->lblRMinus, IntToStr(c.wonBy2));
     SetCaption(summary->lblRPlus, IntToStr(c.notLostBy2));
     SetCaption(summary->lblRByScore, IntToStr(c.scoredIn) + "-" + IntToStr(g - c.scoredIn));

@@ -54,7 +54,8 @@ void TFixedTourPage::ShowTourByTour()
 {
     const bool homeAway = btnTourFldHomeAway->isChecked();
     SetSideCaptions(lblTourTeam, lblTourTeamRival, homeAway);
-    // An empty set leaves a strip's seven rows, so the other club's strip is never cut.
+    // A club without results leaves its strip's seven rows (the presenter keeps them), so
+    // the club shown there after a swap gets its whole strip.
     TourGrid->Data->OpenLast(LastResults, Teams.team1ID, "", "", homeAway ? FieldCode::Home : FieldCode::Both);
     TourGrid->FillLast(nullptr, nullptr);
     TourRivalGrid->Data->OpenLast(LastResults, Teams.team2ID, "", "", homeAway ? FieldCode::Away : FieldCode::Both);

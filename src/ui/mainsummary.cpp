@@ -18,14 +18,14 @@ TMainSummary::TMainSummary(QWidget* parent) : QWidget(parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
     // Caption texts are shown until a language file is loaded; "-1.5:" and "+1.5:" stay.
-    lblRLGame = AddLabel("lblRLGame", "Игр:", false);
-    lblRGame = AddLabel("lblRGame", "0", true);
-    lblRLWDL = AddLabel("lblRLWDL", "ВНП:", false);
-    lblRWDL = AddLabel("lblRWDL", "+0=0-0", true);
-    lblRLGoals = AddLabel("lblRLGoals", "Мячи:", false);
-    lblRGoals = AddLabel("lblRGoals", "0:0", true);
-    lblRLUnOv = AddLabel("lblRLUnOv", "ТМ-ТБ:", false);
-    lblRTotal = AddLabel("lblRTotal", "0-0", true);
+    Shared.lblRLGame = AddLabel("lblRLGame", "Игр:", false);
+    Shared.lblRGame = AddLabel("lblRGame", "0", true);
+    Shared.lblRLWDL = AddLabel("lblRLWDL", "ВНП:", false);
+    Shared.lblRWDL = AddLabel("lblRWDL", "+0=0-0", true);
+    Shared.lblRLGoals = AddLabel("lblRLGoals", "Мячи:", false);
+    Shared.lblRGoals = AddLabel("lblRGoals", "0:0", true);
+    Shared.lblRLUnOv = AddLabel("lblRLUnOv", "ТМ-ТБ:", false);
+    Shared.lblRTotal = AddLabel("lblRTotal", "0-0", true);
     lblRLWgNg = AddLabel("lblRLWgNg", "СЗб-БЗб:", false);
     lblRByScore = AddLabel("lblRByScore", "0-0", true);
     lblRLWmNm = AddLabel("lblRLWmNm", "СПр-БПр:", false);
@@ -34,13 +34,13 @@ TMainSummary::TMainSummary(QWidget* parent) : QWidget(parent)
     lblRMinus = AddLabel("lblRMinus", "0", true);
     lblRLPlus = AddLabel("lblRLPlus", "+1.5:", false);
     lblRPlus = AddLabel("lblRPlus", "0", true);
-    lblRLAvGAvM = AddLabel("lblRLAvGAvM", "СрЗб-СрПр:", false);
-    lblRAvgGoals = AddLabel("lblRAvgGoals", "0-0", true);
+    Shared.lblRLAvGAvM = AddLabel("lblRLAvGAvM", "СрЗб-СрПр:", false);
+    Shared.lblRAvgGoals = AddLabel("lblRAvgGoals", "0-0", true);
 }
 
 void TMainSummary::ApplyLanguage(DBSetting* setting)
 {
-    Shared().ApplyLanguage();
+    Shared.ApplyLanguage();
     SetCaption(lblRLWgNg, setting->GetLangText(1035) + ":");
     SetHint(lblRLWgNg, setting->GetLangText(1039));
     SetCaption(lblRLWmNm, setting->GetLangText(1036) + ":");
@@ -52,12 +52,6 @@ void TMainSummary::Centre()
 {
     panelResult->adjustSize();
     panelResult->move((width() - panelResult->width()) / 2, (height() - panelResult->height()) / 2);
-}
-
-ResultSummaryLabels TMainSummary::Shared() const
-{
-    return {lblRLGame, lblRGame, lblRLWDL, lblRWDL, lblRLGoals, lblRGoals, lblRLUnOv, lblRTotal, lblRLAvGAvM,
-            lblRAvgGoals};
 }
 
 QLabel* TMainSummary::AddLabel(const char* name, const char* text, bool value)

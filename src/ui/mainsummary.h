@@ -19,18 +19,10 @@ public:
     void ApplyLanguage(DBSetting* setting);
     // Fits panelResult to its texts and centres it.
     void Centre();
-    // The figures the match card's summary shows too.
-    ResultSummaryLabels Shared() const;
 
     QWidget* panelResult;
-    QLabel* lblRLGame;
-    QLabel* lblRGame;
-    QLabel* lblRLWDL;
-    QLabel* lblRWDL;
-    QLabel* lblRLGoals;
-    QLabel* lblRGoals;
-    QLabel* lblRLUnOv;
-    QLabel* lblRTotal;
+    // The figures the match card's summary shows too.
+    ResultSummaryLabels Shared;
     QLabel* lblRLWgNg;
     QLabel* lblRByScore;
     QLabel* lblRLWmNm;
@@ -39,8 +31,6 @@ public:
     QLabel* lblRMinus;
     QLabel* lblRLPlus;
     QLabel* lblRPlus;
-    QLabel* lblRLAvGAvM;
-    QLabel* lblRAvgGoals;
 
 private:
     QLabel* AddLabel(const char* name, const char* text, bool value);

@@ -65,6 +65,10 @@ TDlgMain::TDlgMain(QWidget* owner)
       resultImages(CreateResultIcons())
 {
     DlgMain = this;
+    // The log covers this run from its first line: what building the window logs (a
+    // language file that cannot be read) must outlive the first show.
+    std::error_code ignored;
+    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     BuildLayout();
     DBSetting::CreateGlobal();
     Filter = std::make_unique<DBFilter>();
@@ -203,8 +207,6 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
-    std::error_code ignored;
-    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -337,7 +339,7 @@ void TDlgMain::ShowNavigation()
     bar->toolNTeamRival->setVisible(pair);
     bar->toolNFixed->setVisible(pair);
     if (pair)
-        bar->toolNFixed->move(500, bar->toolNFixed->y());
+        bar->toolNFixed->move(TMainNavigation::PairButtonLeft, bar->toolNFixed->y());
     SetCaption(bar->lblNTeamChamp, tournament ? Filter->GetChampName() : Filter->GetTeam());
     SetCaption(bar->lblNNatTeamChamp, tournament ? Filter->GetChampNat() : Filter->GetTeamNat());
     if (pair) {
@@ -370,12 +372,9 @@ void TDlgMain::ShowFixedPanel(int index)
     SetCaption(panel->lblBTeam2, fixed->GetTeam2());
     SetCaption(panel->lblBNatTeam2, fixed->GetTeam2Nat());
     SetCaption(panel->lblBGoals, fixed->GetScoreText());
-    int colour;
-    if (Filter->GetMode() == FilterMode::Tournament)
-        colour = fixed->GetAET() ? 3 : fixed->GetResult() + 1;
-    else
-        colour = fixed->GetResultForTeam();
-    SetFontColor(panel->lblBGoals, DBFixedGrid::GetResultColor(colour));
+    SetFontColor(panel->lblBGoals, Filter->GetMode() == FilterMode::Tournament
+                                           ? FixedGrid->GetHomeResultColor()
+                                           : DBFixedGrid::GetResultColor(fixed->GetResultForTeam()));
 }
 
 void TDlgMain::ShowResultSummary()
@@ -491,11 +490,10 @@ void TDlgMain::btnNFilterClick()
 {
     if (!DlgFilter)
         return;
-    // Shown first, so that its frame's size is known for the placing.
-    DlgFilter->show();
+    // Shown first, so that its frame is known for the placing.
+    DlgFilter->Show();
     const QRect main = frameGeometry();
     DlgFilter->move(main.left() + main.width() - DlgFilter->frameGeometry().width() - 10, main.top() + 150);
-    DlgFilter->raise();
 }
 
 void TDlgMain::lblNTeamChampClick()

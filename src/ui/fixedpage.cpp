@@ -27,7 +27,7 @@ void StackRadios(const RadioRow& row, const QRect& geometry)
 {
     delete row.frame->layout();
     auto* column = new QVBoxLayout(row.frame);
-    column->setContentsMargins(6, 2, 6, 2);
+    column->setContentsMargins(4, 2, 4, 2);
     for (QRadioButton* radio : row.radios)
         column->addWidget(radio);
     row.frame->setGeometry(geometry);

@@ -16,8 +16,8 @@ namespace {
 constexpr int Left = 4;
 constexpr QSize GridSize(575, 145);
 constexpr int CaptionHeight = 16;
-constexpr int OptionsLeft = Left + 575 + 8;
-constexpr int OptionsWidth = 118;
+constexpr int OptionsLeft = Left + 575 + 6;
+constexpr int OptionsWidth = 122;
 
 constexpr int TypeIDs[] = {ChampTypeID::League, ChampTypeID::Cup, ChampTypeID::International};
 

@@ -324,6 +324,16 @@ TEST_F(TDlgMainTest, LanguageChangeRewritesEveryCaptionAndHint)
     EXPECT_EQ(Cell(0, HomeColumn), "Home");
 }
 
+TEST_F(TDlgMainTest, UnreadableLanguageFileLeavesTheCaptionsEmptyAndLogsItsNameInThisRunsLog)
+{
+    WriteFile(File("log.txt"), "01.01.2024 10:00:00 a line of the run before\r\n");
+    DBSetting::Global()->WriteString("Lang", "de");
+    StartOnLeague();
+    EXPECT_EQ(Text("lblRLGame"), ":");
+    EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>("btnTeam"))).trimmed(), "");
+    EXPECT_EQ(LogTexts(), (Lines{"[ERROR] DBSetting::LoadLanguage " + File("Lang/de.lng")}));
+}
+
 TEST_F(TDlgMainTest, ToolBarCaptionsAreCentredByBlanksWhenTheyFit)
 {
     // A later line of the language file replaces the text of its id.

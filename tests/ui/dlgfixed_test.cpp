@@ -340,8 +340,11 @@ TEST_F(TDlgFixedTest, PreviewOfAPairThatMetOftenCountsFromTeam1)
     const std::vector<Match> meetings = Meetings(team1, team2);
     ASSERT_GE(meetings.size(), 8u);
     ASSERT_TRUE(std::any_of(meetings.begin(), meetings.end(), [](const Match& m) { return m.aet; }));
-    OpenPair(team1, team2);
+    TDlgFixed& card = OpenPair(team1, team2);
     ExpectPreview(team1, team2, false);
+    // A click on a table or a last-matches list leaves the keys to the head-to-head list.
+    QTest::mouseClick(On<TJXGrid>("gridLastSmall")->viewport(), Qt::LeftButton, {}, QPoint(10, 25));
+    EXPECT_EQ(card.focusWidget(), On<TJXGrid>("gridFixed"));
 }
 
 TEST_F(TDlgFixedTest, PairThatNeverMetShowsAnEmptyListAndZeros)

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -100,6 +101,13 @@ void TCardForm::page1Change()
 {
     if (auto* page = qobject_cast<TCardPage*>(pages_->currentWidget()))
         page->Fill();
+}
+
+void TCardForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    TForm::keyPressEvent(event);
 }
 
 void TCardForm::ConnectPages()

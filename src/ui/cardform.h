@@ -13,6 +13,7 @@
 class DBSeason;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
@@ -80,7 +81,9 @@ protected:
     // Connect once every page is in place, so that building the pages fills nothing.
     void ConnectPages();
 
-    QTabWidget* Pages() const { return pages_; }
+    // Esc leaves a card shown, as it leaves the main window: a card goes by its hand-back
+    // or by the main window's Back.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QTabWidget* pages_ = nullptr;

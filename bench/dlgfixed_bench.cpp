@@ -21,7 +21,6 @@
 #include "foundation/jxgrid.h"
 #include "platform/adofield.h"
 #include "platform/adoquery.h"
-#include "setup/programfoldersetup.h"
 
 namespace {
 
@@ -34,11 +33,6 @@ std::pair<int, int> BusiestPair()
     return {row->FieldByName("Team1ID")->AsInteger(), row->FieldByName("Team2ID")->AsInteger()};
 }
 
-// The language files and settings values the card reads, as the setup installs them.
-struct Installation {
-    Installation() { SetupProgramFolder(BenchFolder().Path(), SetupOptions{}); }
-};
-
 // The card of the pair, shown with its preview filled.
 struct ShownCard {
     ShownCard()
@@ -49,7 +43,6 @@ struct ShownCard {
         QApplication::processEvents();
     }
 
-    Installation installation;
     TDlgFixed card{nullptr};
 };
 
@@ -102,5 +95,5 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    return RunBenchmarksInProgramFolder(argc, argv);
+    return RunBenchmarksInProgramFolder(argc, argv, true);
 }

@@ -14,6 +14,7 @@
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/cardform.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgfixed.h"
 #include "ui/dlgselectchamp.h"
@@ -177,6 +178,8 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
     connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
     connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
     connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
     connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
     connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
@@ -394,6 +397,9 @@ void TDlgMain::ShowResultSummary()
 
 void TDlgMain::ShowCard(TForm* card)
 {
+    // One card at a time: the navigation bar still opens cards in card mode.
+    if (Card && Card != card)
+        SetCardMode(true, Card);
     card->setParent(this, Qt::Widget);
     card->show();
     card->move(ToolColumnWidth, 0);
@@ -553,6 +559,35 @@ void TDlgMain::ShowDialog(Arguments... arguments)
         Refresh();
 }
 
+template <typename CardForm, typename... Arguments>
+CardForm* TDlgMain::NewCard(CardForm*& global, Arguments... arguments)
+{
+    auto* card = new CardForm(this, arguments...);
+    KeepCardPointer(global, card);
+    return card;
+}
+
+template <typename CardForm, typename... Arguments>
+void TDlgMain::ShowNewCard(CardForm*& global, Arguments... arguments)
+{
+    ShowCard(NewCard(global, arguments...));
+}
+
+void TDlgMain::btnNTeamChampClick()
+{
+    if (Filter->GetMode() == FilterMode::Tournament)
+        ShowNewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI);
+}
+
+void TDlgMain::btnBChampClick()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    ShowNewCard(DlgChamp, Filter.get(), fixed->GetChampID(), fixed->GetSeason(), btnCloseMDI);
+}
+
 void TDlgMain::btnTeamClick()
 {
     ShowDialog<TDlgSelectTeam>(Filter.get());
@@ -599,8 +634,7 @@ void TDlgMain::btnNFixedClick()
 
 void TDlgMain::ShowFixedCard(int team1ID, int team2ID)
 {
-    auto* card = new TDlgFixed(this);
-    KeepCardPointer(DlgFixed, card);
+    TDlgFixed* card = NewCard(DlgFixed);
     card->SetTeams(team1ID, team2ID);
     ShowCard(card);
 }

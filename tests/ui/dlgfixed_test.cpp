@@ -16,9 +16,7 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
-#include <tuple>
 
 #include "data/codes.h"
 #include "data/dbfilter.h"
@@ -48,29 +46,6 @@ constexpr const char* SummaryLabels[] = {"lblRGame", "lblRWDL", "lblRGoals", "lb
 // The match card opened from the main window on the sample.
 class TDlgFixedTest : public MainWindowFixture {
 protected:
-    // A team's record summed from matches.
-    struct Record {
-        int games = 0;
-        int win = 0;
-        int draw = 0;
-        int lose = 0;
-        int gf = 0;
-        int ga = 0;
-
-        void Add(int own, int rival)
-        {
-            ++games;
-            win += own > rival;
-            draw += own == rival;
-            lose += own < rival;
-            gf += own;
-            ga += rival;
-        }
-        int Points() const { return 3 * win + draw; }
-        // The standings order: points, wins, goal difference, goals scored.
-        std::tuple<int, int, int, int> Rank() const { return {Points(), win, gf - ga, gf}; }
-    };
-
     // The two English clubs that met most often, one meeting decided after extra time;
     // the home side of that meeting first.
     std::pair<int, int> PairWithExtraTime()
@@ -112,7 +87,7 @@ protected:
 
     static void ShowPage(QWidget* page) { Card().page1->setCurrentWidget(page); }
 
-    static std::vector<std::string> Shown(const char* const (&labels)[5])
+    static std::vector<std::string> Figures(const char* const (&labels)[5])
     {
         std::vector<std::string> texts;
         for (const char* label : labels)
@@ -128,7 +103,7 @@ protected:
         return cells;
     }
 
-    static std::string Name(int team) { return Value("SELECT Name FROM Team WHERE TeamID=" + std::to_string(team)); }
+    static std::string TeamName(int team) { return Name("Team", "TeamID", team); }
 
     // Meetings of the pair, newest first; side: team1 at home only (Home) or every one.
     std::vector<Match> Meetings(int team1, int team2, int side = FieldCode::Both)
@@ -152,7 +127,7 @@ protected:
                              : m.aet      ? ResultCode::AfterExtraTime
                              : own > rival ? ResultCode::Win
                                            : ResultCode::Lose;
-            rows.push_back({Name(m.team1), std::to_string(m.gol1) + ":" + std::to_string(m.gol2), Name(m.team2),
+            rows.push_back({TeamName(m.team1), std::to_string(m.gol1) + ":" + std::to_string(m.gol2), TeamName(m.team2),
                             std::to_string(icon)});
         }
         return rows;
@@ -188,14 +163,9 @@ protected:
         }
         const int g = static_cast<int>(meetings.size());
         const auto n = [](int v) { return std::to_string(v); };
-        const auto average = [g](int goals) { return g == 0 ? std::string("0") : Rounded(double(goals) / g); };
+        const auto average = [g](int goals) { return g == 0 ? std::string("0") : Rounded(double(goals) / g, 2); };
         return {n(g), "+" + n(w) + "=" + n(g - w - l) + "-" + n(l), n(gf) + ":" + n(ga), n(g - over) + "-" + n(over),
                 average(gf) + "-" + average(ga)};
-    }
-
-    static std::string Rounded(double value)
-    {
-        return QString::number(std::floor(value * 100 + 0.5) / 100).toStdString();
     }
 
     // The team's row in the standings of its league's newest season on a side: position,
@@ -217,7 +187,7 @@ protected:
         const auto above = std::count_if(records.begin(), records.end(),
                                          [&](const auto& other) { return other.second.Rank() > r.Rank(); });
         const auto n = [](int v) { return std::to_string(v); };
-        return {n(static_cast<int>(above) + 1), DBTeam::ShortName(Name(team)), n(r.games), n(r.win), n(r.draw),
+        return {n(static_cast<int>(above) + 1), DBTeam::ShortName(TeamName(team)), n(r.games), n(r.win), n(r.draw),
                 n(r.lose), n(r.gf) + " - " + n(r.ga), n(r.Points())};
     }
 
@@ -232,7 +202,7 @@ protected:
         std::vector<std::vector<std::string>> rows;
         for (const Match& m : Matches(side + " ORDER BY F.Date DESC")) {
             const bool home = m.team1 == team;
-            rows.push_back({LangText(home ? 1067 : 1068), DBTeam::ShortName(Name(home ? m.team2 : m.team1)),
+            rows.push_back({LangText(home ? 1067 : 1068), DBTeam::ShortName(TeamName(home ? m.team2 : m.team1)),
                             std::to_string(home ? m.gol1 : m.gol2) + ":" + std::to_string(home ? m.gol2 : m.gol1)});
             if (rows.size() == 5)
                 break;
@@ -263,7 +233,7 @@ protected:
         EXPECT_EQ(ShownLast("gridLastSmallRival"), ExpectedLast(team2, field2));
         const std::vector<Match> meetings = Meetings(team1, team2, field1);
         EXPECT_EQ(ShownList(), ExpectedList(meetings, team1));
-        EXPECT_EQ(Shown(SummaryLabels), ExpectedSummary(meetings, team1));
+        EXPECT_EQ(Figures(SummaryLabels), ExpectedSummary(meetings, team1));
     }
 
     // The team's league results from the streaks' first season on, oldest first, as
@@ -303,8 +273,8 @@ TEST_F(TDlgFixedTest, OpenersShowTheCardOfTheirPairAndTheGlobalGoesWithIt)
     TDlgFixed& card = OpenPair(team1, team2);
     EXPECT_EQ(card.parentWidget(), &Main());
     EXPECT_EQ(card.geometry(), QRect(69, 0, 716, 460));
-    EXPECT_EQ(TextOf("lblTeamName"), DBTeam::ShortName(Name(team1)) + " (ENG)");
-    EXPECT_EQ(TextOf("lblTeamRivalName"), DBTeam::ShortName(Name(team2)) + " (ENG)");
+    EXPECT_EQ(TextOf("lblTeamName"), DBTeam::ShortName(TeamName(team1)) + " (ENG)");
+    EXPECT_EQ(TextOf("lblTeamRivalName"), DBTeam::ShortName(TeamName(team2)) + " (ENG)");
     EXPECT_EQ(card.page1->currentWidget()->objectName(), "tabPreview");
     std::vector<std::string> tabs;
     for (int page = 0; page < card.page1->count(); ++page)
@@ -355,7 +325,7 @@ TEST_F(TDlgFixedTest, PairThatNeverMetShowsAnEmptyListAndZeros)
     OpenPair(english, portuguese);
     EXPECT_EQ(On<TJXGrid>("gridFixed")->RowCount(), 2);
     EXPECT_TRUE(ShownList().empty());
-    EXPECT_EQ(Shown(SummaryLabels), (std::vector<std::string>{"0", "+0=0-0", "0:0", "0-0", "0-0"}));
+    EXPECT_EQ(Figures(SummaryLabels), (std::vector<std::string>{"0", "+0=0-0", "0:0", "0-0", "0-0"}));
 }
 
 TEST_F(TDlgFixedTest, PreviewOptionsNarrowTheCompetitionsAndTheSides)
@@ -390,7 +360,7 @@ TEST_F(TDlgFixedTest, PreviewIsQueriedOncePerPairAndTheSwapCountsFromTheNewTeam1
     const auto [team1, team2] = PairWithExtraTime();
     TDlgFixed& card = OpenPair(team1, team2);
     const auto list = ShownList();
-    const auto summary = Shown(SummaryLabels);
+    const auto summary = Figures(SummaryLabels);
     Exec("INSERT INTO Fixed (FixedIND, [Date], Team1ID, Team2ID, Gol1, Gol2, Tur, RoundID, ChampID, SeasonID) "
          "VALUES (999999, #1/2/2100#, " + std::to_string(team1) + ", " + std::to_string(team2) + ", 7, 0, 1, 1, " +
          Value("SELECT TOP 1 ChampID FROM Fixed WHERE Team1ID=" + std::to_string(team1)) + ", 1)");
@@ -406,11 +376,11 @@ TEST_F(TDlgFixedTest, PreviewIsQueriedOncePerPairAndTheSwapCountsFromTheNewTeam1
 
     // Swapped: team 2's wins are the wins now, and its goals come first.
     QTest::mouseClick(card.btnChangeTeam, Qt::LeftButton);
-    EXPECT_EQ(TextOf("lblTeamName"), DBTeam::ShortName(Name(team2)) + " (ENG)");
-    EXPECT_EQ(TextOf("lblTeamRivalName"), DBTeam::ShortName(Name(team1)) + " (ENG)");
+    EXPECT_EQ(TextOf("lblTeamName"), DBTeam::ShortName(TeamName(team2)) + " (ENG)");
+    EXPECT_EQ(TextOf("lblTeamRivalName"), DBTeam::ShortName(TeamName(team1)) + " (ENG)");
     ExpectPreview(team2, team1, false);
     QTest::mouseClick(card.btnChangeTeam, Qt::LeftButton);
-    EXPECT_EQ(Shown(SummaryLabels), summary);
+    EXPECT_EQ(Figures(SummaryLabels), summary);
     EXPECT_EQ(ShownList(), list);
 }
 
@@ -423,15 +393,15 @@ TEST_F(TDlgFixedTest, SeasonStatisticsAndStreaksShowTheSidesChosen)
 
     ShowPage(card.tabStatsSeasons);
     const std::string all = LangText(1092);
-    EXPECT_EQ(TextOf("lblTeam"), Name(team1) + " (" + all + "):");
-    EXPECT_EQ(TextOf("lblTeamRival"), Name(team2) + " (" + all + "):");
+    EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + all + "):");
+    EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + all + "):");
     const auto leagueSeasons = [this](int team, const std::string& side) {
         return Select("SELECT DISTINCT F.SeasonID FROM Fixed AS F INNER JOIN Champ AS C ON C.ChampID=F.ChampID "
                       "WHERE C.TypeID=1 AND " + side + "=" + std::to_string(team)).size();
     };
     QTest::mouseClick(On<QRadioButton>("btnStatsFieldHomeAway"), Qt::LeftButton);
-    EXPECT_EQ(TextOf("lblTeam"), Name(team1) + " (" + LangText(1093) + "):");
-    EXPECT_EQ(TextOf("lblTeamRival"), Name(team2) + " (" + LangText(1094) + "):");
+    EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + LangText(1093) + "):");
+    EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + LangText(1094) + "):");
     EXPECT_EQ(On<TJXGrid>("gridStats")->RowCount(), static_cast<int>(leagueSeasons(team1, "F.Team1ID")) + 1);
     // Home matches of the newest season: half a league season's matches or fewer.
     const int games = std::stoi(On<TJXGrid>("gridStats")->Cell(1, 3));
@@ -479,7 +449,7 @@ TEST_F(TDlgFixedTest, TourStripsKeepTheirRowsWhenAClubHasNoResults)
 
     QTest::mouseClick(On<QRadioButton>("btnTourFldHomeAway"), Qt::LeftButton);
     EXPECT_EQ(TextOf("lblTourTeam"), "Newcomers (" + LangText(1093) + "):");
-    EXPECT_EQ(TextOf("lblTourTeamRival"), Name(team1) + " (" + LangText(1094) + "):");
+    EXPECT_EQ(TextOf("lblTourTeamRival"), TeamName(team1) + " (" + LangText(1094) + "):");
     EXPECT_NE(marks(rivalStrip), team1Marks) << "team 1's away results only";
 }
 
@@ -522,7 +492,7 @@ TEST_F(TDlgFixedTest, SquadsInBandsWithTheClubsCountryInBlue)
                       auto* second = form.findChild<QPushButton*>("btnTeam2Change");
                       ASSERT_NE(second, nullptr);
                       EXPECT_TRUE(second->isVisible());
-                      EXPECT_EQ(second->text().toStdString(), Name(team2));
+                      EXPECT_EQ(second->text().toStdString(), TeamName(team2));
                       EXPECT_NE(form.windowTitle().toStdString().find("20"), std::string::npos);
                   });
 }
@@ -588,7 +558,7 @@ TEST_F(TDlgFixedTest, SpecialPredictModelChoiceAndExportLine)
     EXPECT_EQ(DBSetting::Global()->ReadString("PredictFileName"), "ver153");
 
     On<QPushButton>("Button1")->click();
-    EXPECT_EQ(ClipboardText(), "ENG\t" + Name(team1) + "\t" + Name(team2));
+    EXPECT_EQ(ClipboardText(), "ENG\t" + TeamName(team1) + "\t" + TeamName(team2));
 }
 
 TEST_F(TDlgFixedTest, ShownPagesFitTheCardInBothLanguages)

@@ -14,6 +14,8 @@
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "mainwindowfixture.h"
+#include "sampledata/sampleids.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgfixed.h"
 #include "ui/dlgmain.h"
@@ -21,6 +23,19 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// Shell functions every script may call: wait_main waits up to 60 s for the program's
+// main window and names it $main.
+const char* const ScriptFunctions = R"script(
+wait_main() {
+  for i in $(seq 600); do
+    main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  sleep 1
+}
+)script";
 
 // Starts the program, waits for its window and, given a point of it and a window
 // caption, clicks there and waits for that window, printing its place as "x y width
@@ -63,12 +78,7 @@ program="$1"; x="$2"; y="$3"; cx="$4"; cy="$5"
 openbox >/dev/null 2>&1 &
 sleep 1
 "$program" & pid=$!
-for i in $(seq 600); do
-  main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
-  [ -n "$main" ] && break
-  sleep 0.1
-done
-sleep 1
+wait_main
 others() { xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -v "^$main\$"; }
 # A window's origin on the screen, read where the pointer lands (the geometry command
 # adds the frame's offset), and its width.
@@ -94,21 +104,20 @@ echo "visible $(others | wc -l)"
 kill $pid
 )script";
 
-// Starts the program, prints its main window's place as "x y", then clicks the points of
-// it given as "x y" pairs one after the other, taking the screen after each click as
-// shots0.png, shots1.png ...
+// Prints the main window's place as "x y", then clicks the points of it given as "x y"
+// pairs one after the other, taking the screen after each click as shots0.png,
+// shots1.png ...
 const char* const ClicksScript = R"script(
 program="$1"; shots="$2"; shift 2
 "$program" & pid=$!
-main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
-sleep 1
+wait_main
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "$X $Y"
 n=0
 while [ $# -ge 2 ]; do
   xdotool mousemove --window "$main" "$1" "$2" click 1
   shift 2
-  sleep 0.7
+  sleep 1
   import -window root "$shots$n.png"
   n=$((n+1))
 done
@@ -143,7 +152,8 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
         xvfb.setProcessEnvironment(environment);
-        xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c", script, "sh",
+        xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c",
+                                           QString(ScriptFunctions) + script, "sh",
                                            QString::fromStdString(File("kovral"))} +
                                        arguments);
         EXPECT_TRUE(xvfb.waitForFinished(180000)) << xvfb.readAllStandardError().toStdString();
@@ -171,9 +181,8 @@ protected:
         return colours.size();
     }
 
-    // Keeps the screenshot where KOVRAL_KEEP_SCREENSHOT names, with suffix before ".png".
-    void Keep(const std::string& suffix) const { KeepShot(Shot(), suffix); }
-    static void KeepShot(const std::string& shot, const std::string& suffix)
+    // Keeps a screenshot where KOVRAL_KEEP_SCREENSHOT names, with suffix before ".png".
+    static void Keep(const std::string& shot, const std::string& suffix)
     {
         if (const char* keep = std::getenv("KOVRAL_KEEP_SCREENSHOT")) {
             std::string path = keep;
@@ -193,7 +202,7 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     EXPECT_EQ(image.size(), QSize(1024, 768));
     // The window's middle holds the list.
     EXPECT_GT(Colours(image, QRect(150, 100, 724, 568)), 20u);
-    Keep("");
+    Keep(Shot(), "");
 }
 
 TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
@@ -227,7 +236,7 @@ TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
             ASSERT_FALSE(image.isNull());
             EXPECT_TRUE(image.rect().contains(shown));
             EXPECT_GT(Colours(image, shown), 10u);
-            Keep(picker.shot + std::string(language));
+            Keep(Shot(), picker.shot + std::string(language));
         }
 }
 
@@ -254,44 +263,77 @@ TEST_F(ProgramScreenshotTest, FilterWindowFramedByAWindowManagerStandsBesideTheM
     EXPECT_EQ(others, 0) << "a click back on the main window hides the filter window";
 }
 
-TEST_F(ProgramScreenshotTest, EveryShownPageOfTheMatchCardFromAHeadToHeadViewIsNotBlank)
+TEST_F(ProgramScreenshotTest, EveryPageOfTheTournamentCardFromTheMatchButtonIsNotBlank)
 {
-    const int team = std::stoi(Value("SELECT TOP 1 Team1ID FROM Fixed WHERE AET=True ORDER BY Team1ID"));
-    const int rival = std::stoi(Value("SELECT TOP 1 Team2ID FROM Fixed WHERE AET=True ORDER BY Team1ID"));
-    SetCurrentView(FilterMode::Pair, team, rival, 0, 0);
-    // Where the card's button and tabs lie in the program's fixed layout.
-    QStringList clicks = Centre(Start(), "btnNFixed");
-    Click("btnNFixed");
-    ASSERT_NE(DlgFixed, nullptr);
-    const QWidget* first = DlgFixed->page1->currentWidget();
-    const QRect pageArea(first->mapTo(&Main(), QPoint(0, 0)), first->size());
-    // Below the card the main window shows nothing in card mode.
-    const QRect belowCard(DlgFixed->x(), DlgFixed->height() + 10, DlgFixed->width(), 120);
-    QTabBar* tabs = DlgFixed->page1->tabBar();
-    std::vector<std::string> pages;
-    for (int page = 0; page < tabs->count(); ++page) {
-        if (!tabs->isTabVisible(page))
-            continue;
-        pages.push_back(DlgFixed->page1->widget(page)->objectName().toStdString());
-        const QPoint tab = tabs->mapTo(&Main(), tabs->tabRect(page).center());
+    // A league of several stages, so that the standings page shows its stage list.
+    SetCurrentView(FilterMode::Tournament, 0, 0, SampleIds::League(SampleIds::Belgium), 2);
+    // Where the match button, the card's tabs and its pages lie in the program's fixed layout.
+    QStringList clicks = Centre(Start(), "btnBChamp");
+    Click("btnBChamp");
+    ASSERT_NE(DlgChamp, nullptr);
+    QTabWidget* pages = DlgChamp->page1;
+    const QRect pageArea(pages->currentWidget()->mapTo(&Main(), QPoint(0, 0)), pages->currentWidget()->size());
+    std::vector<std::string> names;
+    for (int page = 0; page < pages->count(); ++page) {
+        names.push_back(pages->widget(page)->objectName().toStdString());
+        const QPoint tab = pages->tabBar()->mapTo(&Main(), pages->tabBar()->tabRect(page).center());
         if (page > 0)
             clicks << QString::number(tab.x()) << QString::number(tab.y());
     }
-    ASSERT_EQ(pages.size(), 4u);
     Stop();
 
     std::istringstream place(Run(ClicksScript, QStringList{QString::fromStdString(File("card"))} + clicks));
     int left = 0, top = 0;
     ASSERT_TRUE(place >> left >> top) << "no main window";
-    for (size_t index = 0; index < pages.size(); ++index) {
-        SCOPED_TRACE(pages[index]);
+    const QRect page = pageArea.translated(left, top);
+    for (size_t index = 0; index < names.size(); ++index) {
+        SCOPED_TRACE(names[index]);
+        const std::string shot = File("card" + std::to_string(index) + ".png");
+        const QImage image(QString::fromStdString(shot));
+        ASSERT_FALSE(image.isNull());
+        ASSERT_TRUE(image.rect().contains(page));
+        EXPECT_GT(Colours(image, page), 20u);
+        Keep(shot, "-card-" + names[index]);
+    }
+}
+
+TEST_F(ProgramScreenshotTest, EveryShownPageOfTheMatchCardFromAHeadToHeadViewIsNotBlank)
+{
+    const int team = std::stoi(Value("SELECT TOP 1 Team1ID FROM Fixed WHERE AET=True ORDER BY Team1ID"));
+    const int rival = std::stoi(Value("SELECT TOP 1 Team2ID FROM Fixed WHERE AET=True ORDER BY Team1ID"));
+    SetCurrentView(FilterMode::Pair, team, rival, 0, 0);
+    // Where the card's button, its shown tabs and its pages lie in the program's fixed layout.
+    QStringList clicks = Centre(Start(), "btnNFixed");
+    Click("btnNFixed");
+    ASSERT_NE(DlgFixed, nullptr);
+    QTabWidget* pages = DlgFixed->page1;
+    const QRect pageArea(pages->currentWidget()->mapTo(&Main(), QPoint(0, 0)), pages->currentWidget()->size());
+    // Below the card the main window shows nothing in card mode.
+    const QRect belowCard(DlgFixed->x(), DlgFixed->height() + 10, DlgFixed->width(), 120);
+    std::vector<std::string> names;
+    for (int page = 0; page < pages->count(); ++page) {
+        if (!pages->isTabVisible(page))
+            continue;
+        names.push_back(pages->widget(page)->objectName().toStdString());
+        const QPoint tab = pages->tabBar()->mapTo(&Main(), pages->tabBar()->tabRect(page).center());
+        if (page > 0)
+            clicks << QString::number(tab.x()) << QString::number(tab.y());
+    }
+    ASSERT_EQ(names.size(), 4u);
+    Stop();
+
+    std::istringstream place(Run(ClicksScript, QStringList{QString::fromStdString(File("card"))} + clicks));
+    int left = 0, top = 0;
+    ASSERT_TRUE(place >> left >> top) << "no main window";
+    for (size_t index = 0; index < names.size(); ++index) {
+        SCOPED_TRACE(names[index]);
         const std::string shot = File("card" + std::to_string(index) + ".png");
         const QImage image(QString::fromStdString(shot));
         ASSERT_FALSE(image.isNull());
         ASSERT_TRUE(image.rect().contains(pageArea.translated(left, top)));
         EXPECT_EQ(Colours(image, belowCard.translated(left, top)), 1u) << "the card is not shown";
         EXPECT_GT(Colours(image, pageArea.translated(left, top)), 20u);
-        KeepShot(shot, "-match-" + pages[index]);
+        Keep(shot, "-match-" + names[index]);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/types.h"
 
 class DBFilter;
+class DBFixed;
 class DBFixedGrid;
 class DBSeason;
 class QKeyEvent;
@@ -111,11 +112,15 @@ private:
     // Creates a card of this window and keeps it in global while it lives.
     template <typename CardForm, typename... Arguments>
     CardForm* NewCard(CardForm*& global, Arguments... arguments);
-    // The same, and shows it.
-    template <typename CardForm, typename... Arguments>
-    void ShowNewCard(CardForm*& global, Arguments... arguments);
+    // The team card of teamID in the list's place.
+    void ShowTeamCard(int teamID);
+    // The match of the bottom panel (the list's current row); null when the list is empty.
+    DBFixed* PanelMatch();
     void btnNTeamChampClick();
+    void btnNTeamRivalClick();
     void btnBChampClick();
+    void btnBTeam1Click();
+    void btnBTeam2Click();
     void btnTeamClick();
     void btnTeamContextPopup();
     void btnChampionatClick();

@@ -6,29 +6,15 @@
 
 #include <QChartView>
 #include <QLabel>
-#include <QLegend>
 #include <QVBoxLayout>
-
-namespace {
-
-QChartView* AddChart(QWidget* page, const char* name)
-{
-    auto* view = new QChartView(page);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->legend()->hide();
-    return view;
-}
-
-}  // namespace
 
 TFixedFormPage::TFixedFormPage(QWidget* parent, FixedTeams& teams) : TFixedPage(parent, "tabForm", teams)
 {
     lblFormLast5 = new QLabel(this);
     lblFormLast5->setObjectName("lblFormLast5");
     SetCaption(lblFormLast5, LangText(1237));
-    chartForm1 = AddChart(this, "chartForm1");
-    chartForm2 = AddChart(this, "chartForm2");
+    chartForm1 = AddChartView(this, "chartForm1");
+    chartForm2 = AddChartView(this, "chartForm2");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(lblFormLast5);

@@ -5,7 +5,6 @@
 #include "foundation/jxgrid.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
-#include "platform/sysutils.h"
 #include "presenters/dbfixedgrid.h"
 #include "presenters/dbtablegrid.h"
 #include "presenters/gridfill.h"
@@ -17,8 +16,6 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include <iterator>
-#include <utility>
 
 namespace {
 
@@ -62,8 +59,7 @@ TFixedPreviewPage::TFixedPreviewPage(QWidget* parent, FixedTeams& teams)
     HeadToHeadGrid->SetupColumns(false);
 
     Sides.OnChecked(this, [this] { btnFieldAllClick(); });
-    for (QCheckBox* box : {chkPrevChamp, chkPrevCup, chkPrevLeagua})
-        connect(box, &QCheckBox::toggled, this, &TFixedPreviewPage::btnFieldAllClick);
+    Competitions.OnToggled(this, [this] { btnFieldAllClick(); });
     for (TJXGrid* grid : {gridTable, gridTableRival, gridLastSmall, gridLastSmallRival})
         connect(grid, &TJXGrid::OnMouseDown, this, &TFixedPreviewPage::gridTableClick);
 }
@@ -74,16 +70,9 @@ void TFixedPreviewPage::BuildLayout()
 {
     Sides = AddRadioRow(this, "grpPrevField", {{"btnFieldAll", &btnFieldAll}, {"btnFieldHomeAway", &btnFieldHomeAway}});
     Sides.frame->setGeometry(Left, OptionsTop, 190, OptionsHeight);
-    auto* competitions = AddControl<QGroupBox>(this, "grpPrevChamp", QRect(Left + 200, OptionsTop, 300, OptionsHeight));
-    auto* boxes = new QHBoxLayout(competitions);
-    boxes->setContentsMargins(6, 2, 6, 2);
-    for (auto [name, member] : {std::pair{"chkPrevChamp", &chkPrevChamp}, std::pair{"chkPrevCup", &chkPrevCup},
-                                std::pair{"chkPrevLeagua", &chkPrevLeagua}}) {
-        *member = new QCheckBox(competitions);
-        (*member)->setObjectName(name);
-        (*member)->setChecked(true);
-        boxes->addWidget(*member);
-    }
+    Competitions = AddTypeBoxes(
+            this, {{"chkPrevChamp", &chkPrevChamp}, {"chkPrevCup", &chkPrevCup}, {"chkPrevLeagua", &chkPrevLeagua}});
+    Competitions.frame->setGeometry(Left + 200, OptionsTop, 300, OptionsHeight);
 
     gridTable = AddControl<TJXGrid>(this, "gridTable", QRect(Left, TableTop, HalfWidth, TableHeight));
     gridTableRival = AddControl<TJXGrid>(this, "gridTableRival", QRect(RivalLeft, TableTop, HalfWidth, TableHeight));
@@ -124,9 +113,6 @@ void TFixedPreviewPage::BuildSummary()
 void TFixedPreviewPage::ApplyLanguage()
 {
     Sides.SetCaptions({1092, 1183});
-    SetCaption(chkPrevChamp, LangText(1133));
-    SetCaption(chkPrevCup, LangText(1134));
-    SetCaption(chkPrevLeagua, LangText(1135));
     SetCaption(lblLast1, LangText(1184));
     SetCaption(lblLast2, LangText(1184));
     SetCaption(lblFixed, LangText(1185));
@@ -135,17 +121,7 @@ void TFixedPreviewPage::ApplyLanguage()
 
 AnsiString TFixedPreviewPage::TypeList() const
 {
-    const std::pair<QCheckBox*, int> boxes[] = {{chkPrevChamp, ChampTypeID::League},
-                                                {chkPrevCup, ChampTypeID::Cup},
-                                                {chkPrevLeagua, ChampTypeID::International}};
-    AnsiString list;
-    int ticked = 0;
-    for (const auto& [box, typeID] : boxes)
-        if (box->isChecked()) {
-            list += (list.empty() ? "" : ",") + IntToStr(typeID);
-            ++ticked;
-        }
-    return ticked == static_cast<int>(std::size(boxes)) ? AnsiString() : list;
+    return Competitions.AllChecked() ? AnsiString() : Competitions.TypeList();
 }
 
 void TFixedPreviewPage::ShowPreview()

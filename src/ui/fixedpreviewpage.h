@@ -58,6 +58,7 @@ private:
 
     TImageList resultImages;
     RadioRow Sides;
+    CheckRow Competitions;
     std::unique_ptr<DBTableGrid> TableGrid;
     std::unique_ptr<DBTableGrid> TableRivalGrid;
     std::unique_ptr<DBFixedGrid> LastGrid;

@@ -7,12 +7,12 @@
 #include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
+#include "ui/squadrows.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <iterator>
 
 namespace {
 
@@ -20,10 +20,6 @@ constexpr ColumnLayout SquadColumns[] = {{"50", 1275}, {"100%", 1276, "", 0}, {"
                                          {"30", 1278}, {"30", 1279},          {"30", 1280}};
 constexpr int NationalColumn = 3;
 
-constexpr TColor FirstBand = 0xE0EEFF;
-constexpr TColor OtherBand = 0xFFEEE0;
-constexpr TColor OwnCountryColor = 0xFF0000;
-constexpr TColor OtherCountryColor = 0x000000;
 constexpr int SkillStep = 20;
 
 constexpr int Left = 10;
@@ -71,21 +67,9 @@ void TFixedSquadPage::ShowSquad(TJXGrid* grid, DBTeam& team)
 {
     DBPlayers players;
     players.OpenSquad(team.GetTeamID(), MinSkills(), SquadSlot::WholeSquad);
-    const AnsiString clubCountry = team.GetNationalID();
-    TColor band = FirstBand;
-    int line = 0;
-    FillGridRows(*grid, players, [&](int row) {
-        // Each line of the squad (goalkeepers, defenders ...) in a band of its own.
-        if (row > 1 && players.GetPosID() != line)
-            band = band == FirstBand ? OtherBand : FirstBand;
-        line = players.GetPosID();
-        const AnsiString cells[] = {players.GetPosName(),          players.GetPlayerName(),
-                                    IntToStr(players.GetSkills()), players.GetNationalID(),
-                                    IntToStr(players.GetAge()),    IntToStr(players.GetHeight())};
-        const bool compatriot = players.GetNationalID() == clubCountry;
-        for (int col = 0; col < static_cast<int>(std::size(cells)); ++col)
-            SetGridCell(*grid, row, col, cells[col], true,
-                        col == NationalColumn && compatriot ? OwnCountryColor : OtherCountryColor, band);
+    FillSquadRows(*grid, players, team.GetNationalID(), NationalColumn, [&]() -> std::vector<AnsiString> {
+        return {players.GetPosName(),          players.GetPlayerName(), IntToStr(players.GetSkills()),
+                players.GetNationalID(),       IntToStr(players.GetAge()), IntToStr(players.GetHeight())};
     });
 }
 

@@ -95,55 +95,71 @@ protected:
         return texts;
     }
 
-    static std::vector<std::string> GridRow(const TJXGrid* grid, int row)
+    using Table = std::vector<std::vector<std::string>>;
+
+    // The columns of a card grid's rows; the empty row of an empty grid is none.
+    static Table GridCells(const char* gridName, std::vector<int> columns = {})
     {
-        std::vector<std::string> cells;
-        for (int col = 0; col < grid->ColCount(); ++col)
-            cells.push_back(grid->Cell(row, col));
-        return cells;
+        const TJXGrid* grid = On<TJXGrid>(gridName);
+        if (columns.empty())
+            for (int col = 0; col < grid->ColCount(); ++col)
+                columns.push_back(col);
+        Table rows;
+        for (int row = 1; row < grid->RowCount(); ++row) {
+            rows.emplace_back();
+            for (int col : columns)
+                rows.back().push_back(grid->Cell(row, col));
+        }
+        if (rows.size() == 1 && std::all_of(rows[0].begin(), rows[0].end(), [](const auto& c) { return c.empty(); }))
+            rows.clear();
+        return rows;
     }
 
     static std::string TeamName(int team) { return Name("Team", "TeamID", team); }
+    static std::string N(int value) { return std::to_string(value); }
 
-    // Meetings of the pair, newest first; side: team1 at home only (Home) or every one.
-    std::vector<Match> Meetings(int team1, int team2, int side = FieldCode::Both)
+    // The condition on Fixed (alias F) of a team's matches on a side (FieldCode).
+    static std::string SideOf(int team, int field)
     {
-        const std::string a = std::to_string(team1), b = std::to_string(team2);
-        std::string pair = "(F.Team1ID=" + a + " AND F.Team2ID=" + b + ")";
-        if (side == FieldCode::Both)
-            pair = "(" + pair + " OR (F.Team1ID=" + b + " AND F.Team2ID=" + a + "))";
-        return Matches(pair + " ORDER BY F.Date DESC");
+        const std::string home = "F.Team1ID=" + N(team), away = "F.Team2ID=" + N(team);
+        return field == FieldCode::Home ? home : field == FieldCode::Away ? away : "(" + home + " OR " + away + ")";
+    }
+
+    // A match's goals seen from team: (its own, its rival's).
+    static std::pair<int, int> GoalsOf(const Match& m, int team)
+    {
+        return m.team1 == team ? std::pair{m.gol1, m.gol2} : std::pair{m.gol2, m.gol1};
+    }
+
+    // Meetings of the pair, newest first; side: team1 at home only (Home) or every one;
+    // typeID: in tournaments of that type only.
+    std::vector<Match> Meetings(int team1, int team2, int side = FieldCode::Both, int typeID = 0)
+    {
+        const std::string home = "(F.Team1ID=" + N(team1) + " AND F.Team2ID=" + N(team2) + ")";
+        const std::string away = "(F.Team1ID=" + N(team2) + " AND F.Team2ID=" + N(team1) + ")";
+        const std::string type = typeID ? " AND F.ChampID IN (SELECT ChampID FROM Champ WHERE TypeID=" + N(typeID) + ")"
+                                        : "";
+        return Matches((side == FieldCode::Home ? home : "(" + home + " OR " + away + ")") + type +
+                       " ORDER BY F.Date DESC");
     }
 
     // The head-to-head list as the card should show it: home, score, away and the result
     // icon seen from team1.
-    std::vector<std::vector<std::string>> ExpectedList(const std::vector<Match>& meetings, int team1)
+    static Table ExpectedList(const std::vector<Match>& meetings, int team1)
     {
-        std::vector<std::vector<std::string>> rows;
+        Table rows;
         for (const Match& m : meetings) {
-            const int own = m.team1 == team1 ? m.gol1 : m.gol2;
-            const int rival = m.team1 == team1 ? m.gol2 : m.gol1;
+            const auto [own, rival] = GoalsOf(m, team1);
             const int icon = own == rival ? ResultCode::Draw
                              : m.aet      ? ResultCode::AfterExtraTime
                              : own > rival ? ResultCode::Win
                                            : ResultCode::Lose;
-            rows.push_back({TeamName(m.team1), std::to_string(m.gol1) + ":" + std::to_string(m.gol2), TeamName(m.team2),
-                            std::to_string(icon)});
+            rows.push_back({TeamName(m.team1), N(m.gol1) + ":" + N(m.gol2), TeamName(m.team2), N(icon)});
         }
         return rows;
     }
 
-    static std::vector<std::vector<std::string>> ShownList()
-    {
-        const TJXGrid* grid = On<TJXGrid>("gridFixed");
-        std::vector<std::vector<std::string>> rows;
-        for (int row = 1; row < grid->RowCount(); ++row)
-            rows.push_back({grid->Cell(row, HomeColumn), grid->Cell(row, ScoreColumn), grid->Cell(row, AwayColumn),
-                            grid->Cell(row, IconColumn)});
-        if (rows == std::vector<std::vector<std::string>>{{"", "", "", ""}})
-            rows.clear();
-        return rows;
-    }
+    static Table ShownList() { return GridCells("gridFixed", {HomeColumn, ScoreColumn, AwayColumn, IconColumn}); }
 
     // The summary of the meetings seen from team1; a match after extra time is neither
     // won nor lost.
@@ -151,20 +167,16 @@ protected:
     {
         int w = 0, l = 0, over = 0, gf = 0, ga = 0;
         for (const Match& m : meetings) {
-            const int own = m.team1 == team1 ? m.gol1 : m.gol2;
-            const int rival = m.team1 == team1 ? m.gol2 : m.gol1;
-            if (!m.aet) {
-                w += own > rival;
-                l += own < rival;
-            }
+            const auto [own, rival] = GoalsOf(m, team1);
+            w += own > rival && !m.aet;
+            l += own < rival && !m.aet;
             over += own + rival > 2;
             gf += own;
             ga += rival;
         }
         const int g = static_cast<int>(meetings.size());
-        const auto n = [](int v) { return std::to_string(v); };
         const auto average = [g](int goals) { return g == 0 ? std::string("0") : Rounded(double(goals) / g, 2); };
-        return {n(g), "+" + n(w) + "=" + n(g - w - l) + "-" + n(l), n(gf) + ":" + n(ga), n(g - over) + "-" + n(over),
+        return {N(g), "+" + N(w) + "=" + N(g - w - l) + "-" + N(l), N(gf) + ":" + N(ga), N(g - over) + "-" + N(over),
                 average(gf) + "-" + average(ga)};
     }
 
@@ -172,10 +184,9 @@ protected:
     // short name, games, wins, draws, losses, goals, points.
     std::vector<std::string> StandingsRow(int team, int field)
     {
-        const std::string id = std::to_string(team);
         const Rows newest = Select("SELECT TOP 1 F.ChampID, F.SeasonID FROM Fixed AS F INNER JOIN Champ AS C ON "
-                                   "C.ChampID=F.ChampID WHERE C.TypeID=1 AND (F.Team1ID=" + id + " OR F.Team2ID=" +
-                                   id + ") ORDER BY F.Date DESC");
+                                   "C.ChampID=F.ChampID WHERE C.TypeID=1 AND " + SideOf(team, FieldCode::Both) +
+                                   " ORDER BY F.Date DESC");
         std::map<int, Record> records;
         for (const Match& m : SeasonMatches(std::stoi(newest.at(0)[0]), std::stoi(newest.at(0)[1]))) {
             if (field != FieldCode::Away)
@@ -186,36 +197,23 @@ protected:
         const Record& r = records[team];
         const auto above = std::count_if(records.begin(), records.end(),
                                          [&](const auto& other) { return other.second.Rank() > r.Rank(); });
-        const auto n = [](int v) { return std::to_string(v); };
-        return {n(static_cast<int>(above) + 1), DBTeam::ShortName(TeamName(team)), n(r.games), n(r.win), n(r.draw),
-                n(r.lose), n(r.gf) + " - " + n(r.ga), n(r.Points())};
+        return {N(static_cast<int>(above) + 1), DBTeam::ShortName(TeamName(team)), N(r.games), N(r.win), N(r.draw),
+                N(r.lose), N(r.gf) + " - " + N(r.ga), N(r.Points())};
     }
 
     // The team's last five matches on a side as the compact list shows them: side mark,
     // rival and score from the team's side.
-    std::vector<std::vector<std::string>> ExpectedLast(int team, int field)
+    Table ExpectedLast(int team, int field)
     {
-        const std::string id = std::to_string(team);
-        const std::string side = field == FieldCode::Home   ? "F.Team1ID=" + id
-                                 : field == FieldCode::Away ? "F.Team2ID=" + id
-                                                            : "(F.Team1ID=" + id + " OR F.Team2ID=" + id + ")";
-        std::vector<std::vector<std::string>> rows;
-        for (const Match& m : Matches(side + " ORDER BY F.Date DESC")) {
+        Table rows;
+        for (const Match& m : Matches(SideOf(team, field) + " ORDER BY F.Date DESC")) {
             const bool home = m.team1 == team;
+            const auto [own, rival] = GoalsOf(m, team);
             rows.push_back({LangText(home ? 1067 : 1068), DBTeam::ShortName(TeamName(home ? m.team2 : m.team1)),
-                            std::to_string(home ? m.gol1 : m.gol2) + ":" + std::to_string(home ? m.gol2 : m.gol1)});
+                            N(own) + ":" + N(rival)});
             if (rows.size() == 5)
                 break;
         }
-        return rows;
-    }
-
-    static std::vector<std::vector<std::string>> ShownLast(const char* gridName)
-    {
-        const TJXGrid* grid = On<TJXGrid>(gridName);
-        std::vector<std::vector<std::string>> rows;
-        for (int row = 1; row < grid->RowCount(); ++row)
-            rows.push_back({grid->Cell(row, 1), grid->Cell(row, 2), grid->Cell(row, 3)});
         return rows;
     }
 
@@ -227,26 +225,24 @@ protected:
     {
         const int field1 = homeAway ? FieldCode::Home : FieldCode::Both;
         const int field2 = homeAway ? FieldCode::Away : FieldCode::Both;
-        EXPECT_EQ(GridRow(On<TJXGrid>("gridTable"), 1), StandingsRow(team1, field1));
-        EXPECT_EQ(GridRow(On<TJXGrid>("gridTableRival"), 1), StandingsRow(team2, field2));
-        EXPECT_EQ(ShownLast("gridLastSmall"), ExpectedLast(team1, field1));
-        EXPECT_EQ(ShownLast("gridLastSmallRival"), ExpectedLast(team2, field2));
+        EXPECT_EQ(GridCells("gridTable"), Table{StandingsRow(team1, field1)});
+        EXPECT_EQ(GridCells("gridTableRival"), Table{StandingsRow(team2, field2)});
+        EXPECT_EQ(GridCells("gridLastSmall", {1, 2, 3}), ExpectedLast(team1, field1));
+        EXPECT_EQ(GridCells("gridLastSmallRival", {1, 2, 3}), ExpectedLast(team2, field2));
         const std::vector<Match> meetings = Meetings(team1, team2, field1);
         EXPECT_EQ(ShownList(), ExpectedList(meetings, team1));
         EXPECT_EQ(Figures(SummaryLabels), ExpectedSummary(meetings, team1));
     }
 
     // The team's league results from the streaks' first season on, oldest first, as
-    // "W", "D" and "L"; side: home only (Home) or every match.
-    std::string LeagueResults(int team, int side)
+    // "W", "D" and "L"; field: home only (Home) or every match.
+    std::string LeagueResults(int team, int field)
     {
-        const std::string id = std::to_string(team);
-        const std::string where = side == FieldCode::Home ? "F.Team1ID=" + id : "(F.Team1ID=" + id + " OR F.Team2ID=" + id + ")";
         std::string results;
-        for (const Match& m : Matches(where + " AND F.SeasonID>=" + std::to_string(DBSetting::Global()->ReadInteger("SeriesSeason")) +
+        for (const Match& m : Matches(SideOf(team, field) + " AND F.SeasonID>=" +
+                                      N(DBSetting::Global()->ReadInteger("SeriesSeason")) +
                                       " AND F.ChampID IN (SELECT ChampID FROM Champ WHERE TypeID=1) ORDER BY F.Date")) {
-            const int own = m.team1 == team ? m.gol1 : m.gol2;
-            const int rival = m.team1 == team ? m.gol2 : m.gol1;
+            const auto [own, rival] = GoalsOf(m, team);
             results += own > rival ? 'W' : own == rival ? 'D' : 'L';
         }
         return results;
@@ -255,12 +251,12 @@ protected:
     // The current and the longest run of wins in results, as the streak table shows them.
     static std::vector<std::string> WinRuns(const std::string& results)
     {
-        size_t longest = 0, run = 0;
+        int longest = 0, run = 0;
         for (char result : results) {
             run = result == 'W' ? run + 1 : 0;
             longest = std::max(longest, run);
         }
-        return {std::to_string(run), std::to_string(longest)};
+        return {N(run), N(longest)};
     }
 
     // Frees the cards the main window let go.
@@ -340,10 +336,7 @@ TEST_F(TDlgFixedTest, PreviewOptionsNarrowTheCompetitionsAndTheSides)
 
     // Cups only.
     QTest::mouseClick(boxes[1], Qt::LeftButton);
-    const std::vector<Match> cup = Matches("F.ChampID IN (SELECT ChampID FROM Champ WHERE TypeID=2) AND ((F.Team1ID=" +
-                                           std::to_string(team1) + " AND F.Team2ID=" + std::to_string(team2) +
-                                           ") OR (F.Team1ID=" + std::to_string(team2) + " AND F.Team2ID=" +
-                                           std::to_string(team1) + ")) ORDER BY F.Date DESC");
+    const std::vector<Match> cup = Meetings(team1, team2, FieldCode::Both, ChampTypeID::Cup);
     ASSERT_FALSE(cup.empty());
     EXPECT_EQ(ShownList(), ExpectedList(cup, team1));
     for (QCheckBox* box : {boxes[0], boxes[2]})
@@ -362,8 +355,8 @@ TEST_F(TDlgFixedTest, PreviewIsQueriedOncePerPairAndTheSwapCountsFromTheNewTeam1
     const auto list = ShownList();
     const auto summary = Figures(SummaryLabels);
     Exec("INSERT INTO Fixed (FixedIND, [Date], Team1ID, Team2ID, Gol1, Gol2, Tur, RoundID, ChampID, SeasonID) "
-         "VALUES (999999, #1/2/2100#, " + std::to_string(team1) + ", " + std::to_string(team2) + ", 7, 0, 1, 1, " +
-         Value("SELECT TOP 1 ChampID FROM Fixed WHERE Team1ID=" + std::to_string(team1)) + ", 1)");
+         "VALUES (999999, #1/2/2100#, " + N(team1) + ", " + N(team2) + ", 7, 0, 1, 1, " +
+         Value("SELECT TOP 1 ChampID FROM Fixed WHERE Team1ID=" + N(team1)) + ", 1)");
     QTabBar* tabs = card.page1->tabBar();
     for (int tab : {2, 0})
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
@@ -395,19 +388,16 @@ TEST_F(TDlgFixedTest, SeasonStatisticsAndStreaksShowTheSidesChosen)
     const std::string all = LangText(1092);
     EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + all + "):");
     EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + all + "):");
-    const auto leagueSeasons = [this](int team, const std::string& side) {
-        return Select("SELECT DISTINCT F.SeasonID FROM Fixed AS F INNER JOIN Champ AS C ON C.ChampID=F.ChampID "
-                      "WHERE C.TypeID=1 AND " + side + "=" + std::to_string(team)).size();
-    };
     QTest::mouseClick(On<QRadioButton>("btnStatsFieldHomeAway"), Qt::LeftButton);
     EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + LangText(1093) + "):");
     EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + LangText(1094) + "):");
-    EXPECT_EQ(On<TJXGrid>("gridStats")->RowCount(), static_cast<int>(leagueSeasons(team1, "F.Team1ID")) + 1);
-    // Home matches of the newest season: half a league season's matches or fewer.
-    const int games = std::stoi(On<TJXGrid>("gridStats")->Cell(1, 3));
-    EXPECT_EQ(games, static_cast<int>(Matches("F.Team1ID=" + std::to_string(team1) + " AND F.SeasonID=(SELECT "
-                                              "MAX(SeasonID) FROM Fixed) AND F.ChampID IN (SELECT ChampID FROM "
-                                              "Champ WHERE TypeID=1)").size()));
+    const std::string homeLeague = SideOf(team1, FieldCode::Home) + " AND F.ChampID IN (SELECT ChampID FROM Champ "
+                                                                    "WHERE TypeID=1)";
+    const auto seasons = Select("SELECT DISTINCT F.SeasonID FROM Fixed AS F WHERE " + homeLeague);
+    EXPECT_EQ(On<TJXGrid>("gridStats")->RowCount(), static_cast<int>(seasons.size()) + 1);
+    // The newest season's home matches.
+    EXPECT_EQ(On<TJXGrid>("gridStats")->Cell(1, 3),
+              N(static_cast<int>(Matches(homeLeague + " AND F.SeasonID=(SELECT MAX(SeasonID) FROM Fixed)").size())));
     QTest::mouseClick(On<QRadioButton>("btnIsCup"), Qt::LeftButton);
     EXPECT_EQ(On<TJXGrid>("gridStats")->Cell(1, 2), Value("SELECT Name FROM Champ WHERE TypeID=2 AND NationalID='ENG'"));
 
@@ -430,27 +420,21 @@ TEST_F(TDlgFixedTest, TourStripsKeepTheirRowsWhenAClubHasNoResults)
     ShowPage(card.tabTour);
     TJXGrid* strip = On<TJXGrid>("gridTour");
     TJXGrid* rivalStrip = On<TJXGrid>("gridTourRival");
-    const auto marks = [](const TJXGrid* grid) {
-        std::vector<std::vector<std::string>> rows;
-        for (int row = 0; row < grid->RowCount(); ++row)
-            rows.push_back(GridRow(grid, row));
-        return rows;
-    };
-    const auto team1Marks = marks(strip);
-    ASSERT_EQ(team1Marks.size(), 7u);
-    EXPECT_FALSE(team1Marks[1][30].empty()) << "30 results of team 1";
+    const Table team1Marks = GridCells("gridTour");
+    ASSERT_EQ(team1Marks.size(), 6u) << "a row per kind of mark";
+    EXPECT_FALSE(team1Marks[0][30].empty()) << "30 results of team 1";
     EXPECT_EQ(rivalStrip->RowCount(), 7);
     EXPECT_TRUE(rivalStrip->Cell(1, 1).empty());
 
     QTest::mouseClick(card.btnChangeTeam, Qt::LeftButton);
     EXPECT_EQ(strip->RowCount(), 7);
     EXPECT_TRUE(strip->Cell(1, 1).empty());
-    EXPECT_EQ(marks(rivalStrip), team1Marks);
+    EXPECT_EQ(GridCells("gridTourRival"), team1Marks);
 
     QTest::mouseClick(On<QRadioButton>("btnTourFldHomeAway"), Qt::LeftButton);
     EXPECT_EQ(TextOf("lblTourTeam"), "Newcomers (" + LangText(1093) + "):");
     EXPECT_EQ(TextOf("lblTourTeamRival"), TeamName(team1) + " (" + LangText(1094) + "):");
-    EXPECT_NE(marks(rivalStrip), team1Marks) << "team 1's away results only";
+    EXPECT_NE(GridCells("gridTourRival"), team1Marks) << "team 1's away results only";
 }
 
 TEST_F(TDlgFixedTest, SquadsInBandsWithTheClubsCountryInBlue)
@@ -462,8 +446,8 @@ TEST_F(TDlgFixedTest, SquadsInBandsWithTheClubsCountryInBlue)
     const auto expectSquad = [this](const char* gridName, int team, int minSkills) {
         SCOPED_TRACE(gridName);
         const Rows lines = Select("SELECT P.PosID FROM Players AS P INNER JOIN PlayersSquad AS S ON "
-                                  "P.PlayerID=S.PlayerID WHERE S.TeamID=" + std::to_string(team) + " AND P.Skills>" +
-                                  std::to_string(minSkills) + " ORDER BY P.PosID, P.FlangID, P.Skills DESC");
+                                  "P.PlayerID=S.PlayerID WHERE S.TeamID=" + N(team) + " AND P.Skills>" + N(minSkills) +
+                                  " ORDER BY P.PosID, P.FlangID, P.Skills DESC");
         TJXGrid* grid = On<TJXGrid>(gridName);
         ASSERT_EQ(grid->RowCount(), static_cast<int>(lines.size()) + 1);
         TColor band = 0xE0EEFF;
@@ -503,12 +487,12 @@ TEST_F(TDlgFixedTest, RatingsOfBothClubsFromTheirRatedMatches)
     const int english = std::stoi(Value("SELECT TOP 1 TeamID FROM Team WHERE NationalID='ENG' ORDER BY TeamID"));
     const int portuguese = std::stoi(Value("SELECT TOP 1 TeamID FROM Team WHERE NationalID='POR' ORDER BY TeamID"));
     const auto rate = [this](int team, int start, int step) {
-        const std::string id = std::to_string(team);
+        const std::string id = N(team);
         Rows newest = Select("SELECT TOP 6 FixedIND, Team1ID FROM Fixed WHERE Team1ID=" + id + " OR Team2ID=" + id +
                              " ORDER BY [Date] DESC");
         std::reverse(newest.begin(), newest.end());
         for (size_t n = 0; n < newest.size(); ++n) {
-            const std::string rating = std::to_string(start + step * static_cast<int>(n));
+            const std::string rating = N(start + step * static_cast<int>(n));
             const bool home = newest[n][1] == id;
             Exec("INSERT INTO EloFixed VALUES(" + newest[n][0] + ", 1000, 1000, " + (home ? rating : "900") + ", " +
                  (home ? "900" : rating) + ", 1)");

@@ -5,6 +5,7 @@
 #include "data/dbseason.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 #include "ui/flagpicture.h"
@@ -119,7 +120,7 @@ void TCardForm::keyPressEvent(QKeyEvent* event)
 
 void TCardForm::ConnectPages()
 {
-    connect(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
+    ConnectHandler(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
 }
 
 void RadioRow::SetCaptions(std::initializer_list<int> textIds) const
@@ -149,7 +150,7 @@ int RadioRow::Field() const
 void RadioRow::OnChecked(QObject* receiver, const std::function<void()>& handler) const
 {
     for (QRadioButton* radio : radios)
-        QObject::connect(radio, &QRadioButton::toggled, receiver, [handler](bool checked) {
+        ConnectHandler(radio, &QRadioButton::toggled, receiver, [handler](bool checked) {
             if (checked)
                 handler();
         });
@@ -207,7 +208,7 @@ AnsiString CheckRow::TypeList() const
 void CheckRow::OnToggled(QObject* receiver, const std::function<void()>& handler) const
 {
     for (QCheckBox* box : boxes)
-        QObject::connect(box, &QCheckBox::toggled, receiver, [handler] { handler(); });
+        ConnectHandler(box, &QCheckBox::toggled, receiver, [handler] { handler(); });
 }
 
 CheckRow AddCheckRow(QWidget* parent, std::initializer_list<CheckName> boxes)

@@ -2,6 +2,7 @@
 
 #include "data/dbteam.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "presenters/gridfill.h"
 #include "ui/dlgform.h"
 #include "ui/fixedelopage.h"
@@ -39,9 +40,9 @@ TDlgFixed::TDlgFixed(QWidget* owner) : TCardForm(owner, "DlgFixed")
     BuildLayout();
     ApplyLanguage();
     ConnectPages();
-    connect(btnChangeTeam, &QPushButton::clicked, this, &TDlgFixed::btnChangeTeamClick);
-    connect(tabPlayers->txtMinSkills, &QLineEdit::textChanged, this, &TDlgFixed::txtMinSkillsChange);
-    connect(tabPlayers->btnForm, &QPushButton::clicked, this, &TDlgFixed::btnFormClick);
+    ConnectHandler(btnChangeTeam, &QPushButton::clicked, this, &TDlgFixed::btnChangeTeamClick);
+    ConnectHandler(tabPlayers->txtMinSkills, &QLineEdit::textChanged, this, &TDlgFixed::txtMinSkillsChange);
+    ConnectHandler(tabPlayers->btnForm, &QPushButton::clicked, this, &TDlgFixed::btnFormClick);
 }
 
 TDlgFixed::~TDlgFixed()

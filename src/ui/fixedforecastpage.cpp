@@ -5,6 +5,7 @@
 #include "foundation/jxgrid.h"
 #include "platform/clipboard.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "predict/dbpredictgrid.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
@@ -29,9 +30,9 @@ TFixedForecastPage::TFixedForecastPage(QWidget* parent, FixedTeams& teams) : TFi
     BuildLayout();
     PredictGrid = std::make_unique<DBPredictGrid>();
     PredictGrid->InitGrid(gridPredict);
-    connect(cboPredict, &QComboBox::activated, this, &TFixedForecastPage::cboPredictChange);
-    connect(chkHomeAway, &QCheckBox::toggled, this, &TFixedForecastPage::ShowForecast);
-    connect(Button1, &QPushButton::clicked, this, &TFixedForecastPage::Button1Click);
+    ConnectHandler(cboPredict, &QComboBox::activated, this, &TFixedForecastPage::cboPredictChange);
+    ConnectHandler(chkHomeAway, &QCheckBox::toggled, this, &TFixedForecastPage::ShowForecast);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &TFixedForecastPage::Button1Click);
 }
 
 TFixedForecastPage::~TFixedForecastPage() = default;

@@ -5,6 +5,7 @@
 #include "foundation/jxgrid.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbfixedgrid.h"
 #include "presenters/dbtablegrid.h"
 #include "presenters/gridfill.h"
@@ -61,7 +62,7 @@ TFixedPreviewPage::TFixedPreviewPage(QWidget* parent, FixedTeams& teams)
     Sides.OnChecked(this, [this] { btnFieldAllClick(); });
     Competitions.OnToggled(this, [this] { btnFieldAllClick(); });
     for (TJXGrid* grid : {gridTable, gridTableRival, gridLastSmall, gridLastSmallRival})
-        connect(grid, &TJXGrid::OnMouseDown, this, &TFixedPreviewPage::gridTableClick);
+        ConnectHandler(grid, &TJXGrid::OnMouseDown, this, &TFixedPreviewPage::gridTableClick);
 }
 
 TFixedPreviewPage::~TFixedPreviewPage() = default;

@@ -3,6 +3,7 @@
 #include "data/codes.h"
 #include "data/dbtable.h"
 #include "foundation/jxgrid.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbtablegrid.h"
 #include "ui/formcontrols.h"
 
@@ -33,7 +34,7 @@ TFixedSeasonsPage::TFixedSeasonsPage(QWidget* parent, FixedTeams& teams)
     StatsRivalGrid->SetupSeasonColumns();
     Sides.OnChecked(this, [this] { ShowSeasonStats(); });
     Types.OnChecked(this, [this] { ShowSeasonStats(); });
-    connect(chkStatsNoField1, &QCheckBox::toggled, this, &TFixedSeasonsPage::ShowSeasonStats);
+    ConnectHandler(chkStatsNoField1, &QCheckBox::toggled, this, &TFixedSeasonsPage::ShowSeasonStats);
 }
 
 TFixedSeasonsPage::~TFixedSeasonsPage() = default;

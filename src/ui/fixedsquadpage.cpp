@@ -4,6 +4,7 @@
 #include "data/dbteam.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
@@ -33,8 +34,8 @@ TFixedSquadPage::TFixedSquadPage(QWidget* parent, FixedTeams& teams) : TFixedPag
     BuildLayout();
     for (TJXGrid* grid : {gridPlayers1, gridPlayers2})
         SetupGridColumns(*grid, SquadColumns);
-    connect(btnMinus, &QPushButton::clicked, this, [this] { AddToMinSkills(-SkillStep); });
-    connect(btnPlus, &QPushButton::clicked, this, [this] { AddToMinSkills(SkillStep); });
+    ConnectHandler(btnMinus, &QPushButton::clicked, this, [this] { AddToMinSkills(-SkillStep); });
+    ConnectHandler(btnPlus, &QPushButton::clicked, this, [this] { AddToMinSkills(SkillStep); });
 }
 
 void TFixedSquadPage::BuildLayout()

@@ -2,6 +2,7 @@
 
 #include "data/codes.h"
 #include "foundation/jxgrid.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbresultgrid.h"
 #include "ui/formcontrols.h"
 
@@ -29,7 +30,7 @@ TFixedTourPage::TFixedTourPage(QWidget* parent, FixedTeams& teams) : TFixedPage(
     TourRivalGrid = std::make_unique<DBResultGrid>(gridTourRival);
     TourRivalGrid->SetupLastColumns();
     Sides.OnChecked(this, [this] { ShowTourByTour(); });
-    connect(chkTourNoField1, &QCheckBox::toggled, this, &TFixedTourPage::ShowTourByTour);
+    ConnectHandler(chkTourNoField1, &QCheckBox::toggled, this, &TFixedTourPage::ShowTourByTour);
 }
 
 TFixedTourPage::~TFixedTourPage() = default;

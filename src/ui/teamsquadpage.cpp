@@ -5,6 +5,7 @@
 #include "foundation/jxgrid.h"
 #include "platform/adofield.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 #include "ui/dlgform.h"
@@ -32,13 +33,13 @@ TTeamSquadPage::TTeamSquadPage(QWidget* parent, DBTeam* team) : TTeamPage(parent
 {
     BuildLayout();
     SetupGridColumns(*gridPlayers, SquadColumns);
-    connect(txtMinSkills, &QLineEdit::textChanged, this, [this] { Fill(); });
-    connect(btnAvgSkills, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills); });
-    connect(btnMinSkills, &QPushButton::clicked, this, [this] { SetMinSkills(0); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills / 2); });
-    connect(btnPlus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() + SkillStep); });
-    connect(btnMinus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() - SkillStep); });
-    connect(btnForm, &QPushButton::clicked, this, &TTeamSquadPage::btnFormClick);
+    ConnectHandler(txtMinSkills, &QLineEdit::textChanged, this, [this] { Fill(); });
+    ConnectHandler(btnAvgSkills, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills); });
+    ConnectHandler(btnMinSkills, &QPushButton::clicked, this, [this] { SetMinSkills(0); });
+    ConnectHandler(Button2, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills / 2); });
+    ConnectHandler(btnPlus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() + SkillStep); });
+    ConnectHandler(btnMinus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() - SkillStep); });
+    ConnectHandler(btnForm, &QPushButton::clicked, this, &TTeamSquadPage::btnFormClick);
 }
 
 void TTeamSquadPage::BuildLayout()

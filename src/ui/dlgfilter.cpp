@@ -6,6 +6,7 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/formlayout.h"
 #include "platform/sysutils.h"
 #include "ui/dlgmain.h"
 #include "ui/formfont.h"
@@ -32,15 +33,6 @@ QGroupBox* AddGroup(QWidget* parent, const char* name, const QRect& geometry)
     box->setObjectName(name);
     box->setGeometry(geometry);
     return box;
-}
-
-template <typename Control>
-Control* Add(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
 }
 
 AnsiString Text(int id)

@@ -14,7 +14,9 @@
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
+#include "ui/dlgabout.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgsupport.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -176,6 +178,8 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
     connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    connect(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
+    connect(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
     connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
     connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
@@ -547,6 +551,18 @@ void TDlgMain::btnUpdateClick()
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+void TDlgMain::btnSupportClick()
+{
+    TDlgSupport dialog(this);
+    dialog.ShowModal();
+}
+
+void TDlgMain::btnAboutClick()
+{
+    TDlgAbout dialog(this);
+    dialog.ShowModal();
 }
 
 void TDlgMain::btnExitClick()

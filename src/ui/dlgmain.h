@@ -105,6 +105,8 @@ private:
     void btnMinusClick();
     void btnCloseMDIClick();
     void btnUpdateClick();
+    void btnSupportClick();
+    void btnAboutClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);
     void gridFixedDblClick();

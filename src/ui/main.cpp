@@ -8,6 +8,7 @@
 #include "platform/tapplication.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/toolpictures.h"
 
 #include <clocale>
 #include <exception>
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     UseQtMessageBoxes();
     TApplication::SetTitle(name);
+    TApplication::setWindowIcon(ApplicationIcon());
     if (!SettingsInstalled())
         return 1;
     try {

@@ -7,6 +7,7 @@
 #include "foundation/jxparse.h"
 #include "platform/application.h"
 #include "platform/exceptions.h"
+#include "platform/formlayout.h"
 #include "platform/shellopen.h"
 #include "platform/sysutils.h"
 #include "platform/tprogressbar.h"
@@ -59,15 +60,6 @@ AnsiString LoginPath(const AnsiString& userName, const AnsiString& userPwd, cons
            "&upd=" + updateNum;
 }
 
-void UseProxySettings(JXInet& inet, DBSetting& setting)
-{
-    if (setting.ReadBool("UseProxy"))
-        inet.SetProxy(setting.ReadString("ProxyAddress"), setting.ReadInteger("ProxyPort"),
-                      setting.ReadString("ProxyUser"), setting.ReadString("ProxyPwd"));
-    else
-        inet.ClearProxy();
-}
-
 // A reply the dialog can act on: a data row with a status, and the end date for every
 // status but a refused login (the reader would give column 0 for a missing name).
 bool IsReadableReply(JXParse& reply)
@@ -101,11 +93,7 @@ TDlgUpdate::~TDlgUpdate() = default;
 
 void TDlgUpdate::BuildLayout()
 {
-    setObjectName("DlgUpdate");
-    setWindowTitle(QString::fromUtf8("Обновление"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(330, 317);
+    BeginDialogLayout(this, "DlgUpdate", "Обновление", 330, 317);
 
     bar = new TProgressBar(this);
     bar->setObjectName("bar");

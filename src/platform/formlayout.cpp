@@ -1,0 +1,27 @@
+#include "platform/formlayout.h"
+
+#include <QLabel>
+
+void BeginDialogLayout(QWidget* form, const char* name, const std::string& caption, int width, int height)
+{
+    form->setObjectName(name);
+    form->setWindowTitle(QString::fromStdString(caption));
+    form->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    form->setFixedSize(width, height);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, const std::string& caption)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    SetLabelCaption(label, caption);
+    return label;
+}
+
+void SetLabelCaption(QLabel* label, const std::string& caption)
+{
+    label->setText(QString::fromStdString(caption));
+    label->adjustSize();
+}

@@ -1,0 +1,39 @@
+#include "ui/dlgabout.h"
+
+#include "data/dbsetting.h"
+#include "platform/controltext.h"
+#include "platform/formlayout.h"
+#include "ui/aboutpanel.h"
+#include "ui/formfont.h"
+
+#include <QPushButton>
+
+TDlgAbout::TDlgAbout(QWidget* owner) : TForm(owner)
+{
+    BuildLayout();
+    setWindowTitle(QString::fromStdString(DBSetting::Global()->GetLangText(1080)));
+    FormCreate();
+}
+
+void TDlgAbout::BuildLayout()
+{
+    BeginDialogLayout(this, "DlgAbout", "О программе", 297, 229);
+    SetFormFont(this);
+
+    GroupBox1 = Add<TAboutPanel>(this, "GroupBox1", QRect(8, 6, 281, 183));
+
+    btnOK = Add<QPushButton>(this, "btnOK", QRect(155, 196, 123, 25));
+    SetCaption(btnOK, "ОК");
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &TDlgAbout::btnOKClick);
+}
+
+void TDlgAbout::FormCreate()
+{
+    GroupBox1->ShowVersion();
+}
+
+void TDlgAbout::btnOKClick()
+{
+    Close();
+}

@@ -1,6 +1,7 @@
 #include "platform/formlayout.h"
 
 #include <QLabel>
+#include <QTabWidget>
 
 void BeginDialogLayout(QWidget* form, const char* name, const std::string& caption, int width, int height)
 {
@@ -24,4 +25,12 @@ void SetLabelCaption(QLabel* label, const std::string& caption)
 {
     label->setText(QString::fromStdString(caption));
     label->adjustSize();
+}
+
+QWidget* AddPage(QTabWidget* pages, const char* name, const std::string& caption)
+{
+    auto* page = new QWidget(pages);
+    page->setObjectName(name);
+    pages->addTab(page, QString::fromStdString(caption));
+    return page;
 }

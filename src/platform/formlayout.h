@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "platform/controltext.h"
+
 class QLabel;
+class QTabWidget;
 
 // Helpers for the forms' fixed layouts.
 
@@ -22,6 +25,18 @@ Control* Add(QWidget* parent, const char* name, const QRect& geometry)
     control->setGeometry(geometry);
     return control;
 }
+
+// The same for a control with a caption (UTF-8): a button, a check or radio box, a group box.
+template <typename Control>
+Control* Add(QWidget* parent, const char* name, const QRect& geometry, const std::string& caption)
+{
+    auto* control = Add<Control>(parent, name, geometry);
+    SetCaption(control, caption);
+    return control;
+}
+
+// A new named page at the end of a page control, with its tab's caption (UTF-8).
+QWidget* AddPage(QTabWidget* pages, const char* name, const std::string& caption);
 
 // A label with its top-left corner at (left, top), as large as its caption (UTF-8).
 QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, const std::string& caption);

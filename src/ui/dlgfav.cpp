@@ -1,0 +1,81 @@
+#include "ui/dlgfav.h"
+
+#include "foundation/jxgrid.h"
+#include "platform/formlayout.h"
+#include "platform/tprogressbar.h"
+#include "ui/formfont.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+// The client area of a page.
+const QRect PageArea(4, 4, 664, 410);
+
+}  // namespace
+
+TDlgFav::TDlgFav(QWidget* owner) : TForm(owner)
+{
+    BuildLayout();
+}
+
+void TDlgFav::BuildLayout()
+{
+    BeginDialogLayout(this, "DlgFav", "Избранное", 688, 449);
+    SetFormFont(this);
+    PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 0, 688, 449));
+
+    tabLastFixed = AddPage(PageControl1, "tabLastFixed", "Последние матчи");
+    gridFixed = Add<TJXGrid>(tabLastFixed, "gridFixed", PageArea);
+    tabTable = AddPage(PageControl1, "tabTable", "Таблица");
+    BuildStatsPage();
+    tabTour = AddPage(PageControl1, "tabTour", "Тур за туром");
+    tabNext = AddPage(PageControl1, "tabNext", "Календарь");
+    gridNext = Add<TJXGrid>(tabNext, "gridNext", PageArea);
+    BuildTeamsPage();
+    BuildChampsPage();
+    PageControl1->setTabVisible(PageControl1->indexOf(tabTable), false);
+    PageControl1->setTabVisible(PageControl1->indexOf(tabTour), false);
+}
+
+void TDlgFav::BuildStatsPage()
+{
+    tabStats = AddPage(PageControl1, "tabStats", "Статистика команд");
+    cboSeason = Add<QComboBox>(tabStats, "cboSeason", QRect(4, 4, 160, 22));
+    rbAll = Add<QRadioButton>(tabStats, "rbAll", QRect(180, 6, 60, 19), "Все");
+    rbHome = Add<QRadioButton>(tabStats, "rbHome", QRect(244, 6, 60, 19), "Дома");
+    rbAway = Add<QRadioButton>(tabStats, "rbAway", QRect(308, 6, 60, 19), "Выезд");
+    rbAll->setChecked(true);
+    gridStats = Add<TJXGrid>(tabStats, "gridStats", QRect(4, 32, 664, 382));
+}
+
+void TDlgFav::BuildTeamsPage()
+{
+    tabTeams = AddPage(PageControl1, "tabTeams", "Команды");
+    cboChamp = Add<QComboBox>(tabTeams, "cboChamp", QRect(4, 4, 290, 22));
+    txtSearch = Add<QLineEdit>(tabTeams, "txtSearch", QRect(4, 30, 290, 21));
+    lstTeam = Add<QListWidget>(tabTeams, "lstTeam", QRect(4, 56, 290, 320));
+    btnAddTeam = Add<QPushButton>(tabTeams, "btnAddTeam", QRect(312, 150, 40, 25), ">");
+    btnDelTeam = Add<QPushButton>(tabTeams, "btnDelTeam", QRect(312, 182, 40, 25), "<");
+    lstFavTeam = Add<QListWidget>(tabTeams, "lstFavTeam", QRect(370, 4, 298, 372));
+    btnSyncTeam = Add<QPushButton>(tabTeams, "btnSyncTeam", QRect(4, 384, 150, 25), "Синхронизировать");
+    barTeam = Add<TProgressBar>(tabTeams, "barTeam", QRect(162, 388, 506, 17));
+}
+
+void TDlgFav::BuildChampsPage()
+{
+    tabChamps = AddPage(PageControl1, "tabChamps", "Турниры");
+    lstFavChamp = Add<QListWidget>(tabChamps, "lstFavChamp", QRect(4, 4, 298, 372));
+    btnAddChamp = Add<QPushButton>(tabChamps, "btnAddChamp", QRect(312, 120, 40, 25), "<");
+    btnDelChamp = Add<QPushButton>(tabChamps, "btnDelChamp", QRect(312, 152, 40, 25), ">");
+    btnAddAllChamp = Add<QPushButton>(tabChamps, "btnAddAllChamp", QRect(312, 196, 40, 25), "<<");
+    btnDelAllChamp = Add<QPushButton>(tabChamps, "btnDelAllChamp", QRect(312, 228, 40, 25), ">>");
+    lstChamp = Add<QListWidget>(tabChamps, "lstChamp", QRect(370, 4, 298, 372));
+    btnSyncChamp = Add<QPushButton>(tabChamps, "btnSyncChamp", QRect(4, 384, 150, 25), "Синхронизировать");
+    barChamp = Add<TProgressBar>(tabChamps, "barChamp", QRect(162, 388, 506, 17));
+}

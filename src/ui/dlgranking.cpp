@@ -1,0 +1,29 @@
+#include "ui/dlgranking.h"
+
+#include "foundation/jxgrid.h"
+#include "platform/formlayout.h"
+#include "ui/formfont.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+
+TDlgRanking::TDlgRanking(QWidget* owner) : TForm(owner)
+{
+    BuildLayout();
+}
+
+void TDlgRanking::BuildLayout()
+{
+    BeginDialogLayout(this, "DlgRanking", "Рейтинг", 412, 424);
+    SetFormFont(this);
+    PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 0, 412, 424));
+
+    tabTeams = AddPage(PageControl1, "tabTeams", "Рейтинг команд");
+    cboCountry = Add<QComboBox>(tabTeams, "cboCountry", QRect(4, 4, 180, 22));
+    chkCup = Add<QCheckBox>(tabTeams, "chkCup", QRect(196, 6, 200, 19), "С учетом кубковых встреч");
+    gridRanking = Add<TJXGrid>(tabTeams, "gridRanking", QRect(4, 32, 396, 358));
+
+    tabUefa = AddPage(PageControl1, "tabUefa", "Рейтинг УЕФА");
+    gridUefa = Add<TJXGrid>(tabUefa, "gridUefa", QRect(4, 4, 396, 386));
+}

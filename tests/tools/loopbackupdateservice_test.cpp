@@ -209,4 +209,34 @@ TEST(UpdateServiceProgramTest, ServesOnAFreePortAndStopsByItselfButRejectsUnknow
             << log;
 }
 
+TEST(UpdateServiceProgramTest, ConvertsASeasonCsvWithTheChosenOddsAndFixtureDay)
+{
+    TempFolder folder;
+    const std::string csv = folder.File("E0_1920.csv");
+    WriteFile(csv, "Date,Time,HomeTeam,AwayTeam,FTHG,FTAG,B365H,B365D,B365A,B365CH,B365CD,B365CA\r\n"
+                   "09/08/2019,20:00,Liverpool,Norwich,4,1,1.14,10,19,1.15,9.5,21\r\n"
+                   "10/08/2019,12:30,West Ham,Man City,0,5,12,6.5,1.25,11,6,1.3\r\n");
+    const auto run = [&](const QString& odds) {
+        QProcess program;
+        program.start(KOVRAL_UPDATE_SERVICE, {"--convert", QString::fromStdString(csv), "--folder",
+                                              QString::fromStdString(folder.File("out")), "--odds", odds,
+                                              "--fixtures-from", "10.08.2019"});
+        EXPECT_TRUE(program.waitForFinished(10000));
+        return std::make_pair(program.exitCode(), program.readAllStandardError().toStdString());
+    };
+
+    EXPECT_EQ(run("closing").first, 0);
+    const std::string file = ReadFile(folder.File("out/1.txt"));
+    EXPECT_NE(file.find("{i}Fixed{v}1,#08/09/2019#,1,3,4,1,1,0,1,1,2019,1.15,9.5,21,0,0,'',0,0{/v};"),
+              std::string::npos)
+            << file;
+    EXPECT_NE(file.find("{i}Calendar{v}#08/10/2019#,4,2,1,1,1,'1230',11,6,1.3,0,0,'',0,0,0,5{/v};"),
+              std::string::npos)
+            << file;
+
+    const auto [code, message] = run("best");
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(message.find("--odds takes opening or closing"), std::string::npos) << message;
+}
+
 }  // namespace

@@ -12,7 +12,7 @@
 #include "shareddata.h"
 #include "standingssql.h"
 #include "updatedialogfixture.h"
-#include "updateservice/openfootball.h"
+#include "updateservice/seasonconverter.h"
 
 namespace {
 
@@ -25,11 +25,9 @@ TEST_F(TDlgUpdateRealDataTest, PremierLeague2018SeasonGivesTheRealStandings)
     const std::string shared = SharedDataFolder();
     if (shared.empty())
         GTEST_SKIP() << NoSharedDataMessage();
-    OpenFootballOptions options;
-    options.fileCount = 4;
-    const ConvertedSeason season =
-            ConvertOpenFootballFile(shared + "openfootball-football-json/2018-19/en.1.json", options);
-    ServeFiles(options.firstFileNumber, season.files);
+    SeasonSource source;
+    source.path = shared + "openfootball-football-json/2018-19/en.1.json";
+    ServeFiles(1, SeasonConverter().Convert(source, 4).files);
 
     TDlgUpdate dialog;
     ClickUpdate(dialog);

@@ -6,6 +6,7 @@
 #include "platform/sysutils.h"
 #include "platform/temporaryfolder.h"
 #include "update/dbupdateview.h"
+#include "updateservice/instructionfileloader.h"
 
 bool LoadSampleData(const SampleDataOptions& options, IProgressBar* bar)
 {
@@ -17,14 +18,7 @@ bool LoadSampleData(const SampleDataOptions& options, IProgressBar* bar)
         SaveLog(GetAppPath(), AnsiString("ERROR SAMPLEDATA ") + error.what());
         return false;
     }
-    DBUpdateView view;
-    bool applied = true;
-    const double step = 100.0 / summary.files;
-    for (int n = 1; n <= summary.files; ++n) {
-        const AnsiString text = LoadTextFile(folder.Path() + IntToStr(n) + ".txt");
-        applied = view.ApplyInstructions(text, bar, step, (n - 1) * step) && applied;
-    }
-    if (!applied || !view.UpdateStats(bar, 100) || !view.RebuildSeries(bar))
+    if (!ApplyInstructionFiles(folder.Path(), summary.files, bar) || !DBUpdateView().RebuildSeries(bar))
         return false;
     DBConnect::GetData()->ExecSQL("UPDATE Version SET UpdateSeries=0", false);
     return true;

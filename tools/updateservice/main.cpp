@@ -1,6 +1,12 @@
 // kovral-update-service: the loopback update service, and the converter of real season
 // files into the instruction files it serves.
 
+#include "instructionfile.h"
+#include "loopbackupdateservice.h"
+#include "seasonconverter.h"
+
+#include <QDate>
+
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -10,10 +16,7 @@
 #include <map>
 #include <string>
 #include <thread>
-
-#include "instructionfile.h"
-#include "loopbackupdateservice.h"
-#include "openfootball.h"
+#include <vector>
 
 namespace {
 
@@ -23,11 +26,15 @@ const char* const Usage =
         "                        [--time-end dd.mm.yyyy]\n"
         "      Serves the instruction files N.txt of F on 127.0.0.1:P (0 or none: a free port,\n"
         "      printed on start) and stops after S seconds (60 when not given).\n"
-        "  kovral-update-service --convert SEASON.json --folder F [--first-file N] [--files K]\n"
-        "                        [--champ-id N] [--season-id N] [--round-id N]\n"
-        "                        [--first-team-id N] [--first-match-id N] [serving options]\n"
-        "      Writes the season as K instruction files (1 when not given) numbered from N\n"
-        "      into F; serves them afterwards only when --seconds is given.\n";
+        "  kovral-update-service --convert SEASON --folder F [--first-file N] [--files K]\n"
+        "                        [--kind league|cup] [--odds opening|closing]\n"
+        "                        [--fixtures-from dd.mm.yyyy] [--champ-id N] [--season-id N]\n"
+        "                        [--round-id N] [--first-team-id N] [--first-match-id N]\n"
+        "                        [serving options]\n"
+        "      Writes the season (an openfootball .json or a football-data.co.uk .csv file)\n"
+        "      as K instruction files (1 when not given) numbered from N into F; matches from\n"
+        "      the --fixtures-from day on become coming fixtures. Serves the files afterwards\n"
+        "      only when --seconds is given.\n";
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -44,7 +51,8 @@ Options ReadOptions(int argc, char** argv)
     static const char* const known[] = {"--folder",    "--port",      "--user",          "--password",
                                         "--seconds",   "--time-end",  "--convert",       "--first-file",
                                         "--files",     "--champ-id",  "--season-id",     "--round-id",
-                                        "--first-team-id", "--first-match-id"};
+                                        "--first-team-id", "--first-match-id", "--kind",
+                                        "--odds",      "--fixtures-from"};
     Options options;
     for (int i = 1; i < argc; i += 2) {
         const std::string name = argv[i];
@@ -76,22 +84,50 @@ std::string Text(const Options& options, const std::string& name)
     return found == options.end() ? std::string() : found->second;
 }
 
+// One of the words, by its index; raises std::invalid_argument for any other.
+int Choice(const Options& options, const std::string& name, const std::vector<std::string>& words)
+{
+    const std::string text = Text(options, name);
+    if (text.empty())
+        return 0;
+    const auto found = std::find(words.begin(), words.end(), text);
+    if (found == words.end())
+        throw std::invalid_argument(name + " takes " + words.front() + " or " + words.back() + ", not \"" + text + "\"");
+    return static_cast<int>(found - words.begin());
+}
+
+QDate Day(const Options& options, const std::string& name)
+{
+    if (!options.count(name))
+        return {};
+    const QDate day = QDate::fromString(QString::fromStdString(Text(options, name)), "dd.MM.yyyy");
+    if (!day.isValid())
+        throw std::invalid_argument(name + " needs a date dd.mm.yyyy, not \"" + Text(options, name) + "\"");
+    return day;
+}
+
 void Convert(const Options& options)
 {
-    OpenFootballOptions season;
-    season.champId = Number(options, "--champ-id", season.champId);
-    season.seasonId = Number(options, "--season-id", season.seasonId);
-    season.roundId = Number(options, "--round-id", season.roundId);
-    season.firstTeamId = Number(options, "--first-team-id", season.firstTeamId);
-    season.firstMatchId = Number(options, "--first-match-id", season.firstMatchId);
-    season.firstFileNumber = Number(options, "--first-file", season.firstFileNumber);
-    season.fileCount = Number(options, "--files", season.fileCount);
+    SeasonSource source;
+    source.path = Text(options, "--convert");
+    source.typeID = Choice(options, "--kind", {"league", "cup"}) == 0 ? ChampTypeID::League : ChampTypeID::Cup;
+    source.odds = Choice(options, "--odds", {"opening", "closing"}) == 0 ? OddsChoice::Opening : OddsChoice::Closing;
+    source.fixturesFrom = Day(options, "--fixtures-from");
+    source.seasonId = Number(options, "--season-id", source.seasonId);
+    SeasonRunIds ids;
+    ids.firstChampId = Number(options, "--champ-id", ids.firstChampId);
+    ids.firstRoundId = Number(options, "--round-id", ids.firstRoundId);
+    ids.firstTeamId = Number(options, "--first-team-id", ids.firstTeamId);
+    ids.firstMatchId = Number(options, "--first-match-id", ids.firstMatchId);
+    ids.firstFileNumber = Number(options, "--first-file", ids.firstFileNumber);
 
-    const ConvertedSeason converted = ConvertOpenFootballFile(Text(options, "--convert"), season);
-    WriteInstructionFiles(Text(options, "--folder"), season.firstFileNumber, converted.files);
-    std::cout << "Wrote " << converted.files.size() << " instruction files from number " << season.firstFileNumber
-              << ": " << converted.teams.size() << " teams, " << converted.matches << " matches ("
-              << converted.skipped << " left out: not played or outside the league stage)" << std::endl;
+    SeasonConverter converter(ids);
+    const ConvertedSource converted = converter.Convert(source, Number(options, "--files", 1));
+    WriteInstructionFiles(Text(options, "--folder"), ids.firstFileNumber, converted.files);
+    std::cout << "Wrote " << converted.files.size() << " instruction files from number " << ids.firstFileNumber
+              << ": " << converter.Teams().size() << " teams, " << converted.counts.played << " matches, "
+              << converted.counts.fixtures << " coming fixtures (" << converted.counts.skipped
+              << " left out: not played)" << std::endl;
 }
 
 void Serve(const Options& options)

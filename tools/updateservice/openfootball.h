@@ -1,40 +1,15 @@
 #pragma once
 
-#include <map>
 #include <string>
-#include <vector>
 
-// Turns a season file of the openfootball project ({"name", "matches": [{"round", "date",
-// "team1", "team2", "score": {"ft", "et"}, "stage"}]}) into instruction files that load
-// the league into the match database: country, tournament types, the tournament, the
-// season, one table round, the teams, every played league match, and the data version.
+#include "seasonfile.h"
 
-// Where the season goes in the database. Ids that other data already use are kept by
-// that data: the rows here are plain inserts, so a second load changes nothing.
-struct OpenFootballOptions {
-    std::string nationalId;    // empty: from the file name ("en" gives "ENG")
-    std::string nationalName;  // empty: from the file name ("England")
-    std::string champName;     // empty: the file's own name without its season
-    int champId = 1;
-    int seasonId = 0;          // 0: the year the season starts
-    int roundId = 1;
-    int firstTeamId = 1;       // teams get ids in the order of their names
-    int firstMatchId = 1;
-    int firstFileNumber = 1;   // each file leaves its own number as the data version
-    int fileCount = 1;         // the matches are spread over this many files
-};
-
-struct ConvertedSeason {
-    std::vector<std::vector<std::string>> files;  // statements of each instruction file
-    std::map<std::string, int> teams;             // name as written in the files -> TeamID
-    int matches = 0;                              // played league matches written
-    int skipped = 0;                              // matches not played or outside the league stage
-};
-
-// Raises EFileError when the file cannot be read and EConvertError when it is no season
-// file (no match list, a match without teams or with a broken date).
-ConvertedSeason ConvertOpenFootballFile(const std::string& path, OpenFootballOptions options = {});
-
-// The same for the text of such a file; fileCode ("en", "de" ...) gives the country.
-ConvertedSeason ConvertOpenFootballJson(const std::string& json, const std::string& fileCode,
-                                        OpenFootballOptions options = {});
+// Reads a season file of the openfootball project ({"name": "English Premier League
+// 2018/19", "matches": [{"round", "date", "time", "team1", "team2", "score": {"ft",
+// "et"}, "stage"}]}). In a league (champTypeID of a league) the matchdays ("Matchday 12",
+// "Regular, Matchday 12") form the table and every other round (the play-offs) is a
+// stage of its own; in a cup every round is. The score after extra time, where the file
+// has one, is the final score and marks the match as decided after extra time; a match
+// without a score is not played. Raises EConvertError when the text is no season file
+// (no match list, a match without teams or with a broken date).
+SeasonFile ReadOpenFootballJson(const std::string& json, int champTypeID);

@@ -1,7 +1,6 @@
 #include "ui/dlgabout.h"
 
 #include "data/dbsetting.h"
-#include "platform/controltext.h"
 #include "platform/formlayout.h"
 #include "ui/aboutpanel.h"
 #include "ui/formfont.h"
@@ -17,13 +16,11 @@ TDlgAbout::TDlgAbout(QWidget* owner) : TForm(owner)
 
 void TDlgAbout::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgAbout", "О программе", 297, 229);
-    SetFormFont(this);
+    BeginDialog(this, "DlgAbout", "О программе", 297, 229);
 
     GroupBox1 = Add<TAboutPanel>(this, "GroupBox1", QRect(8, 6, 281, 183));
 
-    btnOK = Add<QPushButton>(this, "btnOK", QRect(155, 196, 123, 25));
-    SetCaption(btnOK, "ОК");
+    btnOK = Add<QPushButton>(this, "btnOK", QRect(155, 196, 123, 25), "ОК");
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &TDlgAbout::btnOKClick);
 }

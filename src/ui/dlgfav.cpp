@@ -12,10 +12,22 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
-// The client area of a page.
+// The client area of a page, and its two list columns.
 const QRect PageArea(4, 4, 664, 410);
+const QRect LeftList(4, 4, 298, 372);
+const QRect RightList(370, 4, 298, 372);
+
+// The synchronise button and its progress bar along a page's bottom edge.
+std::pair<QPushButton*, TProgressBar*> AddSyncRow(QWidget* page, const char* button, const char* bar)
+{
+    return {Add<QPushButton>(page, button, QRect(4, 384, 150, 25), "Синхронизировать"),
+            Add<TProgressBar>(page, bar, QRect(162, 388, 506, 17))};
+}
 
 }  // namespace
 
@@ -26,8 +38,7 @@ TDlgFav::TDlgFav(QWidget* owner) : TForm(owner)
 
 void TDlgFav::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgFav", "Избранное", 688, 449);
-    SetFormFont(this);
+    BeginDialog(this, "DlgFav", "Избранное", 688, 449);
     PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 0, 688, 449));
 
     tabLastFixed = AddPage(PageControl1, "tabLastFixed", "Последние матчи");
@@ -62,20 +73,18 @@ void TDlgFav::BuildTeamsPage()
     lstTeam = Add<QListWidget>(tabTeams, "lstTeam", QRect(4, 56, 290, 320));
     btnAddTeam = Add<QPushButton>(tabTeams, "btnAddTeam", QRect(312, 150, 40, 25), ">");
     btnDelTeam = Add<QPushButton>(tabTeams, "btnDelTeam", QRect(312, 182, 40, 25), "<");
-    lstFavTeam = Add<QListWidget>(tabTeams, "lstFavTeam", QRect(370, 4, 298, 372));
-    btnSyncTeam = Add<QPushButton>(tabTeams, "btnSyncTeam", QRect(4, 384, 150, 25), "Синхронизировать");
-    barTeam = Add<TProgressBar>(tabTeams, "barTeam", QRect(162, 388, 506, 17));
+    lstFavTeam = Add<QListWidget>(tabTeams, "lstFavTeam", RightList);
+    std::tie(btnSyncTeam, barTeam) = AddSyncRow(tabTeams, "btnSyncTeam", "barTeam");
 }
 
 void TDlgFav::BuildChampsPage()
 {
     tabChamps = AddPage(PageControl1, "tabChamps", "Турниры");
-    lstFavChamp = Add<QListWidget>(tabChamps, "lstFavChamp", QRect(4, 4, 298, 372));
+    lstFavChamp = Add<QListWidget>(tabChamps, "lstFavChamp", LeftList);
     btnAddChamp = Add<QPushButton>(tabChamps, "btnAddChamp", QRect(312, 120, 40, 25), "<");
     btnDelChamp = Add<QPushButton>(tabChamps, "btnDelChamp", QRect(312, 152, 40, 25), ">");
     btnAddAllChamp = Add<QPushButton>(tabChamps, "btnAddAllChamp", QRect(312, 196, 40, 25), "<<");
     btnDelAllChamp = Add<QPushButton>(tabChamps, "btnDelAllChamp", QRect(312, 228, 40, 25), ">>");
-    lstChamp = Add<QListWidget>(tabChamps, "lstChamp", QRect(370, 4, 298, 372));
-    btnSyncChamp = Add<QPushButton>(tabChamps, "btnSyncChamp", QRect(4, 384, 150, 25), "Синхронизировать");
-    barChamp = Add<TProgressBar>(tabChamps, "barChamp", QRect(162, 388, 506, 17));
+    lstChamp = Add<QListWidget>(tabChamps, "lstChamp", RightList);
+    std::tie(btnSyncChamp, barChamp) = AddSyncRow(tabChamps, "btnSyncChamp", "barChamp");
 }

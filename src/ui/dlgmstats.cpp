@@ -38,8 +38,7 @@ TDlgMStats::TDlgMStats(QWidget* owner) : TForm(owner)
 
 void TDlgMStats::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgMStats", "Статистика матча", 682, 328);
-    SetFormFont(this);
+    BeginDialog(this, "DlgMStats", "Статистика матча", 682, 328);
     // Sample texts of the heading, replaced by the match's when it is shown.
     lblChamp = AddLabel(this, "lblChamp", 10, 4, "Турнир, тур");
     lblTeam1 = AddLabel(this, "lblTeam1", 10, 22, "Команда 1");

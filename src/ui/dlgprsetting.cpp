@@ -18,8 +18,7 @@ TDlgPrSetting::TDlgPrSetting(QWidget* owner) : TForm(owner)
 
 void TDlgPrSetting::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgPrSetting", "Настройка прогноза", 554, 412);
-    SetFormFont(this);
+    BeginDialog(this, "DlgPrSetting", "Настройка прогноза", 554, 412);
     lblModel = AddLabel(this, "lblModel", 10, 14, "Модель:");
     cboModel = Add<QComboBox>(this, "cboModel", QRect(110, 10, 300, 22));
     btnDelete = Add<QPushButton>(this, "btnDelete", QRect(420, 9, 124, 25), "Удалить");

@@ -15,8 +15,7 @@ TDlgRanking::TDlgRanking(QWidget* owner) : TForm(owner)
 
 void TDlgRanking::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgRanking", "Рейтинг", 412, 424);
-    SetFormFont(this);
+    BeginDialog(this, "DlgRanking", "Рейтинг", 412, 424);
     PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 0, 412, 424));
 
     tabTeams = AddPage(PageControl1, "tabTeams", "Рейтинг команд");

@@ -67,8 +67,7 @@ TDlgSupport::TDlgSupport(QWidget* owner) : TForm(owner)
 
 void TDlgSupport::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgSupport", "Поддержка", 413, 300);
-    SetFormFont(this);
+    BeginDialog(this, "DlgSupport", "Поддержка", 413, 300);
 
     lblMail = AddLabel(this, "lblMail", 9, 10, "Ваш E-Mail:");
     txtMail = Add<QLineEdit>(this, "txtMail", QRect(100, 7, 305, 21));
@@ -77,12 +76,9 @@ void TDlgSupport::BuildLayout()
     txtMessage = Add<QPlainTextEdit>(this, "txtMessage", QRect(7, 62, 398, 201));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    btnSend = Add<QPushButton>(this, "btnSend", QRect(7, 269, 159, 25));
-    btnClear = Add<QPushButton>(this, "btnClear", QRect(170, 269, 115, 25));
-    btnExit = Add<QPushButton>(this, "btnExit", QRect(290, 269, 115, 25));
-    SetCaption(btnSend, "Отправить");
-    SetCaption(btnClear, "Очистить");
-    SetCaption(btnExit, "Выход");
+    btnSend = Add<QPushButton>(this, "btnSend", QRect(7, 269, 159, 25), "Отправить");
+    btnClear = Add<QPushButton>(this, "btnClear", QRect(170, 269, 115, 25), "Очистить");
+    btnExit = Add<QPushButton>(this, "btnExit", QRect(290, 269, 115, 25), "Выход");
     connect(btnSend, &QPushButton::clicked, this, &TDlgSupport::btnSendClick);
     connect(btnClear, &QPushButton::clicked, this, &TDlgSupport::btnClearClick);
     connect(btnExit, &QPushButton::clicked, this, &TDlgSupport::btnExitClick);

@@ -118,6 +118,11 @@ std::unique_ptr<BenchProgramFolder>& FolderInstance()
 int RunBenchmarksOnProgramFolder(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    return RunBenchmarksInProgramFolder(argc, argv);
+}
+
+int RunBenchmarksInProgramFolder(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     FolderInstance() = std::make_unique<BenchProgramFolder>();
     benchmark::RunSpecifiedBenchmarks();

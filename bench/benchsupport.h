@@ -49,6 +49,8 @@ private:
 // The main of a benchmark program on the performance database: the event loop the
 // program's long jobs pump, then every benchmark with BenchFolder() in place.
 int RunBenchmarksOnProgramFolder(int argc, char** argv);
+// The same once the caller has made its application (a QApplication for widgets).
+int RunBenchmarksInProgramFolder(int argc, char** argv);
 BenchProgramFolder& BenchFolder();
 
 using BareDatabase = std::unique_ptr<sqlite3, SqliteDatabaseCloser>;

@@ -52,6 +52,10 @@ inline constexpr int WithMiss = 10;
 inline constexpr int NoMiss = 11;
 inline constexpr int NilNil = 12;
 inline constexpr int Count = 13;
+// The kind names that, after "Cur" or "Max", name the columns of table Series.
+inline constexpr std::array<const char*, Count> Names = {
+        "Win", "Draw", "Lose", "NoWin", "NoDraw", "NoLose", "Under", "Over", "WithScore", "NoScore", "WithMiss",
+        "NoMiss", "00"};
 }  // namespace SeriesKind
 
 // The order in which a team's runs are computed and shown: Over before Under.

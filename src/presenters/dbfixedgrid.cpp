@@ -1,12 +1,12 @@
 #include "presenters/dbfixedgrid.h"
 
 #include "data/dbfixed.h"
-#include "data/dbsetting.h"
 #include "data/dbteam.h"
 #include "foundation/jxgrid.h"
 #include "foundation/jxstr.h"
 #include "foundation/resulticons.h"
-#include "platform/adoquery.h"
+#include "presenters/chartaxes.h"
+#include "presenters/gridfill.h"
 #include "platform/sysutils.h"
 
 #include <QChart>
@@ -22,16 +22,10 @@ namespace {
 // The grid column of each logical column of the main list.
 constexpr int colMap[] = {6, 0, 2, 4, 3, 1, 5, 7, 8, 9};
 
-struct ColumnLayout {
-    const char* width;
-    int header;  // language text id; 0: no header text
-    bool isImage = false;
-};
-
 // In grid-column order; without odds only the first seven.
 constexpr ColumnLayout MainColumns[] = {
     {"10%", 1022}, {"17%", 1023}, {"27%", 1024}, {"6%", 1025}, {"27%", 1026},
-    {"13%", 1027}, {"19", 0, true}, {"30", 1028}, {"30", 1029}, {"30", 1030}};
+    {"13%", 1027}, {"19", 0, "", 2, true}, {"30", 1028}, {"30", 1029}, {"30", 1030}};
 constexpr int MainColumnsWithoutOdds = 7;
 constexpr ColumnLayout LastSmallColumns[] = {
     {"60", 1022}, {"30", 1065}, {"100%", 1066}, {"35", 1025}, {"100", 1023}};
@@ -46,21 +40,6 @@ constexpr const char* InternationalCountry = "EUR";
 constexpr TColor FirstDateBlock = 0xE0EEFF;
 constexpr TColor OtherDateBlock = 0xFFEEE0;
 constexpr int AfterExtraTime = 3;
-
-AnsiString LangText(int id)
-{
-    return id == 0 ? AnsiString() : DBSetting::Global()->GetLangText(id);
-}
-
-void SetupColumnSet(TJXGrid& grid, std::span<const ColumnLayout> columns)
-{
-    grid.SetColCount(static_cast<int>(columns.size()));
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const int col = static_cast<int>(i);
-        grid.SetColsProperty(col, TColsProperty{2, columns[i].width, columns[i].isImage});
-        grid.SetCell(0, col, LangText(columns[i].header));
-    }
-}
 
 // The first characters of a name, counted as characters, not bytes.
 AnsiString Cut(const AnsiString& text, int length)
@@ -78,18 +57,10 @@ int ChartValue(int mode, int own, int rival)
     }
 }
 
-// The chart's value axis of one direction, added (and owned by the chart) when the
-// series has none.
 QValueAxis* ValueAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation)
 {
-    for (QAbstractAxis* axis : series.attachedAxes())
-        if (axis->orientation() == orientation)
-            if (auto* valueAxis = qobject_cast<QValueAxis*>(axis))
-                return valueAxis;
-    auto* axis = new QValueAxis(&chart);
+    QValueAxis* axis = AttachedAxis<QValueAxis>(chart, series, orientation);
     axis->setLabelFormat("%d");
-    chart.addAxis(axis, orientation == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft);
-    series.attachAxis(axis);
     return axis;
 }
 
@@ -136,24 +107,22 @@ TColor DBFixedGrid::GetResultColor(int result)
 void DBFixedGrid::SetupColumns(bool withOdds)
 {
     this->withOdds = withOdds;
-    SetupColumnSet(*grid, std::span(MainColumns).first(withOdds ? std::size(MainColumns) : MainColumnsWithoutOdds));
+    SetupGridColumns(*grid, std::span(MainColumns).first(withOdds ? std::size(MainColumns) : MainColumnsWithoutOdds));
 }
 
 void DBFixedGrid::SetupLastSmallColumns()
 {
-    SetupColumnSet(*grid, LastSmallColumns);
+    SetupGridColumns(*grid, LastSmallColumns);
 }
 
 void DBFixedGrid::SetupCalendarColumns()
 {
-    SetupColumnSet(*grid, CalendarColumns);
+    SetupGridColumns(*grid, CalendarColumns);
 }
 
 void DBFixedGrid::Clear()
 {
-    grid->SetRowCount(2);
-    for (int col = 0; col < grid->ColCount(); ++col)
-        SetCell(1, col, "");
+    ClearGrid(*grid);
 }
 
 void DBFixedGrid::ResetCounters()
@@ -163,24 +132,12 @@ void DBFixedGrid::ResetCounters()
 
 int DBFixedGrid::FillRows(const std::function<void(int row)>& writeRow)
 {
-    const int rows = fixed->Count();
-    if (rows < 1) {
-        Clear();
-    } else {
-        grid->SetRowCount(rows + 1);
-        TADOQuery* query = fixed->GetQuery();
-        query->First();
-        for (int row = 1; row <= rows; ++row, query->Next())
-            writeRow(row);
-    }
-    grid->Invalidate();
-    return std::max(rows, 0);
+    return FillGridRows(*grid, *fixed, writeRow);
 }
 
 void DBFixedGrid::SetCell(int row, int col, const AnsiString& text, bool bold, TColor fontColor, TColor background)
 {
-    grid->SetCell(row, col, text);
-    grid->SetCellsProperty(row, col, TCellsProperty{fontColor, bold, background});
+    SetGridCell(*grid, row, col, text, bold, fontColor, background);
 }
 
 bool DBFixedGrid::IsTeamHome() const

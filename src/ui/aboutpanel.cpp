@@ -3,9 +3,9 @@
 #include "data/constants.h"
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
-#include "platform/formlayout.h"
 #include "platform/shellopen.h"
 #include "platform/tlabel.h"
+#include "ui/formcontrols.h"
 #include "ui/toolpictures.h"
 #include "update/updatehost.h"
 
@@ -28,7 +28,7 @@ AnsiString Lang(int id)
 
 TAboutPanel::TAboutPanel(QWidget* parent) : QGroupBox(parent)
 {
-    Image1 = Add<QLabel>(this, "Image1", QRect(14, 12, IconSize, IconSize));
+    Image1 = AddControl<QLabel>(this, "Image1", QRect(14, 12, IconSize, IconSize));
     // The application's icon, as the window frames show it.
     Image1->setPixmap(DrawApplicationIcon(IconSize));
     Label1 = AddLabel(this, "Label1", 58, 11, "");
@@ -49,7 +49,7 @@ TAboutPanel::TAboutPanel(QWidget* parent) : QGroupBox(parent)
 
 TLabel* TAboutPanel::AddLink(const char* name, int left, int top, const AnsiString& text)
 {
-    auto* link = Add<TLabel>(this, name, QRect(left, top, 0, 0));
+    auto* link = AddControl<TLabel>(this, name, QRect(left, top, 0, 0));
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);

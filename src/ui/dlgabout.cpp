@@ -1,9 +1,8 @@
 #include "ui/dlgabout.h"
 
 #include "data/dbsetting.h"
-#include "platform/formlayout.h"
 #include "ui/aboutpanel.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 
 #include <QPushButton>
 
@@ -18,9 +17,9 @@ void TDlgAbout::BuildLayout()
 {
     BeginDialog(this, "DlgAbout", "О программе", 297, 229);
 
-    GroupBox1 = Add<TAboutPanel>(this, "GroupBox1", QRect(8, 6, 281, 183));
+    GroupBox1 = AddControl<TAboutPanel>(this, "GroupBox1", QRect(8, 6, 281, 183));
 
-    btnOK = Add<QPushButton>(this, "btnOK", QRect(155, 196, 123, 25), "ОК");
+    btnOK = AddControl<QPushButton>(this, "btnOK", QRect(155, 196, 123, 25), "ОК");
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &TDlgAbout::btnOKClick);
 }

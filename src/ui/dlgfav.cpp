@@ -1,9 +1,8 @@
 #include "ui/dlgfav.h"
 
 #include "foundation/jxgrid.h"
-#include "platform/formlayout.h"
 #include "platform/tprogressbar.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,8 +24,8 @@ const QRect RightList(370, 4, 298, 372);
 // The synchronise button and its progress bar along a page's bottom edge.
 std::pair<QPushButton*, TProgressBar*> AddSyncRow(QWidget* page, const char* button, const char* bar)
 {
-    return {Add<QPushButton>(page, button, QRect(4, 384, 150, 25), "Синхронизировать"),
-            Add<TProgressBar>(page, bar, QRect(162, 388, 506, 17))};
+    return {AddControl<QPushButton>(page, button, QRect(4, 384, 150, 25), "Синхронизировать"),
+            AddControl<TProgressBar>(page, bar, QRect(162, 388, 506, 17))};
 }
 
 }  // namespace
@@ -39,15 +38,15 @@ TDlgFav::TDlgFav(QWidget* owner) : TForm(owner)
 void TDlgFav::BuildLayout()
 {
     BeginDialog(this, "DlgFav", "Избранное", 688, 449);
-    PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 0, 688, 449));
+    PageControl1 = AddControl<QTabWidget>(this, "PageControl1", QRect(0, 0, 688, 449));
 
     tabLastFixed = AddPage(PageControl1, "tabLastFixed", "Последние матчи");
-    gridFixed = Add<TJXGrid>(tabLastFixed, "gridFixed", PageArea);
+    gridFixed = AddControl<TJXGrid>(tabLastFixed, "gridFixed", PageArea);
     tabTable = AddPage(PageControl1, "tabTable", "Таблица");
     BuildStatsPage();
     tabTour = AddPage(PageControl1, "tabTour", "Тур за туром");
     tabNext = AddPage(PageControl1, "tabNext", "Календарь");
-    gridNext = Add<TJXGrid>(tabNext, "gridNext", PageArea);
+    gridNext = AddControl<TJXGrid>(tabNext, "gridNext", PageArea);
     BuildTeamsPage();
     BuildChampsPage();
     PageControl1->setTabVisible(PageControl1->indexOf(tabTable), false);
@@ -57,34 +56,34 @@ void TDlgFav::BuildLayout()
 void TDlgFav::BuildStatsPage()
 {
     tabStats = AddPage(PageControl1, "tabStats", "Статистика команд");
-    cboSeason = Add<QComboBox>(tabStats, "cboSeason", QRect(4, 4, 160, 22));
-    rbAll = Add<QRadioButton>(tabStats, "rbAll", QRect(180, 6, 60, 19), "Все");
-    rbHome = Add<QRadioButton>(tabStats, "rbHome", QRect(244, 6, 60, 19), "Дома");
-    rbAway = Add<QRadioButton>(tabStats, "rbAway", QRect(308, 6, 60, 19), "Выезд");
+    cboSeason = AddControl<QComboBox>(tabStats, "cboSeason", QRect(4, 4, 160, 22));
+    rbAll = AddControl<QRadioButton>(tabStats, "rbAll", QRect(180, 6, 60, 19), "Все");
+    rbHome = AddControl<QRadioButton>(tabStats, "rbHome", QRect(244, 6, 60, 19), "Дома");
+    rbAway = AddControl<QRadioButton>(tabStats, "rbAway", QRect(308, 6, 60, 19), "Выезд");
     rbAll->setChecked(true);
-    gridStats = Add<TJXGrid>(tabStats, "gridStats", QRect(4, 32, 664, 382));
+    gridStats = AddControl<TJXGrid>(tabStats, "gridStats", QRect(4, 32, 664, 382));
 }
 
 void TDlgFav::BuildTeamsPage()
 {
     tabTeams = AddPage(PageControl1, "tabTeams", "Команды");
-    cboChamp = Add<QComboBox>(tabTeams, "cboChamp", QRect(4, 4, 290, 22));
-    txtSearch = Add<QLineEdit>(tabTeams, "txtSearch", QRect(4, 30, 290, 21));
-    lstTeam = Add<QListWidget>(tabTeams, "lstTeam", QRect(4, 56, 290, 320));
-    btnAddTeam = Add<QPushButton>(tabTeams, "btnAddTeam", QRect(312, 150, 40, 25), ">");
-    btnDelTeam = Add<QPushButton>(tabTeams, "btnDelTeam", QRect(312, 182, 40, 25), "<");
-    lstFavTeam = Add<QListWidget>(tabTeams, "lstFavTeam", RightList);
+    cboChamp = AddControl<QComboBox>(tabTeams, "cboChamp", QRect(4, 4, 290, 22));
+    txtSearch = AddControl<QLineEdit>(tabTeams, "txtSearch", QRect(4, 30, 290, 21));
+    lstTeam = AddControl<QListWidget>(tabTeams, "lstTeam", QRect(4, 56, 290, 320));
+    btnAddTeam = AddControl<QPushButton>(tabTeams, "btnAddTeam", QRect(312, 150, 40, 25), ">");
+    btnDelTeam = AddControl<QPushButton>(tabTeams, "btnDelTeam", QRect(312, 182, 40, 25), "<");
+    lstFavTeam = AddControl<QListWidget>(tabTeams, "lstFavTeam", RightList);
     std::tie(btnSyncTeam, barTeam) = AddSyncRow(tabTeams, "btnSyncTeam", "barTeam");
 }
 
 void TDlgFav::BuildChampsPage()
 {
     tabChamps = AddPage(PageControl1, "tabChamps", "Турниры");
-    lstFavChamp = Add<QListWidget>(tabChamps, "lstFavChamp", LeftList);
-    btnAddChamp = Add<QPushButton>(tabChamps, "btnAddChamp", QRect(312, 120, 40, 25), "<");
-    btnDelChamp = Add<QPushButton>(tabChamps, "btnDelChamp", QRect(312, 152, 40, 25), ">");
-    btnAddAllChamp = Add<QPushButton>(tabChamps, "btnAddAllChamp", QRect(312, 196, 40, 25), "<<");
-    btnDelAllChamp = Add<QPushButton>(tabChamps, "btnDelAllChamp", QRect(312, 228, 40, 25), ">>");
-    lstChamp = Add<QListWidget>(tabChamps, "lstChamp", RightList);
+    lstFavChamp = AddControl<QListWidget>(tabChamps, "lstFavChamp", LeftList);
+    btnAddChamp = AddControl<QPushButton>(tabChamps, "btnAddChamp", QRect(312, 120, 40, 25), "<");
+    btnDelChamp = AddControl<QPushButton>(tabChamps, "btnDelChamp", QRect(312, 152, 40, 25), ">");
+    btnAddAllChamp = AddControl<QPushButton>(tabChamps, "btnAddAllChamp", QRect(312, 196, 40, 25), "<<");
+    btnDelAllChamp = AddControl<QPushButton>(tabChamps, "btnDelAllChamp", QRect(312, 228, 40, 25), ">>");
+    lstChamp = AddControl<QListWidget>(tabChamps, "lstChamp", RightList);
     std::tie(btnSyncChamp, barChamp) = AddSyncRow(tabChamps, "btnSyncChamp", "barChamp");
 }

@@ -6,9 +6,9 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
-#include "platform/formlayout.h"
 #include "platform/sysutils.h"
 #include "ui/dlgmain.h"
+#include "ui/formcontrols.h"
 #include "ui/formfont.h"
 
 #include <QCheckBox>
@@ -26,14 +26,6 @@ TDlgFilter* DlgFilter = nullptr;
 namespace {
 
 const char* const Relations[] = {"!", ">", "<", "="};
-
-QGroupBox* AddGroup(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QGroupBox(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    return box;
-}
 
 AnsiString Text(int id)
 {
@@ -76,19 +68,19 @@ void TDlgFilter::BuildLayout()
     SetFormFont(this, SmallFontPixels);
     setWindowTitle("Фильтр");
 
-    gbField = AddGroup(this, "gbField", QRect(3, 0, 181, 40));
-    btnFieldAll = Add<QRadioButton>(gbField, "btnFieldAll", QRect(6, 17, 52, 19));
-    btnFieldHome = Add<QRadioButton>(gbField, "btnFieldHome", QRect(60, 17, 58, 19));
-    btnFieldAway = Add<QRadioButton>(gbField, "btnFieldAway", QRect(120, 17, 58, 19));
+    gbField = AddControl<QGroupBox>(this, "gbField", QRect(3, 0, 181, 40));
+    btnFieldAll = AddControl<QRadioButton>(gbField, "btnFieldAll", QRect(6, 17, 52, 19));
+    btnFieldHome = AddControl<QRadioButton>(gbField, "btnFieldHome", QRect(60, 17, 58, 19));
+    btnFieldAway = AddControl<QRadioButton>(gbField, "btnFieldAway", QRect(120, 17, 58, 19));
     SetCaption(btnFieldAll, "Все");
     SetCaption(btnFieldHome, "Дома");
     SetCaption(btnFieldAway, "Выезд");
 
-    gbSeason = AddGroup(this, "gbSeason", QRect(3, 41, 181, 44));
-    cboSeason = Add<QComboBox>(gbSeason, "cboSeason", QRect(6, 16, 169, 22));
+    gbSeason = AddControl<QGroupBox>(this, "gbSeason", QRect(3, 41, 181, 44));
+    cboSeason = AddControl<QComboBox>(gbSeason, "cboSeason", QRect(6, 16, 169, 22));
     cboSeason->setMaxVisibleItems(20);
 
-    gbBalls = AddGroup(this, "gbBalls", QRect(3, 86, 181, 78));
+    gbBalls = AddControl<QGroupBox>(this, "gbBalls", QRect(3, 86, 181, 78));
     BuildGoalRow(14, "Score", lblBallScore, cboEqScore, txtBallScore, udScore);
     BuildGoalRow(35, "Miss", lblBallMiss, cboEqMiss, txtBallMiss, udMiss);
     BuildGoalRow(56, "Total", lblBallTotal, cboEqTotal, txtBallTotal, udTotal);
@@ -96,26 +88,26 @@ void TDlgFilter::BuildLayout()
     SetCaption(lblBallMiss, "П");
     SetCaption(lblBallTotal, "Т");
 
-    gbTotal = AddGroup(this, "gbTotal", QRect(3, 165, 74, 62));
-    chkWin = Add<QCheckBox>(gbTotal, "chkWin", QRect(4, 4, 69, 18));
-    chkDraw = Add<QCheckBox>(gbTotal, "chkDraw", QRect(4, 22, 69, 18));
-    chkLose = Add<QCheckBox>(gbTotal, "chkLose", QRect(4, 40, 69, 18));
+    gbTotal = AddControl<QGroupBox>(this, "gbTotal", QRect(3, 165, 74, 62));
+    chkWin = AddControl<QCheckBox>(gbTotal, "chkWin", QRect(4, 4, 69, 18));
+    chkDraw = AddControl<QCheckBox>(gbTotal, "chkDraw", QRect(4, 22, 69, 18));
+    chkLose = AddControl<QCheckBox>(gbTotal, "chkLose", QRect(4, 40, 69, 18));
     SetCaption(chkWin, "Победа");
     SetCaption(chkDraw, "Ничья");
     SetCaption(chkLose, "Пораж-ие");
 
-    gbCompetition = AddGroup(this, "gbCompetition", QRect(78, 165, 106, 62));
-    chkChamp = Add<QCheckBox>(gbCompetition, "chkChamp", QRect(4, 4, 101, 18));
-    chkCup = Add<QCheckBox>(gbCompetition, "chkCup", QRect(4, 22, 101, 18));
-    chkIsEuro = Add<QCheckBox>(gbCompetition, "chkIsEuro", QRect(4, 40, 101, 18));
+    gbCompetition = AddControl<QGroupBox>(this, "gbCompetition", QRect(78, 165, 106, 62));
+    chkChamp = AddControl<QCheckBox>(gbCompetition, "chkChamp", QRect(4, 4, 101, 18));
+    chkCup = AddControl<QCheckBox>(gbCompetition, "chkCup", QRect(4, 22, 101, 18));
+    chkIsEuro = AddControl<QCheckBox>(gbCompetition, "chkIsEuro", QRect(4, 40, 101, 18));
     SetCaption(chkChamp, "Чемпионат");
     SetCaption(chkCup, "Кубок страны");
     SetCaption(chkIsEuro, "Лига чемпионов");
     for (QCheckBox* box : {chkWin, chkDraw, chkLose, chkChamp, chkCup, chkIsEuro})
         box->setChecked(true);
 
-    btnFilter = Add<QPushButton>(this, "btnFilter", QRect(3, 229, 90, 20));
-    btnClose = Add<QPushButton>(this, "btnClose", QRect(94, 229, 90, 20));
+    btnFilter = AddControl<QPushButton>(this, "btnFilter", QRect(3, 229, 90, 20));
+    btnClose = AddControl<QPushButton>(this, "btnClose", QRect(94, 229, 90, 20));
     SetCaption(btnFilter, "Применить");
     SetCaption(btnClose, "Закрыть");
 }
@@ -124,14 +116,14 @@ void TDlgFilter::BuildGoalRow(int top, const char* suffix, QLabel*& label, QComb
                               TUpDown*& steps)
 {
     const std::string name(suffix);
-    label = Add<QLabel>(gbBalls, ("lblBall" + name).c_str(), QRect(8, top, 16, 20));
-    relation = Add<QComboBox>(gbBalls, ("cboEq" + name).c_str(), QRect(26, top, 48, 20));
+    label = AddControl<QLabel>(gbBalls, ("lblBall" + name).c_str(), QRect(8, top, 16, 20));
+    relation = AddControl<QComboBox>(gbBalls, ("cboEq" + name).c_str(), QRect(26, top, 48, 20));
     for (const char* item : Relations)
         relation->addItem(item);
-    count = Add<QLineEdit>(gbBalls, ("txtBall" + name).c_str(), QRect(78, top, 74, 20));
+    count = AddControl<QLineEdit>(gbBalls, ("txtBall" + name).c_str(), QRect(78, top, 74, 20));
     count->setReadOnly(true);
     count->setText("0");
-    steps = Add<TUpDown>(gbBalls, ("ud" + name).c_str(), QRect(154, top, 18, 20));
+    steps = AddControl<TUpDown>(gbBalls, ("ud" + name).c_str(), QRect(154, top, 18, 20));
     steps->SetRange(0, 9);
 }
 

@@ -16,6 +16,9 @@
 #include "presenters/dbfixedgrid.h"
 #include "ui/dlgabout.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgselectchamp.h"
+#include "ui/dlgselectfixed.h"
+#include "ui/dlgselectteam.h"
 #include "ui/dlgsupport.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
@@ -177,6 +180,12 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
     connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
     connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    connect(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    // A right click on the team button opens the head-to-head picker.
+    btnTeam->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
+    connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
+    connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     connect(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
     connect(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
@@ -545,12 +554,38 @@ void TDlgMain::ChangeSeasonWith(int seasonID)
     Refresh();
 }
 
-void TDlgMain::btnUpdateClick()
+template <typename Dialog, typename... Arguments>
+void TDlgMain::ShowDialog(Arguments... arguments)
 {
-    TDlgUpdate dialog(this);
+    Dialog dialog(this, arguments...);
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+void TDlgMain::btnTeamClick()
+{
+    ShowDialog<TDlgSelectTeam>(Filter.get());
+}
+
+void TDlgMain::btnTeamContextPopup()
+{
+    ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
+void TDlgMain::btnChampionatClick()
+{
+    ShowDialog<TDlgSelectChamp>(Filter.get());
+}
+
+void TDlgMain::btnFixedClick()
+{
+    ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
+void TDlgMain::btnUpdateClick()
+{
+    ShowDialog<TDlgUpdate>();
 }
 
 void TDlgMain::btnSupportClick()

@@ -104,6 +104,13 @@ private:
     void btnPlusClick();
     void btnMinusClick();
     void btnCloseMDIClick();
+    // Shows a modal dialog of this window and refreshes when it handed a choice back.
+    template <typename Dialog, typename... Arguments>
+    void ShowDialog(Arguments... arguments);
+    void btnTeamClick();
+    void btnTeamContextPopup();
+    void btnChampionatClick();
+    void btnFixedClick();
     void btnUpdateClick();
     void btnSupportClick();
     void btnAboutClick();

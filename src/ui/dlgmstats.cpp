@@ -1,8 +1,7 @@
 #include "ui/dlgmstats.h"
 
 #include "foundation/jxgrid.h"
-#include "platform/formlayout.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -45,11 +44,11 @@ void TDlgMStats::BuildLayout()
     lblScore = AddLabel(this, "lblScore", 330, 22, "0:0");
     lblTeam2 = AddLabel(this, "lblTeam2", 470, 22, "Команда 2");
 
-    PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 42, 682, 286));
+    PageControl1 = AddControl<QTabWidget>(this, "PageControl1", QRect(0, 42, 682, 286));
     tabForm = AddPage(PageControl1, "tabForm", "Составы");
-    gridForm1 = Add<TJXGrid>(tabForm, "gridForm1", QRect(4, 4, 332, 216));
-    gridForm2 = Add<TJXGrid>(tabForm, "gridForm2", QRect(340, 4, 332, 216));
-    btnForm = Add<QPushButton>(tabForm, "btnForm", QRect(4, 226, 120, 25), "Формирование");
+    gridForm1 = AddControl<TJXGrid>(tabForm, "gridForm1", QRect(4, 4, 332, 216));
+    gridForm2 = AddControl<TJXGrid>(tabForm, "gridForm2", QRect(340, 4, 332, 216));
+    btnForm = AddControl<QPushButton>(tabForm, "btnForm", QRect(4, 226, 120, 25), "Формирование");
 
     tabStats = AddPage(PageControl1, "tabStats", "Статистика");
     for (size_t i = 0; i < counts.size(); ++i) {

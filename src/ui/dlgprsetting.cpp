@@ -1,7 +1,6 @@
 #include "ui/dlgprsetting.h"
 
-#include "platform/formlayout.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,22 +19,22 @@ void TDlgPrSetting::BuildLayout()
 {
     BeginDialog(this, "DlgPrSetting", "Настройка прогноза", 554, 412);
     lblModel = AddLabel(this, "lblModel", 10, 14, "Модель:");
-    cboModel = Add<QComboBox>(this, "cboModel", QRect(110, 10, 300, 22));
-    btnDelete = Add<QPushButton>(this, "btnDelete", QRect(420, 9, 124, 25), "Удалить");
+    cboModel = AddControl<QComboBox>(this, "cboModel", QRect(110, 10, 300, 22));
+    btnDelete = AddControl<QPushButton>(this, "btnDelete", QRect(420, 9, 124, 25), "Удалить");
     lblName = AddLabel(this, "lblName", 10, 48, "Новая модель:");
-    txtName = Add<QLineEdit>(this, "txtName", QRect(110, 44, 300, 21));
-    btnAdd = Add<QPushButton>(this, "btnAdd", QRect(420, 42, 124, 25), "Добавить");
+    txtName = AddControl<QLineEdit>(this, "txtName", QRect(110, 44, 300, 21));
+    btnAdd = AddControl<QPushButton>(this, "btnAdd", QRect(420, 42, 124, 25), "Добавить");
 
     for (int i = 0; i < ProbabilityRows; ++i)
         BuildProbabilityRow(i);
 
-    gbScore = Add<QGroupBox>(this, "gbScore", QRect(10, 282, 534, 60), "Счет:");
-    cboScore = Add<QComboBox>(gbScore, "cboScore", QRect(100, 24, 220, 22));
-    txtScoreN = Add<QLineEdit>(gbScore, "txtScoreN", QRect(330, 24, 50, 21));
+    gbScore = AddControl<QGroupBox>(this, "gbScore", QRect(10, 282, 534, 60), "Счет:");
+    cboScore = AddControl<QComboBox>(gbScore, "cboScore", QRect(100, 24, 220, 22));
+    txtScoreN = AddControl<QLineEdit>(gbScore, "txtScoreN", QRect(330, 24, 50, 21));
 
-    btnSave = Add<QPushButton>(this, "btnSave", QRect(188, 378, 114, 25), "Сохранить");
-    btnCancel = Add<QPushButton>(this, "btnCancel", QRect(309, 378, 114, 25), "Отменить");
-    btnExit = Add<QPushButton>(this, "btnExit", QRect(430, 378, 114, 25), "Выход");
+    btnSave = AddControl<QPushButton>(this, "btnSave", QRect(188, 378, 114, 25), "Сохранить");
+    btnCancel = AddControl<QPushButton>(this, "btnCancel", QRect(309, 378, 114, 25), "Отменить");
+    btnExit = AddControl<QPushButton>(this, "btnExit", QRect(430, 378, 114, 25), "Выход");
 }
 
 void TDlgPrSetting::BuildProbabilityRow(int i)
@@ -43,10 +42,10 @@ void TDlgPrSetting::BuildProbabilityRow(int i)
     const std::string number = std::to_string(i + 1);
     const int top = 88 + i * 36;
     lblProb[i] = AddLabel(this, ("lblProb" + number).c_str(), 10, top + 4, "Вероятность " + number + ":");
-    cboKind[i] = Add<QComboBox>(this, ("cboKind" + number).c_str(), QRect(110, top, 220, 22));
-    txtN[i] = Add<QLineEdit>(this, ("txtN" + number).c_str(), QRect(340, top, 50, 21));
-    txtM[i] = Add<QLineEdit>(this, ("txtM" + number).c_str(), QRect(396, top, 50, 21));
-    txtPercent[i] = Add<QLineEdit>(this, ("txtPercent" + number).c_str(), QRect(484, top, 60, 21));
+    cboKind[i] = AddControl<QComboBox>(this, ("cboKind" + number).c_str(), QRect(110, top, 220, 22));
+    txtN[i] = AddControl<QLineEdit>(this, ("txtN" + number).c_str(), QRect(340, top, 50, 21));
+    txtM[i] = AddControl<QLineEdit>(this, ("txtM" + number).c_str(), QRect(396, top, 50, 21));
+    txtPercent[i] = AddControl<QLineEdit>(this, ("txtPercent" + number).c_str(), QRect(484, top, 60, 21));
     txtN[i]->hide();
     txtM[i]->hide();
 }

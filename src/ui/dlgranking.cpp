@@ -1,8 +1,7 @@
 #include "ui/dlgranking.h"
 
 #include "foundation/jxgrid.h"
-#include "platform/formlayout.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,13 +15,13 @@ TDlgRanking::TDlgRanking(QWidget* owner) : TForm(owner)
 void TDlgRanking::BuildLayout()
 {
     BeginDialog(this, "DlgRanking", "Рейтинг", 412, 424);
-    PageControl1 = Add<QTabWidget>(this, "PageControl1", QRect(0, 0, 412, 424));
+    PageControl1 = AddControl<QTabWidget>(this, "PageControl1", QRect(0, 0, 412, 424));
 
     tabTeams = AddPage(PageControl1, "tabTeams", "Рейтинг команд");
-    cboCountry = Add<QComboBox>(tabTeams, "cboCountry", QRect(4, 4, 180, 22));
-    chkCup = Add<QCheckBox>(tabTeams, "chkCup", QRect(196, 6, 200, 19), "С учетом кубковых встреч");
-    gridRanking = Add<TJXGrid>(tabTeams, "gridRanking", QRect(4, 32, 396, 358));
+    cboCountry = AddControl<QComboBox>(tabTeams, "cboCountry", QRect(4, 4, 180, 22));
+    chkCup = AddControl<QCheckBox>(tabTeams, "chkCup", QRect(196, 6, 200, 19), "С учетом кубковых встреч");
+    gridRanking = AddControl<TJXGrid>(tabTeams, "gridRanking", QRect(4, 32, 396, 358));
 
     tabUefa = AddPage(PageControl1, "tabUefa", "Рейтинг УЕФА");
-    gridUefa = Add<TJXGrid>(tabUefa, "gridUefa", QRect(4, 4, 396, 386));
+    gridUefa = AddControl<TJXGrid>(tabUefa, "gridUefa", QRect(4, 4, 396, 386));
 }

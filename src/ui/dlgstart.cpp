@@ -1,6 +1,6 @@
 #include "ui/dlgstart.h"
 
-#include "platform/formlayout.h"
+#include "ui/formcontrols.h"
 #include "ui/formfont.h"
 #include "ui/startpicture.h"
 
@@ -18,7 +18,7 @@ void TDlgStart::BuildLayout()
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(300, 200);
     SetFormFont(this);
-    Image1 = Add<QLabel>(this, "Image1", QRect(0, 0, 300, 200));
+    Image1 = AddControl<QLabel>(this, "Image1", QRect(0, 0, 300, 200));
     Image1->setPixmap(StartPicture());
     Label1 = AddLabel(this, "Label1", 8, 4, "Загрузка...");
     Label1->setStyleSheet("color: white");

@@ -4,9 +4,8 @@
 #include "foundation/jxinet.h"
 #include "foundation/jxstr.h"
 #include "platform/controltext.h"
-#include "platform/formlayout.h"
 #include "platform/messagebox.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 #include "update/updatehost.h"
 
 #include <QLabel>
@@ -70,15 +69,15 @@ void TDlgSupport::BuildLayout()
     BeginDialog(this, "DlgSupport", "Поддержка", 413, 300);
 
     lblMail = AddLabel(this, "lblMail", 9, 10, "Ваш E-Mail:");
-    txtMail = Add<QLineEdit>(this, "txtMail", QRect(100, 7, 305, 21));
+    txtMail = AddControl<QLineEdit>(this, "txtMail", QRect(100, 7, 305, 21));
     lblSubject = AddLabel(this, "lblSubject", 9, 37, "Тема:");
-    txtTittle = Add<QLineEdit>(this, "txtTittle", QRect(70, 34, 335, 21));
-    txtMessage = Add<QPlainTextEdit>(this, "txtMessage", QRect(7, 62, 398, 201));
+    txtTittle = AddControl<QLineEdit>(this, "txtTittle", QRect(70, 34, 335, 21));
+    txtMessage = AddControl<QPlainTextEdit>(this, "txtMessage", QRect(7, 62, 398, 201));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    btnSend = Add<QPushButton>(this, "btnSend", QRect(7, 269, 159, 25), "Отправить");
-    btnClear = Add<QPushButton>(this, "btnClear", QRect(170, 269, 115, 25), "Очистить");
-    btnExit = Add<QPushButton>(this, "btnExit", QRect(290, 269, 115, 25), "Выход");
+    btnSend = AddControl<QPushButton>(this, "btnSend", QRect(7, 269, 159, 25), "Отправить");
+    btnClear = AddControl<QPushButton>(this, "btnClear", QRect(170, 269, 115, 25), "Очистить");
+    btnExit = AddControl<QPushButton>(this, "btnExit", QRect(290, 269, 115, 25), "Выход");
     connect(btnSend, &QPushButton::clicked, this, &TDlgSupport::btnSendClick);
     connect(btnClear, &QPushButton::clicked, this, &TDlgSupport::btnClearClick);
     connect(btnExit, &QPushButton::clicked, this, &TDlgSupport::btnExitClick);

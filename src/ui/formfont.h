@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 class QWidget;
 
 // The windows' fixed layouts are made for these text sizes, in pixels, whatever the
@@ -16,7 +14,3 @@ inline constexpr int CondensedStretch = 87;
 // Gives a form or control and everything on it the text size of the layouts, and a
 // width stretch in percent.
 void SetFormFont(QWidget* form, int pixels = FormFontPixels, int stretch = 100);
-
-// Starts a dialog's fixed layout: its name, layout caption, a fixed single border around
-// width x height, and the layouts' text size.
-void BeginDialog(QWidget* form, const char* name, const std::string& caption, int width, int height);

@@ -7,7 +7,6 @@
 #include "foundation/jxparse.h"
 #include "platform/application.h"
 #include "platform/exceptions.h"
-#include "platform/formlayout.h"
 #include "platform/shellopen.h"
 #include "platform/sysutils.h"
 #include "platform/tprogressbar.h"
@@ -93,7 +92,11 @@ TDlgUpdate::~TDlgUpdate() = default;
 
 void TDlgUpdate::BuildLayout()
 {
-    BeginDialogLayout(this, "DlgUpdate", "Обновление", 330, 317);
+    setObjectName("DlgUpdate");
+    setWindowTitle(QString::fromUtf8("Обновление"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(330, 317);
 
     bar = new TProgressBar(this);
     bar->setObjectName("bar");

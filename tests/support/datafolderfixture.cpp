@@ -110,6 +110,17 @@ void DatabaseFixture::AddEntry(int filterID, bool current, int mode, int teamID,
          n(seasonWith) + ")");
 }
 
+void DatabaseFixture::AddStats(const StatsRow& r)
+{
+    std::string values;
+    for (int value : {r.champ, r.season, r.team, r.round, r.field, r.win + r.draw + r.lose, r.win, r.draw, r.lose,
+                      r.gol1, r.gol2, 3 * r.win + r.draw, r.under, r.over, r.byScore, r.byMiss, r.noScore, r.noMiss,
+                      r.minus, r.plus})
+        values += (values.empty() ? "" : ",") + std::to_string(value);
+    Exec("INSERT INTO Stats(ChampID,SeasonID,TeamID,RoundID,Field,Game,Win,Draw,Lose,Gol1,Gol2,Point,Under,Over,"
+         "ByScore,ByMiss,NoScore,NoMiss,MinusF,PlusF) VALUES(" + values + ")");
+}
+
 DataFolderFixture::DataFolderFixture()
 {
     CreateDataSchema(File("data.mdb"));

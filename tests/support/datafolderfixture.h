@@ -14,6 +14,28 @@ class DatabaseFixture : public LogFixture {
 protected:
     using Rows = std::vector<std::vector<std::string>>;
 
+    // One row of the derived table Stats; Game and Point follow from the results.
+    struct StatsRow {
+        int champ = 0;
+        int season = 0;
+        int team = 0;
+        int round = 1;
+        int field = 1;
+        int win = 0;
+        int draw = 0;
+        int lose = 0;
+        int gol1 = 0;
+        int gol2 = 0;
+        int under = 0;
+        int over = 0;
+        int byScore = 0;
+        int byMiss = 0;
+        int noScore = 0;
+        int noMiss = 0;
+        int minus = 0;
+        int plus = 0;
+    };
+
     DatabaseFixture();
     ~DatabaseFixture() override;
 
@@ -31,6 +53,7 @@ protected:
     // One entry of the view history; the columns not given take their defaults.
     static void AddEntry(int filterID, bool current, int mode, int teamID, int rivalID = 0, int champID = 0,
                          int seasonWith = 0);
+    static void AddStats(const StatsRow& row);
 };
 
 // A program folder with empty data.mdb and setting.mdb.

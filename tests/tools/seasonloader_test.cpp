@@ -9,31 +9,15 @@
 #include <set>
 
 #include "data/dbfixed.h"
-#include "datafolderfixture.h"
 #include "platform/sysutils.h"
-#include "shareddata.h"
+#include "realseasonfixture.h"
 #include "tempfolder.h"
 
 namespace {
 
 // Real seasons loaded into an empty program folder through the update's own code.
-class SeasonLoaderTest : public DataFolderFixture {
+class SeasonLoaderTest : public RealSeasonFixture {
 protected:
-    void SetUp() override
-    {
-        shared_ = SharedDataFolder();
-        if (shared_.empty())
-            GTEST_SKIP() << NoSharedDataMessage();
-    }
-
-    SeasonSource Source(const std::string& file, int typeID = ChampTypeID::League) const
-    {
-        SeasonSource source;
-        source.path = shared_ + file;
-        source.typeID = typeID;
-        return source;
-    }
-
     QJsonArray JsonMatches(const std::string& file) const
     {
         return QJsonDocument::fromJson(QByteArray::fromStdString(ReadFile(shared_ + file)))
@@ -48,8 +32,6 @@ protected:
         return Value("SELECT SUM(Point) FROM Stats WHERE RoundID=" + std::to_string(run.rounds.at("League")) +
                      " AND TeamID=" + std::to_string(run.teams.at(team)));
     }
-
-    std::string shared_;
 };
 
 TEST_F(SeasonLoaderTest, PremierLeagueCsvLoadsEveryMatchWithTheFilesOddsAndTheRealTable)

@@ -1,8 +1,13 @@
 #include "mainwindowfixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -103,6 +108,67 @@ std::string MainWindowFixture::Text(const char* labelName)
     return label ? label->text().toStdString() : std::string();
 }
 
+void MainWindowFixture::InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act)
+{
+    InModalDialog([&] { Click(buttonName); }, buttonName, act);
+}
+
+void MainWindowFixture::InModalDialog(const std::function<void()>& open, const std::string& what,
+                                      const std::function<void(QWidget& dialog)>& act)
+{
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr) << what << " shows no modal dialog";
+        shown = true;
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    open();
+    EXPECT_TRUE(shown) << what;
+}
+
+void MainWindowFixture::ChooseItem(QComboBox* combo, const std::string& text)
+{
+    const int index = combo->findText(QString::fromStdString(text));
+    ASSERT_GE(index, 0) << "no item " << text << " in " << combo->objectName().toStdString();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void MainWindowFixture::ClickListItem(QListWidget* list, const std::string& text, bool doubleClick)
+{
+    const QList<QListWidgetItem*> items = list->findItems(QString::fromStdString(text), Qt::MatchExactly);
+    ASSERT_FALSE(items.isEmpty()) << "no item " << text << " in " << list->objectName().toStdString();
+    list->scrollToItem(items.first());
+    const QPoint centre = list->visualItemRect(items.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    if (doubleClick)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void MainWindowFixture::ExpectControlsFit(QWidget& window)
+{
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const std::string name = control->objectName().toStdString();
+        if (name.empty() || !control->parentWidget())
+            continue;
+        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name << " lies outside";
+        const QFontMetrics metrics(control->font());
+        const auto fits = [&](const QString& text, int room) {
+            EXPECT_LE(metrics.horizontalAdvance(text), room) << name << ": \"" << text.toStdString() << "\" is cut";
+        };
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+            fits(label->text(), label->contentsRect().width());
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            fits(button->text(), button->width() - 8);
+        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            for (int i = 0; i < combo->count(); ++i)
+                fits(combo->itemText(i), combo->width() - 24);
+    }
+}
+
 TJXGrid* MainWindowFixture::Grid()
 {
     return Control<TJXGrid>("gridFixed");
@@ -130,6 +196,16 @@ void MainWindowFixture::Click(const char* buttonName)
 {
     if (QAbstractButton* button = Control<QAbstractButton>(buttonName))
         QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void MainWindowFixture::RightClick(const char* controlName)
+{
+    auto* control = Control<QWidget>(controlName);
+    if (!control)
+        return;
+    const QPoint centre = control->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, centre, control->mapToGlobal(centre));
+    QApplication::sendEvent(control, &request);
 }
 
 std::string MainWindowFixture::Cell(int row, int col)

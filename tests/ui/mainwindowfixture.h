@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "configfolder.h"
 #include "samplefolderfixture.h"
 
+class QComboBox;
+class QListWidget;
 class TDlgFilter;
 class TDlgMain;
 class TJXGrid;
@@ -70,10 +73,24 @@ protected:
         return qobject_cast<T*>(FindControl(FilterWidget(), name));
     }
     std::string Text(const char* labelName);
+    // Clicks a button of the main window that shows a modal dialog, runs act on the
+    // dialog while it is shown and closes it by its close box unless act closed it.
+    void InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act);
+    // The same for the dialog that open shows; what names it in failures.
+    void InModalDialog(const std::function<void()>& open, const std::string& what,
+                       const std::function<void(QWidget& dialog)>& act);
+    // The user's choice of an item in a combo box, by its text.
+    static void ChooseItem(QComboBox* combo, const std::string& text);
+    // A click (or double click) on the item of a list with that text.
+    static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
+    // Every control lies inside its window and every caption and combo item fits its control.
+    static void ExpectControlsFit(QWidget& window);
     TJXGrid* Grid();
     void DoubleClickCell(int row, int col);
     void ClickCell(int row, int col);
     void Click(const char* buttonName);
+    // A right click on a control of the main window: its context-menu request.
+    void RightClick(const char* controlName);
     std::string Cell(int row, int col);
     // How many matches the list shows: its rows below the header.
     size_t ListedMatches();

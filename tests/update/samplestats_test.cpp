@@ -4,9 +4,15 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "data/codes.h"
+#include "data/dbseason.h"
+#include "data/dbseries.h"
+#include "data/dbsetting.h"
 #include "samplefolderfixture.h"
 #include "standingssql.h"
+#include "update/dbupdateview.h"
 
 namespace {
 
@@ -58,6 +64,35 @@ TEST_F(SampleStatsTest, LeagueStandingsFromStatsEqualThoseCountedFromTheMatches)
             previous = key;
         }
         ASSERT_EQ(fromStats, counted);
+    }
+}
+
+TEST_F(SampleStatsTest, RebuiltSeriesEqualTheLiveRunsOfEveryFavouriteLeagueTeam)
+{
+    // The rebuild's selection: league matches of the favourite tournaments from the
+    // season before the newest, the goal line 2.5.
+    DBSetting::Global()->SetFormInt("DlgToday", 7, 2);
+    ASSERT_TRUE(DBUpdateView().RebuildSeries(nullptr));
+    const int firstSeason = DBSeason::GetMaxSeasonID() - 1;
+    // Column names of the runs in the order they are computed; Series stores Under before Over.
+    const std::array<std::string, SeriesCalcIndex::Count> kinds = {
+            "Win", "Draw", "Lose", "NoWin", "NoDraw", "NoLose", "Over", "Under", "WithScore", "NoScore", "WithMiss",
+            "NoMiss", "00"};
+    std::string columns = "S.TeamID, S.Field, S.Game";
+    for (const std::string& kind : kinds)
+        columns += ", S.Cur" + kind + ", S.Max" + kind;
+    const Rows stored = Select("SELECT " + columns + " FROM Series AS S INNER JOIN Team AS T ON S.TeamID=T.TeamID");
+    ASSERT_GT(stored.size(), 300u);
+    DBSeries series;
+    for (const auto& row : stored) {
+        SCOPED_TRACE("team " + row[0] + ", side " + row[1]);
+        series.Calc(std::stoi(row[0]), firstSeason, "1", std::stoi(row[1]));
+        std::vector<std::string> live = {std::to_string(series.GetCount())};
+        for (int k = 0; k < SeriesCalcIndex::Count; ++k) {
+            live.push_back(std::to_string(series.GetCur(k)));
+            live.push_back(std::to_string(series.GetMax(k)));
+        }
+        EXPECT_EQ(live, std::vector<std::string>(row.begin() + 2, row.end()));
     }
 }
 

@@ -1,16 +1,9 @@
-#include "platform/formlayout.h"
+#include "ui/formcontrols.h"
+
+#include "ui/formfont.h"
 
 #include <QLabel>
 #include <QTabWidget>
-
-void BeginDialogLayout(QWidget* form, const char* name, const std::string& caption, int width, int height)
-{
-    form->setObjectName(name);
-    form->setWindowTitle(QString::fromStdString(caption));
-    form->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    form->setFixedSize(width, height);
-}
 
 QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, const std::string& caption)
 {
@@ -33,4 +26,14 @@ QWidget* AddPage(QTabWidget* pages, const char* name, const std::string& caption
     page->setObjectName(name);
     pages->addTab(page, QString::fromStdString(caption));
     return page;
+}
+
+void BeginDialog(QWidget* form, const char* name, const std::string& caption, int width, int height)
+{
+    form->setObjectName(name);
+    form->setWindowTitle(QString::fromStdString(caption));
+    form->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    form->setFixedSize(width, height);
+    SetFormFont(form);
 }

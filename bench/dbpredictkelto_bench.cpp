@@ -1,0 +1,98 @@
+// The odds-and-percent models on the 300,000-match database: SetTeam and the pick
+// algorithms for every coming fixture of the busiest day, as the pick export runs them,
+// beside the same SQL read with the bare SQLite API.
+#include "predict/dbpredictkelto.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "benchsupport.h"
+#include "data/dbconnect.h"
+#include "data/dbfixed.h"
+#include "platform/adofield.h"
+
+namespace {
+
+struct Fixture {
+    int team1, team2;
+    float kef1, kefX, kef2, kefUn, kefOv;
+};
+
+// The coming fixtures of the day with the most of them.
+std::vector<Fixture> BusiestDay()
+{
+    DBase days;
+    days.Select("SELECT TOP 1 Date, COUNT(*) AS Fixtures FROM Calendar GROUP BY Date ORDER BY COUNT(*) DESC");
+    DBFixed calendar;
+    std::vector<Fixture> fixtures;
+    if (days.Count() == 0 || !calendar.OpenCalendarByDate(days.GetQuery()->FieldByName("Date")->AsFloat()))
+        return fixtures;
+    TADOQuery* query = calendar.GetQuery();
+    for (query->First(); !query->Eof(); query->Next())
+        fixtures.push_back({calendar.GetTeam1ID(), calendar.GetTeam2ID(), static_cast<float>(calendar.GetKef1()),
+                            static_cast<float>(calendar.GetKefX()), static_cast<float>(calendar.GetKef2()),
+                            static_cast<float>(calendar.GetKefUn()), static_cast<float>(calendar.GetKefOv())});
+    return fixtures;
+}
+
+// The picks of every fixture; the number of fixtures the models placed.
+int Predict(const std::vector<Fixture>& fixtures)
+{
+    int placed = 0;
+    for (const Fixture& f : fixtures) {
+        DBPredictKelto match;
+        if (!match.SetTeam(f.team1, f.team2, f.kef1, f.kefX, f.kef2, f.kefUn, f.kefOv))
+            continue;
+        ++placed;
+        match.UpdatePredictKeltoAlgo1();
+        match.UpdatePredictKeltoAlgo2();
+        match.UpdatePredictKeltoAlgo3();
+        benchmark::DoNotOptimize(match.GetAlgoText(1));
+    }
+    return placed;
+}
+
+void BM_PredictBusiestDay(benchmark::State& state)
+{
+    const std::vector<Fixture> fixtures = BusiestDay();
+    if (fixtures.empty()) {
+        state.SkipWithError("no coming fixtures");
+        return;
+    }
+    std::vector<std::string> statements;
+    int placed = 0;
+    {
+        StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
+        placed = Predict(fixtures);
+        statements = recorder.Statements();
+    }
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    double programSeconds = 0;
+    SideBySide(
+            state,
+            [&] {
+                const auto start = std::chrono::steady_clock::now();
+                benchmark::DoNotOptimize(Predict(fixtures));
+                programSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            },
+            [&] {
+                for (const std::string& statement : statements)
+                    ReadBare(bare.get(), statement);
+            });
+    state.counters["fixtures"] = static_cast<double>(fixtures.size());
+    state.counters["placed"] = placed;
+    state.counters["statements"] = static_cast<double>(statements.size());
+    state.counters["ms_per_fixture"] =
+            programSeconds * 1000 / static_cast<double>(state.iterations()) / static_cast<double>(fixtures.size());
+}
+BENCHMARK(BM_PredictBusiestDay)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksOnProgramFolder(argc, argv);
+}

@@ -1,0 +1,490 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "data/dbconnect.h"
+#include "data/dbfilter.h"
+#include "data/dbsetting.h"
+#include "mainwindowfixture.h"
+#include "platform/adoconnection.h"
+#include "platform/sysutils.h"
+#include "sampledata/sampleids.h"
+#include "shareddata.h"
+#include "ui/dlgmain.h"
+#include "ui/dlgselectchamp.h"
+#include "ui/dlgselectfixed.h"
+#include "ui/dlgselectteam.h"
+#include "updateservice/seasonloader.h"
+
+namespace {
+
+const int EnglishLeague = SampleIds::League(SampleIds::England);
+const int EnglishCup = SampleIds::Cup(SampleIds::England);
+const int RussianLeague = SampleIds::League(SampleIds::Russia);
+const int RussianCup = SampleIds::Cup(SampleIds::Russia);
+
+// The tournament and team pickers, opened from the main window's tool bar on the sample.
+class TDlgSelectTest : public MainWindowFixture {
+protected:
+    void StartOnLeague()
+    {
+        const auto [champ, season] = NewestLeagueSeason();
+        SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+        Start();
+    }
+
+    static std::string ChampName(int id) { return Value("SELECT Name FROM Champ WHERE ChampID=" + IntToStr(id)); }
+    static std::string SeasonName(int id) { return Value("SELECT Name FROM Season WHERE SeasonID=" + IntToStr(id)); }
+    static std::string Caption(const QLabel* label) { return label->text().toStdString(); }
+
+    static std::string Join(const std::vector<std::string>& names)
+    {
+        std::string items;
+        for (const std::string& name : names)
+            items += (items.empty() ? "" : "; ") + name;
+        return items;
+    }
+
+    static std::string Items(const QListWidget* list)
+    {
+        std::vector<std::string> names;
+        for (int row = 0; row < list->count(); ++row)
+            names.push_back(list->item(row)->text().toStdString());
+        return Join(names);
+    }
+
+    static std::string Chosen(const QListWidget* list)
+    {
+        return list->currentItem() ? list->currentItem()->text().toStdString() : "<none>";
+    }
+
+    // Types text key by key, letters beyond ASCII too.
+    static void Type(QLineEdit* edit, const QString& text)
+    {
+        for (const QChar letter : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    }
+
+    template <typename Picker>
+    static Picker& As(QWidget& dialog)
+    {
+        auto* picker = qobject_cast<Picker*>(&dialog);
+        if (!picker)
+            throw std::runtime_error("another dialog is shown");
+        return *picker;
+    }
+};
+
+TEST_F(TDlgSelectTest, ChosenTournamentOpensItsViewAndIsRestoredOnReopening)
+{
+    SetCurrentView(FilterMode::Team, SampleIds::FirstTeam(SampleIds::England), 0, 0, 0);
+    Start();
+    const std::string season = SeasonName(3);
+    const std::string russianCup = "Россия " + ChampName(RussianCup);
+    const std::string englishCup = "England " + ChampName(EnglishCup);
+    InModalDialog("btnChampionat", [&](QWidget& dialog) {
+        auto& picker = As<TDlgSelectChamp>(dialog);
+        ChooseItem(picker.cboTypeChamp, "National Cup");
+        ChooseItem(picker.cboSeason, season);
+        EXPECT_EQ(Items(picker.lstChamp), englishCup + "; " + russianCup) << "favourite cups only";
+        ClickListItem(picker.lstChamp, russianCup);
+        EXPECT_EQ(Caption(picker.lblChamp), russianCup);
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(picker.Tag(), 1);
+    });
+    EXPECT_EQ(History(), "1:1 2:2*");
+    EXPECT_EQ(Text("lblNTeamChamp"), ChampName(RussianCup));
+    EXPECT_EQ(Control<QComboBox>("cboSeason")->currentText().toStdString(), season);
+    EXPECT_EQ(ListedMatches(), SeasonMatches(RussianCup, 3).size());
+
+    InModalDialog("btnChampionat", [&](QWidget& dialog) {
+        auto& picker = As<TDlgSelectChamp>(dialog);
+        EXPECT_EQ(picker.cboTypeChamp->currentText(), "National Cup");
+        EXPECT_EQ(picker.cboSeason->currentText().toStdString(), season);
+        EXPECT_EQ(Chosen(picker.lstChamp), russianCup);
+        EXPECT_EQ(Caption(picker.lblChamp), russianCup);
+        ClickListItem(picker.lstChamp, englishCup, true);
+        EXPECT_FALSE(picker.isVisible()) << "a double click chooses too";
+    });
+    EXPECT_EQ(History(), "1:1 2:2 3:2*");
+    EXPECT_EQ(Text("lblNTeamChamp"), ChampName(EnglishCup));
+
+    InModalDialog("btnChampionat", [](QWidget&) {});
+    EXPECT_EQ(History(), "1:1 2:2 3:2*") << "closed without a choice";
+}
+
+TEST_F(TDlgSelectTest, SeasonWithoutStatisticsShowsNotAndOkDoesNothing)
+{
+    Exec("INSERT INTO Season VALUES(9, '2030/2031', 2030)");
+    StartOnLeague();
+    const std::string history = History();
+    InModalDialog("btnChampionat", [&](QWidget& dialog) {
+        auto& picker = As<TDlgSelectChamp>(dialog);
+        EXPECT_EQ(picker.cboSeason->currentText(), "2030/2031") << "the newest season comes first";
+        EXPECT_EQ(picker.lstChamp->count(), 0);
+        EXPECT_EQ(Caption(picker.lblChamp), "NOT");
+        EXPECT_FALSE(picker.imgChamp->pixmap().isNull());
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        EXPECT_TRUE(picker.isVisible());
+        EXPECT_EQ(picker.Tag(), 0);
+        ChooseItem(picker.cboSeason, SeasonName(2));
+        EXPECT_EQ(Chosen(picker.lstChamp), "Europe. " + ChampName(SampleIds::EuroCup));
+    });
+    EXPECT_EQ(History(), history);
+}
+
+TEST_F(TDlgSelectTest, TypedTextNarrowsTheTeamsWithoutANewQuery)
+{
+    StartOnLeague();
+    const std::string history = History();
+    InModalDialog("btnTeam", [&](QWidget& dialog) {
+        auto& picker = As<TDlgSelectTeam>(dialog);
+        ChooseItem(picker.cboChamp, ChampName(EnglishLeague));
+        ChooseItem(picker.cboSeason, SeasonName(4));
+        ASSERT_EQ(picker.lstTeam->count(), 20);
+        // A club added now shows only after the next query.
+        Exec("INSERT INTO Team VALUES(9999, 'Kingsbridge', 'ENG')");
+        AddStats({.champ = EnglishLeague, .season = 4, .team = 9999});
+
+        Type(picker.txtFilter, "kING'");
+        EXPECT_EQ(Items(picker.lstTeam), "King's Lynn Town");
+        EXPECT_EQ(Caption(picker.lblTeam), "King's Lynn Town");
+        picker.txtFilter->clear();
+        EXPECT_EQ(picker.lstTeam->count(), 20);
+
+        ChooseItem(picker.cboChamp, ChampName(RussianLeague));
+        ChooseItem(picker.cboSeason, "All seasons");
+        Type(picker.txtFilter, "сПАР");
+        EXPECT_EQ(Items(picker.lstTeam), "Спартак Кострома; Спартак Ярославль");
+        Type(picker.txtFilter, "*'%");
+        EXPECT_EQ(picker.lstTeam->count(), 0);
+        EXPECT_EQ(Caption(picker.lblTeam), "NOT");
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        EXPECT_TRUE(picker.isVisible()) << "nothing to choose";
+    });
+    EXPECT_EQ(History(), history);
+}
+
+TEST_F(TDlgSelectTest, TeamOfAllSeasonsOpensItsLastSeasonAndIsRestoredOnReopening)
+{
+    Exec("INSERT INTO Team VALUES(9999, 'Aldermoor Town', 'ENG')");
+    AddStats({.champ = EnglishLeague, .season = 2, .team = 9999});
+    StartOnLeague();
+    const std::string league = ChampName(EnglishLeague);
+    InModalDialog("btnTeam", [&](QWidget& dialog) {
+        auto& picker = As<TDlgSelectTeam>(dialog);
+        ChooseItem(picker.cboChamp, league);
+        ChooseItem(picker.cboSeason, "All seasons");
+        ClickListItem(picker.lstTeam, "Aldermoor Town");
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        EXPECT_FALSE(picker.isVisible());
+    });
+    EXPECT_EQ(Select("SELECT Mode, TeamID, SeasonWith FROM Filter WHERE Cur=True"),
+              (Rows{{"1", "9999", "2"}}));
+    EXPECT_EQ(Text("lblNTeamChamp"), "Aldermoor Town");
+    EXPECT_EQ(Control<QComboBox>("cboSeason")->currentText().toStdString(), SeasonName(2));
+
+    InModalDialog("btnTeam", [&](QWidget& dialog) {
+        auto& picker = As<TDlgSelectTeam>(dialog);
+        EXPECT_EQ(picker.cboChamp->currentText().toStdString(), league);
+        EXPECT_EQ(picker.cboSeason->currentText(), "All seasons");
+        EXPECT_EQ(Chosen(picker.lstTeam), "Aldermoor Town");
+        EXPECT_EQ(Caption(picker.lblTeam), "Aldermoor Town");
+    });
+}
+
+TEST_F(TDlgSelectTest, PickersFitTheirTextsInBothLanguages)
+{
+    StartOnLeague();
+    for (const char* language : {"ru", "en"}) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        DBSetting::Global()->LoadLanguage();
+        const std::pair<const char*, int> pickers[] = {{"btnChampionat", 1045}, {"btnTeam", 1042}, {"btnFixed", 1047}};
+        for (const auto& [button, title] : pickers)
+            InModalDialog(button, [&, title = title](QWidget& dialog) {
+                EXPECT_EQ(dialog.windowTitle().toStdString(), DBSetting::Global()->GetLangText(title));
+                ExpectControlsFit(dialog);
+            });
+    }
+}
+
+// The head-to-head picker, opened from the main window's head-to-head button.
+class TDlgSelectFixedTest : public TDlgSelectTest {
+protected:
+    void InPicker(const std::function<void(TDlgSelectFixed&)>& act)
+    {
+        InModalDialog("btnFixed", [&](QWidget& dialog) { act(As<TDlgSelectFixed>(dialog)); });
+    }
+
+    static std::vector<std::string> FirstColumn(const Rows& rows)
+    {
+        std::vector<std::string> values;
+        for (const auto& row : rows)
+            values.push_back(row.at(0));
+        return values;
+    }
+
+    // Names of the teams with statistics under the condition on Stats (alias S), as
+    // the lists order them.
+    static std::vector<std::string> StatsTeams(const std::string& where)
+    {
+        return FirstColumn(Select("SELECT DISTINCT T.Name FROM Stats AS S INNER JOIN Team AS T ON T.TeamID=S.TeamID "
+                                  "WHERE " + where + " ORDER BY T.Name"));
+    }
+
+    static std::string TeamName(int id) { return Value("SELECT Name FROM Team WHERE TeamID=" + IntToStr(id)); }
+    static int NewestSeason() { return std::stoi(Value("SELECT MAX(SeasonID) FROM Season")); }
+    static std::string InNewestSeason() { return "S.SeasonID=" + IntToStr(NewestSeason()); }
+
+    // Mode, team and rival of the current view.
+    static std::string CurrentEntry()
+    {
+        return Join(Select("SELECT Mode, TeamID, TeamRivalID FROM Filter WHERE Cur=True").at(0));
+    }
+    static std::string FormData()
+    {
+        return Join(FirstColumn(
+                SelectSetting("SELECT [Value] FROM FormData WHERE FormName='DlgSelectFixed' ORDER BY ControlIndex")));
+    }
+};
+
+TEST_F(TDlgSelectFixedTest, OpensOnTheFirstItemsWithTheTeamsOfTheNewestSeasonAlsoByRightClick)
+{
+    StartOnLeague();
+    const std::vector<std::string> teams = StatsTeams(InNewestSeason());
+    ASSERT_GT(teams.size(), 100u);
+    const std::string newest = SeasonName(NewestSeason());
+    InPicker([&](TDlgSelectFixed& picker) {
+        EXPECT_EQ(picker.windowTitle().toStdString(), DBSetting::Global()->GetLangText(1047));
+        EXPECT_EQ(picker.size(), QSize(670, 369));
+        EXPECT_LE((picker.geometry().center() - Main().geometry().center()).manhattanLength(), 2) << "centred";
+        EXPECT_EQ(picker.btnOk->text(), "VS");
+        EXPECT_TRUE(picker.btnOk->isDefault());
+        const auto text = [](int id) { return DBSetting::Global()->GetLangText(id) + ":"; };
+        for (auto [champ, season, find] : {std::tuple{picker.lblChamp1, picker.lblSeason1, picker.lblFind1},
+                                           std::tuple{picker.lblChamp2, picker.lblSeason2, picker.lblFind2}})
+            EXPECT_EQ(Caption(champ) + Caption(season) + Caption(find), text(1023) + text(1043) + text(1044));
+        for (auto [champ, season, list, chosen] :
+             {std::tuple{picker.cboTeamChamp, picker.cboTeamSeason, picker.lstTeam, picker.lblTeam},
+              std::tuple{picker.cboRivalChamp, picker.cboRivalSeason, picker.lstRival, picker.lblRival}}) {
+            EXPECT_EQ(champ->currentText(), "All tournaments");
+            EXPECT_EQ(season->currentText().toStdString(), newest);
+            EXPECT_EQ(Items(list), Join(teams));
+            EXPECT_EQ(Caption(chosen), teams.front());
+        }
+    });
+    InModalDialog([&] { RightClick("btnTeam"); }, "a right click on btnTeam", [&](QWidget& dialog) {
+        EXPECT_EQ(Items(As<TDlgSelectFixed>(dialog).lstRival), Join(teams));
+    });
+}
+
+TEST_F(TDlgSelectFixedTest, TypedTextNarrowsItsOwnListInAnyCaseAndNoMatchLeavesVsIdle)
+{
+    const std::string russian = Value("SELECT TOP 1 TeamID FROM Stats AS S WHERE " + InNewestSeason() +
+                                      " AND S.ChampID=" + IntToStr(RussianLeague));
+    Exec("UPDATE Team SET Name='Динамо Тест' WHERE TeamID=" + russian);
+    Exec("INSERT INTO Team VALUES(9999, 'O''Brien Town', 'ENG')");
+    AddStats({.champ = EnglishLeague, .season = NewestSeason(), .team = 9999});
+    StartOnLeague();
+    const std::string history = History();
+    std::vector<std::string> dynamo;
+    for (const std::string& name : StatsTeams(InNewestSeason()))
+        if (QString::fromStdString(name).startsWith("дин", Qt::CaseInsensitive))
+            dynamo.push_back(name);
+    ASSERT_GT(dynamo.size(), 1u);
+    InPicker([&](TDlgSelectFixed& picker) {
+        const std::string everyTeam = Items(picker.lstRival);
+        Type(picker.txtTeamFilter, "дИН");
+        EXPECT_EQ(Items(picker.lstTeam), Join(dynamo));
+        EXPECT_NE(Items(picker.lstTeam).find("Динамо Тест"), std::string::npos);
+        EXPECT_EQ(Caption(picker.lblTeam), dynamo.front());
+        EXPECT_EQ(Items(picker.lstRival), everyTeam) << "the other side keeps its list";
+
+        Type(picker.txtRivalFilter, "o'B");
+        EXPECT_EQ(Items(picker.lstRival), "O'Brien Town");
+        EXPECT_EQ(Caption(picker.lblRival), "O'Brien Town");
+        Type(picker.txtRivalFilter, "x");
+        EXPECT_EQ(picker.lstRival->count(), 0);
+        EXPECT_EQ(Caption(picker.lblRival), "NOT");
+        EXPECT_FALSE(picker.imgRival->pixmap().isNull());
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        ClickListItem(picker.lstTeam, "Динамо Тест", true);
+        EXPECT_TRUE(picker.isVisible()) << "no rival to choose";
+        EXPECT_EQ(picker.Tag(), 0);
+    });
+    EXPECT_EQ(History(), history);
+}
+
+TEST_F(TDlgSelectFixedTest, RivalTournamentAndSeasonNarrowOnlyTheRivalList)
+{
+    StartOnLeague();
+    InPicker([&](TDlgSelectFixed& picker) {
+        const std::string teams = Items(picker.lstTeam);
+        ChooseItem(picker.cboRivalChamp, "England " + ChampName(EnglishCup));
+        ChooseItem(picker.cboRivalSeason, SeasonName(2));
+        const std::vector<std::string> cup = StatsTeams("S.ChampID=" + IntToStr(EnglishCup) + " AND S.SeasonID=2");
+        ASSERT_FALSE(cup.empty());
+        EXPECT_EQ(Items(picker.lstRival), Join(cup));
+        EXPECT_EQ(Items(picker.lstTeam), teams);
+
+        ChooseItem(picker.cboRivalChamp, "All tournaments");
+        ChooseItem(picker.cboRivalSeason, "All seasons");
+        EXPECT_EQ(std::to_string(picker.lstRival->count()), Value("SELECT COUNT(*) FROM Team"));
+    });
+}
+
+TEST_F(TDlgSelectFixedTest, VsAndDoubleClickAddTheHeadToHeadViewAlsoOfATeamWithItself)
+{
+    StartOnLeague();
+    const Match match = SeasonMatches(EnglishLeague, NewestSeason()).at(0);
+    const std::string home = TeamName(match.team1);
+    const std::string away = TeamName(match.team2);
+    const std::string homeID = IntToStr(match.team1);
+    const std::string awayID = IntToStr(match.team2);
+    const std::string pair = "(F.Team1ID=" + homeID + " AND F.Team2ID=" + awayID + ") OR (F.Team1ID=" + awayID +
+                             " AND F.Team2ID=" + homeID + ")";
+    InPicker([&](TDlgSelectFixed& picker) {
+        ClickListItem(picker.lstTeam, home);
+        ClickListItem(picker.lstRival, away);
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(picker.Tag(), 1);
+    });
+    EXPECT_EQ(CurrentEntry(), "3; " + homeID + "; " + awayID);
+    EXPECT_EQ(Text("lblNTeamChamp"), home);
+    EXPECT_EQ(Text("lblNTeamRival"), away);
+    EXPECT_EQ(ListedMatches(), Matches(pair).size());
+    EXPECT_GT(ListedMatches(), 1u);
+
+    // The arrow key chooses as a click does; a double click on the rival confirms.
+    std::string next;
+    InPicker([&](TDlgSelectFixed& picker) {
+        QTest::keyClick(picker.lstTeam, Qt::Key_Down);
+        next = Caption(picker.lblTeam);
+        EXPECT_NE(next, home);
+        ClickListItem(picker.lstRival, home, true);
+        EXPECT_FALSE(picker.isVisible());
+    });
+    EXPECT_EQ(Text("lblNTeamChamp"), next);
+    EXPECT_EQ(Text("lblNTeamRival"), home);
+
+    InPicker([&](TDlgSelectFixed& picker) {
+        ClickListItem(picker.lstTeam, home);
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+    });
+    EXPECT_EQ(CurrentEntry(), "3; " + homeID + "; " + homeID);
+    EXPECT_EQ(History(), "1:2 2:3 3:3 4:3*");
+}
+
+TEST_F(TDlgSelectFixedTest, ReopeningRestoresTheLastChoiceAndTheCloseBoxChangesNothing)
+{
+    StartOnLeague();
+    const std::string league = ChampName(EnglishLeague);
+    const std::string oldSeason = SeasonName(2);
+    std::string team, rival;
+    InPicker([&](TDlgSelectFixed& picker) {
+        ChooseItem(picker.cboRivalChamp, league);
+        ChooseItem(picker.cboRivalSeason, oldSeason);
+        team = picker.lstTeam->item(5)->text().toStdString();
+        rival = picker.lstRival->item(7)->text().toStdString();
+        ClickListItem(picker.lstTeam, team);
+        ClickListItem(picker.lstRival, rival);
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+    });
+    const std::string remembered = FormData();
+    EXPECT_EQ(remembered, Join({"All tournaments", SeasonName(NewestSeason()), team, league, oldSeason, rival}));
+    const size_t listed = ListedMatches();
+
+    InPicker([&](TDlgSelectFixed& picker) {
+        EXPECT_EQ(picker.cboRivalChamp->currentText().toStdString(), league);
+        EXPECT_EQ(picker.cboRivalSeason->currentText().toStdString(), oldSeason);
+        EXPECT_EQ(Chosen(picker.lstTeam), team);
+        EXPECT_EQ(Caption(picker.lblTeam), team);
+        EXPECT_EQ(Chosen(picker.lstRival), rival);
+        EXPECT_EQ(Caption(picker.lblRival), rival);
+
+        ClickListItem(picker.lstRival, picker.lstRival->item(0)->text().toStdString());
+        Type(picker.txtRivalFilter, QString::fromStdString(rival).left(1));
+        EXPECT_EQ(Chosen(picker.lstRival), rival) << "a refill selects the remembered name again";
+        Type(picker.txtRivalFilter, "#");
+        picker.txtRivalFilter->clear();
+        EXPECT_EQ(Chosen(picker.lstRival), rival);
+
+        // A refresh now would list no match.
+        Exec("DELETE * FROM Fixed");
+        picker.close();
+        EXPECT_EQ(picker.Tag(), 0);
+    });
+    EXPECT_EQ(FormData(), remembered);
+    EXPECT_EQ(ListedMatches(), listed) << "nothing refreshed";
+
+    ExecSetting("DELETE * FROM FormData WHERE FormName='DlgSelectFixed'");
+    const std::string history = History();
+    InPicker([&](TDlgSelectFixed& picker) {
+        EXPECT_EQ(picker.cboRivalChamp->currentText(), "All tournaments");
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+        EXPECT_EQ(picker.Tag(), 1);
+    });
+    EXPECT_EQ(History(), history.substr(0, history.size() - 1) + " 3:3*");
+    EXPECT_EQ(SettingValue("SELECT COUNT(*) FROM FormData WHERE FormName='DlgSelectFixed'"), "0");
+}
+
+TEST_F(TDlgSelectFixedTest, TeamBeyondTheListedNamesIsFoundByTyping)
+{
+    TADOConnection* data = DBConnect::GetData()->GetConnection();
+    data->BeginTrans();
+    for (int id = 10001; id <= 11100; ++id) {
+        Exec("INSERT INTO Team VALUES(" + IntToStr(id) + ", 'Club " + IntToStr(id) + "', 'ENG')");
+        AddStats({.champ = EnglishLeague, .season = NewestSeason(), .team = id});
+    }
+    data->CommitTrans();
+    StartOnLeague();
+    const std::vector<std::string> teams = StatsTeams(InNewestSeason());
+    ASSERT_GT(teams.size(), 1300u);
+    const std::string beyond = teams.at(1200);
+    InPicker([&](TDlgSelectFixed& picker) {
+        EXPECT_EQ(picker.lstTeam->count(), 1002);
+        EXPECT_TRUE(picker.lstTeam->findItems(QString::fromStdString(beyond), Qt::MatchExactly).isEmpty());
+        Type(picker.txtTeamFilter, QString::fromStdString(beyond));
+        EXPECT_EQ(Items(picker.lstTeam), beyond);
+        EXPECT_EQ(Caption(picker.lblTeam), beyond);
+    });
+}
+
+TEST_F(TDlgSelectFixedTest, RealSeasonListsTheTwoMeetingsOfLiverpoolAndManchesterCity)
+{
+    const std::string shared = SharedDataFolder();
+    if (shared.empty())
+        GTEST_SKIP() << NoSharedDataMessage();
+    // The real season in place of the sample.
+    for (const char* table : {"Fixed", "Calendar", "Stats", "TeamResults", "Team", "Champ", "ChampType", "Season",
+                              "Round", "[National]"})
+        Exec(std::string("DELETE * FROM ") + table);
+    SeasonSource source;
+    source.path = shared + "openfootball-football-json/2018-19/en.1.json";
+    const SeasonRun run = LoadSeasons({source});
+    SetCurrentView(FilterMode::Team, run.teams.at("Liverpool FC"), 0, 0, 0);
+    Start();
+    InPicker([&](TDlgSelectFixed& picker) {
+        Type(picker.txtTeamFilter, "liv");
+        Type(picker.txtRivalFilter, "manchester c");
+        QTest::mouseClick(picker.btnOk, Qt::LeftButton);
+    });
+    EXPECT_EQ(Text("lblNTeamChamp"), "Liverpool FC");
+    EXPECT_EQ(Text("lblNTeamRival"), "Manchester City");
+    ASSERT_EQ(ListedMatches(), 2u);
+    EXPECT_EQ(Cell(1, DateColumn) + " " + Cell(1, ScoreColumn), "03.01.2019 2:1");
+    EXPECT_EQ(Cell(2, DateColumn) + " " + Cell(2, ScoreColumn), "07.10.2018 0:0");
+}
+
+}  // namespace

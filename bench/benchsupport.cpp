@@ -8,14 +8,18 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "data/dbase.h"
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
 #include "data/schema.h"
+#include "platform/adofield.h"
 #include "platform/jetsql.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 #include "sampledata/sampleloader.h"
 #include "setup/programfoldersetup.h"
+
+const TDateTime BenchToday = EncodeDate(2025, 3, 14);
 
 namespace {
 
@@ -45,7 +49,7 @@ void BuildDatabase(const std::string& folder)
     SetupProgramFolder(folder, SetupOptions{});
     SampleDataOptions options;
     options.scale = BenchMatches;
-    options.today = EncodeDate(2025, 3, 14);
+    options.today = BenchToday;
     const bool loaded = LoadSampleData(options);
     ReleaseProgramFolder();
     if (!loaded)
@@ -121,10 +125,12 @@ int RunBenchmarksOnProgramFolder(int argc, char** argv)
     return RunBenchmarksInProgramFolder(argc, argv);
 }
 
-int RunBenchmarksInProgramFolder(int argc, char** argv)
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup)
 {
     benchmark::Initialize(&argc, argv);
     FolderInstance() = std::make_unique<BenchProgramFolder>();
+    if (withSetup)
+        SetupProgramFolder(BenchFolder().Path(), SetupOptions{});
     benchmark::RunSpecifiedBenchmarks();
     FolderInstance().reset();
     benchmark::Shutdown();
@@ -201,4 +207,17 @@ int StatementRecorder::OnTrace(unsigned, void* context, void*, void* text)
     if (sql.rfind("--", 0) != 0)
         static_cast<StatementRecorder*>(context)->statements_.push_back(sql);
     return 0;
+}
+
+LeagueSeason LargestLeagueSeason()
+{
+    DBase data;
+    data.Select("SELECT TOP 1 Stats.ChampID AS ChampID, Stats.SeasonID AS SeasonID, Sum(Stats.Game) AS Matches "
+                "FROM Stats INNER JOIN Champ ON Champ.ChampID=Stats.ChampID WHERE Champ.TypeID=1 AND Stats.Field=1 "
+                "GROUP BY Stats.ChampID, Stats.SeasonID ORDER BY Sum(Stats.Game) DESC");
+    if (data.Count() == 0)
+        return {};
+    TADOQuery* query = data.GetQuery();
+    return {query->FieldByName("ChampID")->AsInteger(), query->FieldByName("SeasonID")->AsInteger(),
+            query->FieldByName("Matches")->AsInteger()};
 }

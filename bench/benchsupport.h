@@ -14,6 +14,8 @@
 // The performance database: the sample data at 300,000 played matches, loaded through
 // the update's own code once and kept under the build folder for later runs.
 inline constexpr int BenchMatches = 300000;
+// The day the performance database was made for: its coming matches follow it.
+extern const TDateTime BenchToday;
 
 // Points XDG_CONFIG_HOME, and with it the settings file, at folder while it lives, so
 // no benchmark writes the real home's settings.
@@ -49,9 +51,19 @@ private:
 // The main of a benchmark program on the performance database: the event loop the
 // program's long jobs pump, then every benchmark with BenchFolder() in place.
 int RunBenchmarksOnProgramFolder(int argc, char** argv);
-// The same once the caller has made its application (a QApplication for widgets).
-int RunBenchmarksInProgramFolder(int argc, char** argv);
+// The same once the caller has made its application (a QApplication for widgets);
+// withSetup adds what the setup gives a program folder (settings values, language
+// files, the Predict folder), for benchmarks of windows.
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup = false);
 BenchProgramFolder& BenchFolder();
+
+// The league season with the most matches of the performance database.
+struct LeagueSeason {
+    int champ = 0;
+    int season = 0;
+    int matches = 0;
+};
+LeagueSeason LargestLeagueSeason();
 
 using BareDatabase = std::unique_ptr<sqlite3, SqliteDatabaseCloser>;
 

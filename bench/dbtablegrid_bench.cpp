@@ -16,28 +16,8 @@
 #include "data/dbconnect.h"
 #include "data/dbtable.h"
 #include "foundation/jxgrid.h"
-#include "platform/adofield.h"
 
 namespace {
-
-struct LeagueSeason {
-    int champ = 0;
-    int season = 0;
-    int matches = 0;
-};
-
-LeagueSeason LargestLeagueSeason()
-{
-    DBase data;
-    data.Select("SELECT TOP 1 Stats.ChampID AS ChampID, Stats.SeasonID AS SeasonID, Sum(Stats.Game) AS Matches "
-                "FROM Stats INNER JOIN Champ ON Champ.ChampID=Stats.ChampID WHERE Champ.TypeID=1 AND Stats.Field=1 "
-                "GROUP BY Stats.ChampID, Stats.SeasonID ORDER BY Sum(Stats.Game) DESC");
-    if (data.Count() == 0)
-        return {};
-    TADOQuery* query = data.GetQuery();
-    return {query->FieldByName("ChampID")->AsInteger(), query->FieldByName("SeasonID")->AsInteger(),
-            query->FieldByName("Matches")->AsInteger()};
-}
 
 // The standings of the largest league season and the one statement they run.
 class Standings {

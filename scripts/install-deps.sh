@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev libsqlite3-dev libcurl4-openssl-dev libjpeg-dev
-  libcpp-httplib-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2)
+  libcpp-httplib-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2 openbox)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -120,7 +120,7 @@ bool DBFilter::AddTeam(int teamID, int seasonID)
     EnsureOpen();
     if (!Query->Active())
         return false;
-    if (GetTeamID() == teamID && GetMode() == 1) {
+    if (GetTeamID() == teamID && GetMode() == FilterMode::Team) {
         SetSeasonWith(seasonID);
         return true;
     }
@@ -138,8 +138,8 @@ bool DBFilter::AddTeamRival(int teamID, int rivalID)
         return false;
     const int cur = GetFilterID();
     Truncate(cur);
-    RunAction("INSERT INTO Filter(FilterID,Mode,TeamID,TeamRivalID,SeasonWith)VALUES(" + IntToStr(cur + 1) + ",3," +
-              IntToStr(teamID) + "," + IntToStr(rivalID) + ",0)");
+    RunAction("INSERT INTO Filter(FilterID,Mode,TeamID,TeamRivalID,SeasonWith)VALUES(" + IntToStr(cur + 1) + "," +
+              IntToStr(FilterMode::Pair) + "," + IntToStr(teamID) + "," + IntToStr(rivalID) + ",0)");
     return true;
 }
 
@@ -150,8 +150,8 @@ bool DBFilter::AddChamp(int champID, int seasonID)
         return false;
     const int cur = GetFilterID();
     Truncate(cur);
-    RunAction("INSERT INTO Filter(FilterID,Mode,ChampID,SeasonWith)VALUES(" + IntToStr(cur + 1) + ",2," +
-              IntToStr(champID) + "," + IntToStr(seasonID) + ")");
+    RunAction("INSERT INTO Filter(FilterID,Mode,ChampID,SeasonWith)VALUES(" + IntToStr(cur + 1) + "," +
+              IntToStr(FilterMode::Tournament) + "," + IntToStr(champID) + "," + IntToStr(seasonID) + ")");
     return true;
 }
 

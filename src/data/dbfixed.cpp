@@ -1,5 +1,6 @@
 #include "data/dbfixed.h"
 
+#include "data/codes.h"
 #include "data/constants.h"
 #include "data/dbfilter.h"
 #include "foundation/jxdatetime.h"
@@ -17,9 +18,9 @@ AnsiString TypeCondition(const AnsiString& typeList)
 AnsiString SideCondition(int team, int field)
 {
     const AnsiString id = IntToStr(team);
-    if (field == 1)
+    if (field == FieldCode::Home)
         return "F.Team1ID=" + id + " ";
-    if (field == 2)
+    if (field == FieldCode::Away)
         return "F.Team2ID=" + id + " ";
     return "(F.Team1ID=" + id + " OR F.Team2ID=" + id + ") ";
 }
@@ -28,9 +29,9 @@ AnsiString PairCondition(int team, int rival, int field)
 {
     const AnsiString t = IntToStr(team);
     const AnsiString r = IntToStr(rival);
-    if (field == 0)
+    if (field == FieldCode::Both)
         return "((F.Team1ID=" + t + " AND F.Team2ID=" + r + ") OR (F.Team2ID=" + t + " AND F.Team1ID=" + r + ")) ";
-    if (field == 2)
+    if (field == FieldCode::Away)
         return "(F.Team1ID=" + r + " AND F.Team2ID=" + t + ") ";
     return "(F.Team1ID=" + t + " AND F.Team2ID=" + r + ") ";
 }
@@ -52,8 +53,8 @@ AnsiString SideResultCondition(DBFilter* filter)
     const AnsiString home = SideResult("Team1ID", team, op, "Gol1", "Gol2");
     const AnsiString away = SideResult("Team2ID", team, op, "Gol2", "Gol1");
     switch (filter->GetField()) {
-    case 0: return "(" + home + " OR " + away + ")";
-    case 2: return away;
+    case FieldCode::Both: return "(" + home + " OR " + away + ")";
+    case FieldCode::Away: return away;
     default: return home;
     }
 }
@@ -63,11 +64,11 @@ AnsiString FilterTypeCondition(DBFilter* filter)
 {
     AnsiString list;
     if (filter->GetIsChamp())
-        list += "1,";
+        list += IntToStr(ChampTypeID::League) + ",";
     if (filter->GetIsCup())
-        list += "2,";
+        list += IntToStr(ChampTypeID::Cup) + ",";
     if (filter->GetIsEuro())
-        list += "3,";
+        list += IntToStr(ChampTypeID::International) + ",";
     if (list.empty())
         return list;
     list.pop_back();
@@ -141,9 +142,9 @@ bool DBFixed::OpenByFilter(DBFilter* filter)
 {
     TeamID = filter->GetTeamID();
     switch (filter->GetMode()) {
-    case 1: return OpenTeamFilter(filter);
-    case 2: return OpenChampFilter(filter);
-    case 3: return OpenPairFilter(filter);
+    case FilterMode::Team: return OpenTeamFilter(filter);
+    case FilterMode::Tournament: return OpenChampFilter(filter);
+    case FilterMode::Pair: return OpenPairFilter(filter);
     default: return false;
     }
 }
@@ -193,12 +194,12 @@ AnsiString DBFixed::BuildScoreCondition(DBFilter* filter, const AnsiString& kind
     const AnsiString home = kind == ScoreKind ? "1" : "2";
     const AnsiString away = kind == ScoreKind ? "2" : "1";
     switch (filter->GetField()) {
-    case 0: {
+    case FieldCode::Both: {
         const AnsiString team = IntToStr(filter->GetTeamID());
         return "((F.Team1ID=" + team + " AND F.Gol" + home + relation + ") OR (F.Team2ID=" + team + " AND F.Gol" +
                away + relation + "))";
     }
-    case 2: return "(F.Gol" + away + relation + ")";
+    case FieldCode::Away: return "(F.Gol" + away + relation + ")";
     default: return "(F.Gol" + home + relation + ")";
     }
 }
@@ -351,21 +352,21 @@ int DBFixed::GetResultForTeam()
     const int gol1 = GetGol1();
     const int gol2 = GetGol2();
     if (gol1 == gol2)
-        return 1;
+        return ResultCode::Draw;
     if (GetAET())
-        return 3;
+        return ResultCode::AfterExtraTime;
     const bool homeWon = gol1 > gol2;
     const bool teamAtHome = GetTeam1ID() == TeamID;
-    return homeWon == teamAtHome ? 0 : 2;
+    return homeWon == teamAtHome ? ResultCode::Win : ResultCode::Lose;
 }
 
 int DBFixed::GetResult()
 {
     if (GetAET())
-        return 0;
+        return ResultCode::Level;
     const int gol1 = GetGol1();
     const int gol2 = GetGol2();
     if (gol1 > gol2)
-        return -1;
-    return gol1 == gol2 ? 0 : 1;
+        return ResultCode::HomeWin;
+    return gol1 == gol2 ? ResultCode::Level : ResultCode::AwayWin;
 }

@@ -13,3 +13,8 @@ AnsiString DBRound::GetName()
 {
     return ReadString("Name");
 }
+
+int DBRound::GetRoundID()
+{
+    return ReadInteger("RoundID");
+}

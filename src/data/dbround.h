@@ -7,4 +7,5 @@ class DBRound : public DBase {
 public:
     bool OpenTableRounds(int champID, int seasonID);
     AnsiString GetName();
+    int GetRoundID();
 };

@@ -81,8 +81,12 @@ void DBSetting::WriteBool(const AnsiString& name, bool value)
 
 bool DBSetting::LoadLanguage()
 {
-    const AnsiString lang = ReadString("Lang");
-    return LoadTextFile(GetAppPath().GetAnsi() + "Lang/" + lang + ".lng", LangTexts, true);
+    const AnsiString path = GetAppPath().GetAnsi() + "Lang/" + ReadString("Lang") + ".lng";
+    if (LoadTextFile(path, LangTexts, true))
+        return true;
+    // The windows go on with empty captions; the log says why.
+    JXErr::Error("DBSetting::LoadLanguage " + path);
+    return false;
 }
 
 AnsiString DBSetting::GetLangText(int id)

@@ -35,7 +35,8 @@ public:
     bool ReadBool(const AnsiString& name);
     void WriteBool(const AnsiString& name, bool value);
 
-    // Loads "Lang/" + Lang + ".lng"; false (and no texts) when it cannot be read.
+    // Loads "Lang/" + Lang + ".lng"; false (no texts, and a log line naming the file)
+    // when it cannot be read.
     bool LoadLanguage();
     // The text of id with "[rn]" turned into CR LF; empty for an id the file lacks.
     AnsiString GetLangText(int id);

@@ -70,7 +70,7 @@ const std::string DataSql =
         "CREATE INDEX IF NOT EXISTS \"ix_Fixed_SeasonID\" ON \"Fixed\" (\"SeasonID\");\n"
         "CREATE INDEX IF NOT EXISTS \"ix_Fixed_Date\" ON \"Fixed\" (\"Date\");\n"
         "CREATE INDEX IF NOT EXISTS \"ix_Fixed_RoundID\" ON \"Fixed\" (\"RoundID\");\n"
-        "CREATE INDEX IF NOT EXISTS \"ix_Fixed_Date\" ON \"_Fixed\" (\"Date\");\n"
+        "CREATE INDEX IF NOT EXISTS \"ix__Fixed_Date\" ON \"_Fixed\" (\"Date\");\n"
         "CREATE INDEX IF NOT EXISTS \"ix_Calendar_Date\" ON \"Calendar\" (\"Date\");\n"
         "CREATE INDEX IF NOT EXISTS \"ix_Calendar_ChampID_Date\" ON \"Calendar\" (\"ChampID\", \"Date\");\n"
         "CREATE INDEX IF NOT EXISTS \"ix_Calendar_Team1ID\" ON \"Calendar\" (\"Team1ID\");\n"

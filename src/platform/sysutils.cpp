@@ -2,6 +2,7 @@
 
 #include "platform/exceptions.h"
 
+#include <QDate>
 #include <QLocale>
 
 #include <charconv>
@@ -237,6 +238,15 @@ TDateTime Date()
 std::string DateToStr(TDateTime value)
 {
     return FormatDateTime("dd.mm.yyyy", value);
+}
+
+std::string ShortDateToStr(TDateTime value)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    DecodeDate(value, year, month, day);
+    return QLocale().toString(QDate(year, month, day), QLocale::ShortFormat).toStdString();
 }
 
 std::string DateTimeToStr(TDateTime value)

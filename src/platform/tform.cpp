@@ -1,7 +1,18 @@
 #include "platform/tform.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QShowEvent>
+#include <QThread>
+#include <QWindow>
+
+namespace {
+
+// A window system that never exposes the window (a minimised desktop) must not hang the caller.
+constexpr int FrameWaitMilliseconds = 2000;
+
+}  // namespace
 
 TForm::TForm(QWidget* owner) : QDialog(owner)
 {
@@ -10,6 +21,22 @@ TForm::TForm(QWidget* owner) : QDialog(owner)
 int TForm::ShowModal()
 {
     return exec();
+}
+
+void TForm::Show()
+{
+    show();
+    raise();
+    activateWindow();
+    // A window manager adds the frame after the window is mapped; moves made before
+    // that would place the window, not its frame.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < FrameWaitMilliseconds) {
+        QCoreApplication::processEvents();
+        QThread::msleep(1);
+    }
+    QCoreApplication::processEvents();
 }
 
 void TForm::Close()

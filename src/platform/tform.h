@@ -18,6 +18,9 @@ public:
 
     // Shows the form modally and returns when it closes.
     int ShowModal();
+    // Shows the form non-modally and activates it. Returns once the window system
+    // has framed it, so that frameGeometry is the real one and a move places the frame.
+    void Show();
     // Asks the form to close, as the close box does; CanClose may refuse.
     void Close();
     // Esc and the dialog's other ways out go through closeEvent, so CanClose is asked.

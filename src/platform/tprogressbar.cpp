@@ -6,6 +6,9 @@ TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent)
 {
     setRange(0, 100);
     setValue(0);
+    // The toolkit's bars show no percentage.
+    setTextVisible(false);
+    setFormat(QString());
 }
 
 int TProgressBar::Position() const

@@ -1,5 +1,6 @@
 #include "presenters/dbfixedgrid.h"
 
+#include "data/codes.h"
 #include "data/dbfixed.h"
 #include "data/dbteam.h"
 #include "foundation/jxgrid.h"
@@ -39,7 +40,14 @@ constexpr int AwayMarkText = 1068;
 constexpr const char* InternationalCountry = "EUR";
 constexpr TColor FirstDateBlock = 0xE0EEFF;
 constexpr TColor OtherDateBlock = 0xFFEEE0;
-constexpr int AfterExtraTime = 3;
+
+// A match's outcome as the home team's result.
+int HomeResult(int outcome)
+{
+    if (outcome == ResultCode::HomeWin)
+        return ResultCode::Win;
+    return outcome == ResultCode::AwayWin ? ResultCode::Lose : ResultCode::Draw;
+}
 
 // The first characters of a name, counted as characters, not bytes.
 AnsiString Cut(const AnsiString& text, int length)
@@ -104,6 +112,11 @@ TColor DBFixedGrid::GetResultColor(int result)
     return ResultColor(result);
 }
 
+TColor DBFixedGrid::GetHomeResultColor() const
+{
+    return GetResultColor(fixed->GetAET() ? ResultCode::AfterExtraTime : HomeResult(fixed->GetResult()));
+}
+
 void DBFixedGrid::SetupColumns(bool withOdds)
 {
     this->withOdds = withOdds;
@@ -151,8 +164,8 @@ void DBFixedGrid::WriteMatch(int row, const AnsiString& champ, int iconCode, TCo
     SetCell(row, colMap[IconColumn], IntToStr(iconCode));
     SetCell(row, colMap[DateColumn], DateTimeToStr(fixed->GetDate()));
     SetCell(row, colMap[ChampColumn], champ);
-    SetCell(row, colMap[Team1Column], fixed->GetTeam1(), boldTeam == 1);
-    SetCell(row, colMap[Team2Column], fixed->GetTeam2(), boldTeam == 2);
+    SetCell(row, colMap[Team1Column], fixed->GetTeam1(), boldTeam == FieldCode::Home);
+    SetCell(row, colMap[Team2Column], fixed->GetTeam2(), boldTeam == FieldCode::Away);
     SetCell(row, colMap[ScoreColumn], fixed->GetScoreText(), true, scoreColor);
     SetCell(row, colMap[RoundColumn], fixed->GetRound());
     if (odds) {
@@ -165,8 +178,8 @@ void DBFixedGrid::WriteMatch(int row, const AnsiString& champ, int iconCode, TCo
 int DBFixedGrid::WriteTeamMatch(int row, bool odds)
 {
     const int result = fixed->GetResultForTeam();
-    WriteMatch(row, Cut(fixed->GetChamp(), MainChampLength), result, GetResultColor(result), IsTeamHome() ? 1 : 2,
-               odds);
+    WriteMatch(row, Cut(fixed->GetChamp(), MainChampLength), result, GetResultColor(result),
+               IsTeamHome() ? FieldCode::Home : FieldCode::Away, odds);
     return result;
 }
 
@@ -194,8 +207,8 @@ void DBFixedGrid::FillFixed()
     ResetCounters();
     counters.games = FillRows([this](int row) {
         const int result = WriteTeamMatch(row, withOdds);
-        counters.wins += result == 0;
-        counters.losses += result == 2;
+        counters.wins += result == ResultCode::Win;
+        counters.losses += result == ResultCode::Lose;
         const auto [own, rival] = TeamGoals();
         CountGoals(own, rival);
     });
@@ -205,17 +218,18 @@ void DBFixedGrid::FillFixedOdds(bool natPrefix)
 {
     ResetCounters();
     counters.games = FillRows([this, natPrefix](int row) {
-        const int outcome = fixed->GetResult();  // -1 home win, 0 level or after extra time, 1 away win
+        const int outcome = fixed->GetResult();
         AnsiString champ = fixed->GetChamp();
         if (natPrefix) {
             const AnsiString country = fixed->GetChampNat();
             champ = Cut(country == InternationalCountry ? champ : country + ". " + champ, MainChampLength);
         }
-        const TColor scoreColor = GetResultColor(fixed->GetAET() ? AfterExtraTime : outcome + 1);
-        const int boldTeam = outcome == -1 ? 1 : outcome == 1 ? 2 : 0;
-        WriteMatch(row, champ, outcome + 1, scoreColor, boldTeam, withOdds);
-        counters.wins += outcome == -1;
-        counters.losses += outcome == 1;
+        const int boldTeam = outcome == ResultCode::HomeWin  ? FieldCode::Home
+                             : outcome == ResultCode::AwayWin ? FieldCode::Away
+                                                              : FieldCode::Both;
+        WriteMatch(row, champ, HomeResult(outcome), GetHomeResultColor(), boldTeam, withOdds);
+        counters.wins += outcome == ResultCode::HomeWin;
+        counters.losses += outcome == ResultCode::AwayWin;
         CountGoals(fixed->GetGol1(), fixed->GetGol2());
     });
 }

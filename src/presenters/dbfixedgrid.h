@@ -71,8 +71,10 @@ public:
     void Clear();
     void ResetCounters();
 
-    // Colour of a result code: 0 win, 1 draw, 2 loss, other: decided after extra time.
+    // Colour of a team's ResultCode (win, draw, loss, decided after extra time).
     static TColor GetResultColor(int result);
+    // Colour of the current match's score seen from the home side.
+    TColor GetHomeResultColor() const;
 
 private:
     // Walks the query's rows into grid rows 1.. (or clears the grid when there are
@@ -82,7 +84,8 @@ private:
     // outlive the rows they were written for.
     void SetCell(int row, int col, const AnsiString& text, bool bold = false, TColor fontColor = 0,
                  TColor background = 0xFFFFFF);
-    // The current row into a main-list row; boldTeam 1 home, 2 away, 0 neither.
+    // The current row into a main-list row; boldTeam is the FieldCode of the team set
+    // bold, FieldCode::Both for neither.
     void WriteMatch(int row, const AnsiString& champ, int iconCode, TColor scoreColor, int boldTeam,
                     bool odds);
     // The current row as seen from the remembered team; returns its result code.

@@ -1,5 +1,6 @@
 #include "ui/dlgfilter.h"
 
+#include "data/codes.h"
 #include "data/dbasecontrols.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
@@ -65,7 +66,7 @@ void TDlgFilter::BuildLayout()
     setObjectName("DlgFilter");
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(187, 251);
-    SetFormFont(this, SmallFontPixels);
+    SetFormFont(this, SmallFontPixels, CondensedStretch);
     setWindowTitle("Фильтр");
 
     gbField = AddControl<QGroupBox>(this, "gbField", QRect(3, 0, 181, 40));
@@ -88,18 +89,18 @@ void TDlgFilter::BuildLayout()
     SetCaption(lblBallMiss, "П");
     SetCaption(lblBallTotal, "Т");
 
-    gbTotal = AddControl<QGroupBox>(this, "gbTotal", QRect(3, 165, 74, 62));
-    chkWin = AddControl<QCheckBox>(gbTotal, "chkWin", QRect(4, 4, 69, 18));
-    chkDraw = AddControl<QCheckBox>(gbTotal, "chkDraw", QRect(4, 22, 69, 18));
-    chkLose = AddControl<QCheckBox>(gbTotal, "chkLose", QRect(4, 40, 69, 18));
+    gbTotal = AddControl<QGroupBox>(this, "gbTotal", QRect(3, 165, 69, 62));
+    chkWin = AddControl<QCheckBox>(gbTotal, "chkWin", QRect(2, 4, 66, 18));
+    chkDraw = AddControl<QCheckBox>(gbTotal, "chkDraw", QRect(2, 22, 66, 18));
+    chkLose = AddControl<QCheckBox>(gbTotal, "chkLose", QRect(2, 40, 66, 18));
     SetCaption(chkWin, "Победа");
     SetCaption(chkDraw, "Ничья");
     SetCaption(chkLose, "Пораж-ие");
 
-    gbCompetition = AddControl<QGroupBox>(this, "gbCompetition", QRect(78, 165, 106, 62));
-    chkChamp = AddControl<QCheckBox>(gbCompetition, "chkChamp", QRect(4, 4, 101, 18));
-    chkCup = AddControl<QCheckBox>(gbCompetition, "chkCup", QRect(4, 22, 101, 18));
-    chkIsEuro = AddControl<QCheckBox>(gbCompetition, "chkIsEuro", QRect(4, 40, 101, 18));
+    gbCompetition = AddControl<QGroupBox>(this, "gbCompetition", QRect(73, 165, 111, 62));
+    chkChamp = AddControl<QCheckBox>(gbCompetition, "chkChamp", QRect(2, 4, 108, 18));
+    chkCup = AddControl<QCheckBox>(gbCompetition, "chkCup", QRect(2, 22, 108, 18));
+    chkIsEuro = AddControl<QCheckBox>(gbCompetition, "chkIsEuro", QRect(2, 40, 108, 18));
     SetCaption(chkChamp, "Чемпионат");
     SetCaption(chkCup, "Кубок страны");
     SetCaption(chkIsEuro, "Лига чемпионов");
@@ -184,7 +185,7 @@ void TDlgFilter::EnableByMode(int mode)
                                                            chkIsEuro})
         control->setEnabled(mode != FilterMode::Tournament);
     for (const GoalControls& goal : Goals())
-        for (QWidget* control : std::initializer_list<QWidget*>{goal.relation, goal.steps, goal.label})
+        for (QWidget* control : std::initializer_list<QWidget*>{goal.relation, goal.count, goal.steps, goal.label})
             control->setEnabled(team);
 }
 
@@ -203,7 +204,7 @@ void TDlgFilter::LoadFromFilter()
     chkLose->setChecked(Filter->GetIsLose());
     // A side code other than 0, 1 or 2 can only come from an edited database: shown as all.
     const int field = Filter->GetField();
-    FieldButtons[field >= 0 && field < 3 ? field : 0]->setChecked(true);
+    FieldButtons[field >= FieldCode::Both && field <= FieldCode::Away ? field : FieldCode::Both]->setChecked(true);
     chkCup->setChecked(Filter->GetIsCup());
     chkChamp->setChecked(Filter->GetIsChamp());
     chkIsEuro->setChecked(Filter->GetIsEuro());
@@ -220,11 +221,14 @@ void TDlgFilter::SaveToFilter()
     Filter->SetIsWin(chkWin->isChecked());
     Filter->SetIsDraw(chkDraw->isChecked());
     Filter->SetIsLose(chkLose->isChecked());
-    for (int field = 0; field < 3; ++field)
+    for (int field = FieldCode::Both; field <= FieldCode::Away; ++field)
         if (FieldButtons[field]->isChecked()) {
             Filter->SetField(field);
             break;
         }
+    // The season shown, also when the entry's own season is not in the list (every
+    // season) and the list's cursor stayed where filling it left it.
+    SyncCombo(cboSeason, Season.get());
     Filter->SetSeasonWith(Season->GetSeasonID());
     Filter->SetIsChamp(chkChamp->isChecked());
     Filter->SetIsCup(chkCup->isChecked());

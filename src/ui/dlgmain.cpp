@@ -14,7 +14,9 @@
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
+#include "ui/cardform.h"
 #include "ui/dlgabout.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
@@ -66,6 +68,10 @@ TDlgMain::TDlgMain(QWidget* owner)
       resultImages(CreateResultIcons())
 {
     DlgMain = this;
+    // The log covers this run from its first line: what building the window logs (a
+    // language file that cannot be read) must outlive the first show.
+    std::error_code ignored;
+    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     BuildLayout();
     DBSetting::CreateGlobal();
     Filter = std::make_unique<DBFilter>();
@@ -174,6 +180,8 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
     connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
     connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
     connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
     connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
     connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
@@ -204,8 +212,6 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
-    std::error_code ignored;
-    std::filesystem::remove(ProgramFolder() + "log.txt", ignored);
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -338,7 +344,7 @@ void TDlgMain::ShowNavigation()
     bar->toolNTeamRival->setVisible(pair);
     bar->toolNFixed->setVisible(pair);
     if (pair)
-        bar->toolNFixed->move(500, bar->toolNFixed->y());
+        bar->toolNFixed->move(TMainNavigation::PairButtonLeft, bar->toolNFixed->y());
     SetCaption(bar->lblNTeamChamp, tournament ? Filter->GetChampName() : Filter->GetTeam());
     SetCaption(bar->lblNNatTeamChamp, tournament ? Filter->GetChampNat() : Filter->GetTeamNat());
     if (pair) {
@@ -371,12 +377,9 @@ void TDlgMain::ShowFixedPanel(int index)
     SetCaption(panel->lblBTeam2, fixed->GetTeam2());
     SetCaption(panel->lblBNatTeam2, fixed->GetTeam2Nat());
     SetCaption(panel->lblBGoals, fixed->GetScoreText());
-    int colour;
-    if (Filter->GetMode() == FilterMode::Tournament)
-        colour = fixed->GetAET() ? 3 : fixed->GetResult() + 1;
-    else
-        colour = fixed->GetResultForTeam();
-    SetFontColor(panel->lblBGoals, DBFixedGrid::GetResultColor(colour));
+    SetFontColor(panel->lblBGoals, Filter->GetMode() == FilterMode::Tournament
+                                           ? FixedGrid->GetHomeResultColor()
+                                           : DBFixedGrid::GetResultColor(fixed->GetResultForTeam()));
 }
 
 void TDlgMain::ShowResultSummary()
@@ -403,6 +406,9 @@ void TDlgMain::ShowResultSummary()
 
 void TDlgMain::ShowCard(TForm* card)
 {
+    // One card at a time: the navigation bar still opens cards in card mode.
+    if (Card && Card != card)
+        SetCardMode(true, Card);
     card->setParent(this, Qt::Widget);
     card->show();
     card->move(ToolColumnWidth, 0);
@@ -499,11 +505,10 @@ void TDlgMain::btnNFilterClick()
 {
     if (!DlgFilter)
         return;
-    // Shown first, so that its frame's size is known for the placing.
-    DlgFilter->show();
+    // Shown first, so that its frame is known for the placing.
+    DlgFilter->Show();
     const QRect main = frameGeometry();
     DlgFilter->move(main.left() + main.width() - DlgFilter->frameGeometry().width() - 10, main.top() + 150);
-    DlgFilter->raise();
 }
 
 void TDlgMain::lblNTeamChampClick()
@@ -561,6 +566,29 @@ void TDlgMain::ShowDialog(Arguments... arguments)
     dialog.ShowModal();
     if (dialog.Tag() != 0)
         Refresh();
+}
+
+template <typename CardForm, typename... Arguments>
+void TDlgMain::ShowNewCard(CardForm*& global, Arguments... arguments)
+{
+    auto* card = new CardForm(this, arguments...);
+    KeepCardPointer(global, card);
+    ShowCard(card);
+}
+
+void TDlgMain::btnNTeamChampClick()
+{
+    if (Filter->GetMode() == FilterMode::Tournament)
+        ShowNewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI);
+}
+
+void TDlgMain::btnBChampClick()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    ShowNewCard(DlgChamp, Filter.get(), fixed->GetChampID(), fixed->GetSeason(), btnCloseMDI);
 }
 
 void TDlgMain::btnTeamClick()

@@ -35,7 +35,8 @@ public:
     // The selected match below the list, from row index (0-based) of the list's matches.
     void ShowFixedPanel(int index);
     void ShowResultSummary();
-    // Shows card inside the window in the list's place and takes it over.
+    // Shows card inside the window in the list's place and takes it over; a card shown
+    // before is left first, as Back leaves it.
     void ShowCard(TForm* card);
     // Enters card mode for card, or (leave) goes back to the list, refreshing when the
     // card handed a choice back (Tag), and frees the card.
@@ -107,6 +108,11 @@ private:
     // Shows a modal dialog of this window and refreshes when it handed a choice back.
     template <typename Dialog, typename... Arguments>
     void ShowDialog(Arguments... arguments);
+    // Creates a card of this window, keeps it in global while it lives and shows it.
+    template <typename CardForm, typename... Arguments>
+    void ShowNewCard(CardForm*& global, Arguments... arguments);
+    void btnNTeamChampClick();
+    void btnBChampClick();
     void btnTeamClick();
     void btnTeamContextPopup();
     void btnChampionatClick();

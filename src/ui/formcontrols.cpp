@@ -2,38 +2,10 @@
 
 #include "ui/formfont.h"
 
-#include <QLabel>
-#include <QTabWidget>
-
-QLabel* AddLabel(QWidget* parent, const char* name, int left, int top, const std::string& caption)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->move(left, top);
-    SetLabelCaption(label, caption);
-    return label;
-}
-
-void SetLabelCaption(QLabel* label, const std::string& caption)
-{
-    label->setText(QString::fromStdString(caption));
-    label->adjustSize();
-}
-
-QWidget* AddPage(QTabWidget* pages, const char* name, const std::string& caption)
-{
-    auto* page = new QWidget(pages);
-    page->setObjectName(name);
-    pages->addTab(page, QString::fromStdString(caption));
-    return page;
-}
-
 void BeginDialog(QWidget* form, const char* name, const std::string& caption, int width, int height)
 {
     form->setObjectName(name);
     form->setWindowTitle(QString::fromStdString(caption));
-    form->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    form->setFixedSize(width, height);
+    SetDialogBorder(form, width, height);
     SetFormFont(form);
 }

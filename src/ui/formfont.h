@@ -8,7 +8,8 @@ inline constexpr int FormFontPixels = 11;
 // For strips and small windows that must hold many texts.
 inline constexpr int SmallFontPixels = 10;
 
-// Tool bar captions are narrowed to fit the 64-pixel buttons.
+// Texts in tight places are narrowed: tool bar captions in their 64-pixel buttons, the
+// summary strip, the names of the navigation bar and the filter window.
 inline constexpr int CondensedStretch = 87;
 
 // Gives a form or control and everything on it the text size of the layouts, and a

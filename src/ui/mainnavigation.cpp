@@ -5,6 +5,7 @@
 #include "platform/imagelist.h"
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
+#include "ui/formfont.h"
 #include "ui/toolpictures.h"
 
 #include <QComboBox>
@@ -15,7 +16,10 @@ namespace {
 constexpr int BarHeight = 34;
 constexpr int ButtonSize = 28;
 constexpr int ButtonTop = 3;
-constexpr int NamePanelWidth = 190;
+constexpr int FirstNameLeft = 94;
+// The two name blocks of a head-to-head view share the room before the comparison button.
+constexpr int NamePanelWidth = (TMainNavigation::PairButtonLeft - FirstNameLeft - ButtonSize - 3) / 2;
+constexpr int RivalButtonLeft = FirstNameLeft + NamePanelWidth + 1;
 
 }  // namespace
 
@@ -30,17 +34,17 @@ TMainNavigation::TMainNavigation(QWidget* parent, const TImageList* images) : QW
 
     toolNTeamChamp = AddToolBar("toolNTeamChamp", 64, 1);
     btnNTeamChamp = AddButton(toolNTeamChamp, "btnNTeamChamp", 0, NavigationTeamImage);
-    panelNTeamChamp = AddNamePanel("panelNTeamChamp", 94, lblNTeamChamp, lblNCoTeamChamp, lblNNatTeamChamp,
+    panelNTeamChamp = AddNamePanel("panelNTeamChamp", FirstNameLeft, lblNTeamChamp, lblNCoTeamChamp, lblNNatTeamChamp,
                                    imgNTeamChamp);
 
-    toolNTeamRival = AddToolBar("toolNTeamRival", 288, 1);
+    toolNTeamRival = AddToolBar("toolNTeamRival", RivalButtonLeft, 1);
     btnNTeamRival = AddButton(toolNTeamRival, "btnNTeamRival", 0, NavigationTeamImage);
-    panelNTeamRival = AddNamePanel("panelNTeamRival", 318, lblNTeamRival, lblNCoTeamRival, lblNNatTeamRival,
+    panelNTeamRival = AddNamePanel("panelNTeamRival", RivalButtonLeft + ButtonSize + 2, lblNTeamRival, lblNCoTeamRival, lblNNatTeamRival,
                                    imgNTeamRival);
     toolNTeamRival->hide();
     panelNTeamRival->hide();
 
-    toolNFixed = AddToolBar("toolNFixed", 500, 1);
+    toolNFixed = AddToolBar("toolNFixed", PairButtonLeft, 1);
     btnNFixed = AddButton(toolNFixed, "btnNFixed", 0, 4);
     toolNFixed->hide();
 
@@ -121,8 +125,10 @@ QWidget* TMainNavigation::AddNamePanel(const char* name, int left, TLabel*& name
     nameLabel->setObjectName("lbl" + prefix);
     nameLabel->setGeometry(24, 0, NamePanelWidth - 24, 16);
     nameLabel->setCursor(Qt::PointingHandCursor);
+    // Narrowed, so that long club names fit beside each other.
     QFont bold = nameLabel->font();
     bold.setBold(true);
+    bold.setStretch(CondensedStretch);
     nameLabel->setFont(bold);
     countryCaption = new QLabel(panel);
     countryCaption->setObjectName("lblNCo" + prefix.mid(1));

@@ -22,6 +22,9 @@ public:
 
     void ApplyLanguage(DBSetting* setting);
 
+    // Where a head-to-head view shows the comparison button (toolNFixed).
+    static constexpr int PairButtonLeft = 500;
+
     QWidget* toolNNavig;
     TToolButton* btnNBack;
     TToolButton* btnNForward;

@@ -11,7 +11,8 @@ TMainSummary::TMainSummary(QWidget* parent) : QWidget(parent)
 {
     setObjectName("panelResultMain");
     setFixedHeight(24);
-    SetFormFont(this, SmallFontPixels);
+    // Narrowed, so that the figures of a whole league season fit the strip.
+    SetFormFont(this, SmallFontPixels, CondensedStretch);
     panelResult = new QWidget(this);
     panelResult->setObjectName("panelResult");
     auto* row = new QHBoxLayout(panelResult);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "data/codes.h"
 #include "data/dbase.h"
 #include "data/dbconnect.h"
 #include "data/dbseason.h"
@@ -48,27 +49,27 @@ void Exec(const AnsiString& sql)
 // The matches of one side as TeamResults rows: own goals in Gol1, the rival's in Gol2.
 AnsiString TeamResultsInsertSql(int side, int fromSeasonID)
 {
-    const bool home = side == 1;
+    const bool home = side == FieldCode::Home;
     return AnsiString("INSERT INTO TeamResults SELECT Date AS [Date], ") + (home ? "Team1ID" : "Team2ID") +
            " AS TeamID, " + IntToStr(side) + " AS Field, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, " +
            (home ? "Fixed.Team2ID" : "Fixed.Team1ID") + " AS RivalID, " +
            (home ? "Fixed.Gol1 AS Gol1, Fixed.Gol2 AS Gol2" : "Fixed.Gol1 AS Gol2, Fixed.Gol2 AS Gol1") +
            ", 0 AS Tour FROM ChampType INNER JOIN (Champ INNER JOIN Fixed ON Champ.ChampID = Fixed.ChampID) ON "
            "ChampType.TypeID = Champ.TypeID WHERE SeasonID>=" +
-           IntToStr(fromSeasonID) + " AND Champ.TypeID=1";
+           IntToStr(fromSeasonID) + " AND Champ.TypeID=" + IntToStr(ChampTypeID::League);
 }
 
 // The Stats rows of one side: every table round under its own RoundID, or the other
-// rounds together under RoundID 7.
+// rounds together under TotalsRoundID.
 AnsiString StatsInsertSql(int side, bool tableRounds)
 {
-    const bool home = side == 1;
+    const bool home = side == FieldCode::Home;
     const AnsiString own = home ? "Gol1" : "Gol2";
     const AnsiString rival = home ? "Gol2" : "Gol1";
     const AnsiString team = home ? "Team1ID" : "Team2ID";
     const AnsiString win = home ? "Gol1>Gol2" : "Gol1<Gol2";
     const AnsiString lose = home ? "Gol1<Gol2" : "Gol1>Gol2";
-    const AnsiString round = tableRounds ? "Fixed.RoundID" : "7";
+    const AnsiString round = tableRounds ? AnsiString("Fixed.RoundID") : IntToStr(TotalsRoundID);
     return "INSERT INTO Stats(ChampID,SeasonID,TeamID,RoundID,Field,Game,Win,Draw,Lose,Gol1,Gol2,Point,Under,Over,"
            "ByScore,ByMiss,NoScore,NoMiss,MinusF,PlusF) SELECT Fixed.ChampID,SeasonID," +
            team + "," + round + "," + IntToStr(side) + ",COUNT(*),-SUM(" + win + "),-SUM(Gol1=Gol2),-SUM(" + lose +
@@ -117,7 +118,12 @@ double SeriesTotalLine()
 
 // Columns of a Series row after TeamID, Field, TypeID and Game, in the table's order
 // of kinds: Under comes before Over there, the other way round in the run tables.
-constexpr std::array<int, DBUpdateView::KindCount> SeriesColumnCounters = {0, 1, 2, 3, 4, 5, 7, 6, 8, 9, 10, 11, 12};
+constexpr std::array<int, DBUpdateView::KindCount> SeriesColumnCounters = {
+        SeriesCalcIndex::Win,       SeriesCalcIndex::Draw,    SeriesCalcIndex::Lose,     SeriesCalcIndex::NoWin,
+        SeriesCalcIndex::NoDraw,    SeriesCalcIndex::NoLose,  SeriesCalcIndex::Under,    SeriesCalcIndex::Over,
+        SeriesCalcIndex::WithScore, SeriesCalcIndex::NoScore, SeriesCalcIndex::WithMiss, SeriesCalcIndex::NoMiss,
+        SeriesCalcIndex::NilNil};
+static_assert(DBUpdateView::KindCount == SeriesCalcIndex::Count);
 
 }  // namespace
 
@@ -163,7 +169,8 @@ bool DBUpdateView::UpdateStats(IProgressBar* bar, int total)
         ProcessMessages();
         const int q = (total / 2) / 4;
         Exec("DELETE FROM Stats");
-        const std::array<std::pair<int, bool>, 4> parts = {{{1, true}, {1, false}, {2, true}, {2, false}}};
+        const std::array<std::pair<int, bool>, 4> parts = {
+                {{FieldCode::Home, true}, {FieldCode::Home, false}, {FieldCode::Away, true}, {FieldCode::Away, false}}};
         for (size_t i = 0; i < parts.size(); ++i) {
             Exec(StatsInsertSql(parts[i].first, parts[i].second));
             if (i + 1 < parts.size())
@@ -181,8 +188,8 @@ bool DBUpdateView::UpdateStats(IProgressBar* bar, int total)
 void DBUpdateView::RebuildTeamResults(int maxSeasonID)
 {
     Exec("DELETE * FROM TeamResults");
-    Exec(TeamResultsInsertSql(1, maxSeasonID - 1));
-    Exec(TeamResultsInsertSql(2, maxSeasonID - 1));
+    Exec(TeamResultsInsertSql(FieldCode::Home, maxSeasonID - 1));
+    Exec(TeamResultsInsertSql(FieldCode::Away, maxSeasonID - 1));
 }
 
 bool DBUpdateView::RebuildSeries(IProgressBar* bar)
@@ -219,9 +226,9 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
     TField* gol2Field = rows->FieldByName("Gol2");
     int team = teamField->AsInteger();
     const auto insertTeam = [this](int teamID) {
-        InsertSeries(teamID, 0, AllRow);
-        InsertSeries(teamID, 1, HomeRow);
-        InsertSeries(teamID, 2, AwayRow);
+        InsertSeries(teamID, FieldCode::Both, AllRow);
+        InsertSeries(teamID, FieldCode::Home, HomeRow);
+        InsertSeries(teamID, FieldCode::Away, AwayRow);
     };
     // One transaction for the whole table: a commit per row would cost a disk flush each.
     DataTransaction transaction;
@@ -238,9 +245,9 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
         const int g2 = gol2Field->AsInteger();
         AddMatch(g1, g2, t, AllRow);
         const int field = fieldField->AsInteger();
-        if (field == 1)
+        if (field == FieldCode::Home)
             AddMatch(g1, g2, t, HomeRow);
-        else if (field == 2)
+        else if (field == FieldCode::Away)
             AddMatch(g1, g2, t, AwayRow);
         SetBar(bar, static_cast<int>(ProgressAt(start, total, ++done, count)));
         ProcessMessages();

@@ -106,7 +106,10 @@ void TDlgUpdate::BuildLayout()
     txtInfo->setObjectName("txtInfo");
     txtInfo->setGeometry(5, 30, 318, 237);
     txtInfo->setReadOnly(true);
-    QFont memoFont("MS Sans Serif");
+    // Without the layout's font, Liberation Sans comes closest to its widths: a step
+    // line and its "OK" stay on one line.
+    QFont memoFont;
+    memoFont.setFamilies({"MS Sans Serif", "Liberation Sans"});
     memoFont.setPixelSize(13);
     memoFont.setBold(true);
     txtInfo->setFont(memoFont);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/codes.h"
 #include "data/dbround.h"
 #include "datafolderfixture.h"
 
@@ -59,20 +60,30 @@ TEST_F(DBSeasonTest, LatestSeasonsComeFromTheStatistics)
 
 TEST_F(DBSeasonTest, TableRoundsOfATournamentSeasonInDisplayOrder)
 {
-    Exec("INSERT INTO Round VALUES(1, 'Regular season', True, 1)");
-    Exec("INSERT INTO Round VALUES(2, 'Championship round', True, 2)");
+    // The display order is not the order of the ids: the championship round comes first.
+    Exec("INSERT INTO Round VALUES(1, 'Regular season', True, 2)");
+    Exec("INSERT INTO Round VALUES(2, 'Championship round', True, 1)");
     Exec("INSERT INTO Round VALUES(3, 'Relegation round', True, 3)");
     Exec("INSERT INTO Round VALUES(8, 'Final', False, 0)");
-    AddStats(10, 1, 5, 2);
-    AddStats(10, 1, 6, 1);
-    AddStats(10, 1, 6, 7);
+    // A knock-out stage whose id is that of the totals round, as the sample has it.
+    Exec("INSERT INTO Round VALUES(" + std::to_string(TotalsRoundID) + ", 'Semi-final', False, 0)");
+    AddStats(10, 1, 5, 1);
+    AddStats(10, 1, 6, 2);
+    AddStats(10, 1, 6, TotalsRoundID);
     AddStats(10, 2, 6, 3);
+    // A cup season: its knock-out matches are summed under the totals round only.
+    AddStats(20, 1, 6, TotalsRoundID);
     DBRound rounds;
+    const auto names = [&rounds] {
+        std::string names;
+        for (rounds.GetQuery()->First(); !rounds.GetQuery()->Eof(); rounds.GetQuery()->Next())
+            names += (names.empty() ? "" : "; ") + rounds.GetName();
+        return names;
+    };
     ASSERT_TRUE(rounds.OpenTableRounds(10, 1));
-    ASSERT_EQ(rounds.Count(), 2);
-    EXPECT_EQ(rounds.GetName(), "Regular season");
-    rounds.GetQuery()->Next();
-    EXPECT_EQ(rounds.GetName(), "Championship round");
+    EXPECT_EQ(names(), "Championship round; Regular season");
+    ASSERT_TRUE(rounds.OpenTableRounds(20, 1));
+    EXPECT_EQ(rounds.Count(), 0);
     ASSERT_TRUE(rounds.OpenTableRounds(10, 5));
     EXPECT_EQ(rounds.Count(), 0);
 }

@@ -93,9 +93,11 @@ TEST_F(DBSettingTest, LanguageTextsComeFromTheChosenFileWithLineBreaks)
     EXPECT_EQ(setting.GetLangText(1006), "Команда");
     EXPECT_EQ(setting.GetLangText(1005), "") << "texts of the former language are gone";
 
-    setting.WriteString("Lang", "xx");
+    setting.WriteString("Lang", "de");
     EXPECT_FALSE(setting.LoadLanguage());
     EXPECT_EQ(setting.GetLangText(1006), "") << "a missing file leaves every text empty";
+    ASSERT_EQ(LogTexts().size(), 1u);
+    EXPECT_EQ(LogTexts()[0], "[ERROR] DBSetting::LoadLanguage " + File("Lang/de.lng"));
 }
 
 TEST_F(DBSettingTest, RegistryNeedsTheSettingsFileAndMissingNumbersRaise)

@@ -54,6 +54,24 @@ TEST_F(SchemaTest, ParkedMatchesHaveTheColumnsOfFixedInItsOrder)
     EXPECT_EQ(Value("SELECT Gol1 || ':' || Gol2 || ' ' || AsianHandicap FROM Fixed"), "3:1 -0.5");
 }
 
+TEST_F(SchemaTest, EveryDeclaredIndexIsMadeAlsoOnAFileThatLacksOne)
+{
+    const std::string& sql = DataSchemaSql();
+    int declared = 0;
+    for (size_t at = sql.find("CREATE INDEX"); at != std::string::npos; at = sql.find("CREATE INDEX", at + 1))
+        ++declared;
+    const std::string made = "SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND sql IS NOT NULL";
+    EXPECT_EQ(Value(made), std::to_string(declared)) << "an index whose name another one has is never made";
+
+    // A file made before the parked matches had their date index gains it.
+    Exec("DROP INDEX \"" + Value("SELECT name FROM sqlite_master WHERE type='index' AND tbl_name='_Fixed'") + "\"");
+    CreateDataSchema(path_);
+    EXPECT_EQ(Value("SELECT name FROM pragma_index_info((SELECT name FROM sqlite_master WHERE type='index' AND "
+                    "tbl_name='_Fixed'))"),
+              "Date");
+    EXPECT_EQ(Value(made), std::to_string(declared));
+}
+
 TEST(SchemaOpenTest, UnwritableFolderRaises)
 {
     EXPECT_THROW(CreateDataSchema("/proc/no-such-folder/data.mdb"), std::exception);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
 #include "localeguard.h"
@@ -47,6 +48,26 @@ protected:
     void ClickFilter(const char* name) { QTest::mouseClick(FilterControl<QAbstractButton>(name), Qt::LeftButton); }
 
     bool Enabled(const char* name) { return FilterControl<QWidget>(name)->isEnabled(); }
+
+    void ExpectEnabled(std::initializer_list<const char*> names, bool enabled)
+    {
+        for (const char* name : names)
+            EXPECT_EQ(Enabled(name), enabled) << name;
+    }
+
+    // The three goal conditions: relation, count box, arrows and caption.
+    static constexpr std::initializer_list<const char*> GoalControls = {
+            "cboEqScore", "cboEqMiss", "cboEqTotal", "txtBallScore", "txtBallMiss", "txtBallTotal",
+            "udScore",    "udMiss",    "udTotal",    "lblBallScore", "lblBallMiss", "lblBallTotal"};
+
+    // Where the main window puts the filter window: 150 below its top, 10 inside its right edge.
+    void ExpectPlacedBesideTheMainWindow()
+    {
+        const QRect main = Main().frameGeometry();
+        const QRect filter = Filter().frameGeometry();
+        EXPECT_EQ(filter.top(), main.top() + 150);
+        EXPECT_EQ(filter.left(), main.left() + main.width() - filter.width() - 10);
+    }
 };
 
 TEST_F(TDlgFilterTest, NarrowsATeamViewToHomeWinsWithMoreThanTwoAndAHalfGoals)
@@ -57,9 +78,7 @@ TEST_F(TDlgFilterTest, NarrowsATeamViewToHomeWinsWithMoreThanTwoAndAHalfGoals)
     Exec("UPDATE Filter SET TotalCount=0.5");
     Start();
     ShowFilter();
-    const QRect main = Main().frameGeometry();
-    EXPECT_EQ(Filter().frameGeometry().top(), main.top() + 150);
-    EXPECT_EQ(Filter().frameGeometry().left(), main.left() + main.width() - Filter().frameGeometry().width() - 10);
+    ExpectEnabled(GoalControls, true);
     EXPECT_TRUE(FilterControl<QRadioButton>("btnFieldAll")->isChecked());
     EXPECT_EQ(FilterControl<QLineEdit>("txtBallTotal")->text(), "0,5");
     EXPECT_EQ(FilterControl<QComboBox>("cboEqTotal")->currentText(), "!");
@@ -105,10 +124,10 @@ TEST_F(TDlgFilterTest, TournamentViewLeavesOnlyTheSeasonToChoose)
     SetCurrentView(2, 0, 0, champ, season);
     Start();
     ShowFilter();
-    for (const char* name : {"chkWin", "chkDraw", "chkLose", "btnFieldAll", "btnFieldHome", "btnFieldAway",
-                             "chkChamp", "chkCup", "chkIsEuro", "cboEqScore", "cboEqMiss", "cboEqTotal", "udScore",
-                             "udMiss", "udTotal", "lblBallScore", "lblBallMiss", "lblBallTotal"})
-        EXPECT_FALSE(Enabled(name)) << name;
+    ExpectEnabled({"chkWin", "chkDraw", "chkLose", "btnFieldAll", "btnFieldHome", "btnFieldAway", "chkChamp", "chkCup",
+                   "chkIsEuro"},
+                  false);
+    ExpectEnabled(GoalControls, false);
     EXPECT_TRUE(Enabled("cboSeason"));
 
     QComboBox* seasons = FilterControl<QComboBox>("cboSeason");
@@ -131,12 +150,43 @@ TEST_F(TDlgFilterTest, PairViewListsEverySeasonRowButLeavesTheSeasonAlone)
     SetCurrentView(3, team, rival, 0, 0);
     Start();
     ShowFilter();
-    EXPECT_FALSE(Enabled("cboSeason"));
-    EXPECT_FALSE(Enabled("chkWin"));
-    EXPECT_FALSE(Enabled("cboEqTotal"));
-    EXPECT_TRUE(Enabled("btnFieldHome"));
-    EXPECT_TRUE(Enabled("chkCup"));
+    ExpectEnabled({"cboSeason", "chkWin"}, false);
+    ExpectEnabled(GoalControls, false);
+    ExpectEnabled({"btnFieldHome", "chkCup"}, true);
     EXPECT_EQ(FilterControl<QComboBox>("cboSeason")->count(), std::stoi(Value("SELECT Count(*) FROM Season")));
+}
+
+TEST_F(TDlgFilterTest, ApplyOnATeamViewOfEverySeasonKeepsTheViewAndTheSeasonShown)
+{
+    const int team = BusyTeam().first;
+    SetCurrentView(FilterMode::Team, team, 0, 0, 0);
+    Start();
+    const QString shown = Control<QComboBox>("cboSeason")->currentText();
+    ShowFilter();
+    EXPECT_EQ(FilterControl<QComboBox>("cboSeason")->currentText(), shown);
+    ClickFilter("btnFilter");
+    EXPECT_EQ(History(), "1:1*");
+    const std::string stored = Value("SELECT SeasonWith FROM Filter");
+    EXPECT_EQ(Value("SELECT Name FROM Season WHERE SeasonID=" + stored), shown.toStdString())
+            << "not the oldest season, where the season list's cursor was";
+    EXPECT_EQ(Control<QComboBox>("cboSeason")->currentText(), shown);
+    EXPECT_EQ(ListedMatches(), TeamMatches(team, std::stoi(stored)).size());
+}
+
+TEST_F(TDlgFilterTest, StandsBesideTheMainWindowFromTheFirstShowAndIsActivated)
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+    Start();
+    ShowFilter();
+    ExpectPlacedBesideTheMainWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Filter()));
+    ClickFilter("btnClose");
+    EXPECT_FALSE(Filter().isVisible());
+    Main().move(Main().pos() + QPoint(30, 40));
+    ShowFilter();
+    ExpectPlacedBesideTheMainWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Filter()));
 }
 
 TEST_F(TDlgFilterTest, ActivatingTheMainWindowHidesTheFilterUnlessItStaysOnTop)

@@ -32,7 +32,7 @@ protected:
     {
         if (games == 0)
             return "0";
-        return QString::number(std::floor(100.0 * goals / games + 0.5) / 100).toStdString();
+        return Rounded(static_cast<double>(goals) / games, 2);
     }
 
     static Summary Expected(const std::vector<Match>& matches, int team)
@@ -77,12 +77,6 @@ protected:
         return {champ, season};
     }
 
-    std::string Name(const std::string& table, const std::string& idColumn, int id)
-    {
-        return Value("SELECT Name FROM " + table + " WHERE " + idColumn + "=" + std::to_string(id));
-    }
-
-    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(&Main()); }
     bool Enabled(const char* name) { return Control<QWidget>(name)->isEnabled(); }
 };
 
@@ -322,6 +316,16 @@ TEST_F(TDlgMainTest, LanguageChangeRewritesEveryCaptionAndHint)
         EXPECT_EQ(Control<QWidget>(name)->toolTip().toStdString(), text) << name;
     EXPECT_EQ(Cell(0, DateColumn), "Date");
     EXPECT_EQ(Cell(0, HomeColumn), "Home");
+}
+
+TEST_F(TDlgMainTest, UnreadableLanguageFileLeavesTheCaptionsEmptyAndLogsItsNameInThisRunsLog)
+{
+    WriteFile(File("log.txt"), "01.01.2024 10:00:00 a line of the run before\r\n");
+    DBSetting::Global()->WriteString("Lang", "de");
+    StartOnLeague();
+    EXPECT_EQ(Text("lblRLGame"), ":");
+    EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>("btnTeam"))).trimmed(), "");
+    EXPECT_EQ(LogTexts(), (Lines{"[ERROR] DBSetting::LoadLanguage " + File("Lang/de.lng")}));
 }
 
 TEST_F(TDlgMainTest, ToolBarCaptionsAreCentredByBlanksWhenTheyFit)

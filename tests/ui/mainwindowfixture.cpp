@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -108,6 +109,19 @@ std::string MainWindowFixture::Text(const char* labelName)
     return label ? label->text().toStdString() : std::string();
 }
 
+std::string MainWindowFixture::Name(const std::string& table, const std::string& idColumn, int id)
+{
+    return Value("SELECT Name FROM " + table + " WHERE " + idColumn + "=" + std::to_string(id));
+}
+
+std::string MainWindowFixture::Items(const QListWidget* list)
+{
+    std::string items;
+    for (int row = 0; row < list->count(); ++row)
+        items += (row ? "; " : "") + list->item(row)->text().toStdString();
+    return items;
+}
+
 void MainWindowFixture::InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act)
 {
     InModalDialog([&] { Click(buttonName); }, buttonName, act);
@@ -152,7 +166,7 @@ void MainWindowFixture::ExpectControlsFit(QWidget& window)
 {
     for (QWidget* control : window.findChildren<QWidget*>()) {
         const std::string name = control->objectName().toStdString();
-        if (name.empty() || !control->parentWidget())
+        if (name.empty() || !control->parentWidget() || !control->isVisibleTo(&window))
             continue;
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name << " lies outside";
         const QFontMetrics metrics(control->font());
@@ -174,22 +188,26 @@ TJXGrid* MainWindowFixture::Grid()
     return Control<TJXGrid>("gridFixed");
 }
 
-QPoint MainWindowFixture::CellCentre(int row, int col)
+QPoint MainWindowFixture::CellCentre(TJXGrid* grid, int row, int col)
 {
-    const QRect cell = Grid()->CellRect(row, col);
+    const QRect cell = grid->CellRect(row, col);
     EXPECT_FALSE(cell.isEmpty()) << "row " << row << " is not in view";
     return cell.center();
 }
 
-void MainWindowFixture::DoubleClickCell(int row, int col)
+void MainWindowFixture::DoubleClickCell(int row, int col, TJXGrid* grid)
 {
-    Grid()->SetRow(row);
-    QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+    if (!grid)
+        grid = Grid();
+    grid->SetRow(row);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, col));
 }
 
-void MainWindowFixture::ClickCell(int row, int col)
+void MainWindowFixture::ClickCell(int row, int col, TJXGrid* grid)
 {
-    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+    if (!grid)
+        grid = Grid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, col));
 }
 
 void MainWindowFixture::Click(const char* buttonName)
@@ -211,6 +229,12 @@ void MainWindowFixture::RightClick(const char* controlName)
 std::string MainWindowFixture::Cell(int row, int col)
 {
     return Grid()->Cell(row, col);
+}
+
+std::string MainWindowFixture::Rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return QString::number(std::floor(value * scale + 0.5) / scale).toStdString();
 }
 
 size_t MainWindowFixture::ListedMatches()

@@ -73,6 +73,12 @@ protected:
         return qobject_cast<T*>(FindControl(FilterWidget(), name));
     }
     std::string Text(const char* labelName);
+    // Whether a control of the main window is shown.
+    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(MainWidget()); }
+    // Column Name of the row of table whose idColumn is id.
+    static std::string Name(const std::string& table, const std::string& idColumn, int id);
+    // The items of a list as "a; b".
+    static std::string Items(const QListWidget* list);
     // Clicks a button of the main window that shows a modal dialog, runs act on the
     // dialog while it is shown and closes it by its close box unless act closed it.
     void InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act);
@@ -83,15 +89,18 @@ protected:
     static void ChooseItem(QComboBox* combo, const std::string& text);
     // A click (or double click) on the item of a list with that text.
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
-    // Every control lies inside its window and every caption and combo item fits its control.
+    // Every shown control lies inside its window and every caption and combo item fits its control.
     static void ExpectControlsFit(QWidget& window);
     TJXGrid* Grid();
-    void DoubleClickCell(int row, int col);
-    void ClickCell(int row, int col);
+    // Clicks on a cell of the match list, or of another grid.
+    void DoubleClickCell(int row, int col, TJXGrid* grid = nullptr);
+    void ClickCell(int row, int col, TJXGrid* grid = nullptr);
     void Click(const char* buttonName);
     // A right click on a control of the main window: its context-menu request.
     void RightClick(const char* controlName);
     std::string Cell(int row, int col);
+    // value rounded half up to decimals, as the program writes figures: "1.5", "2".
+    static std::string Rounded(double value, int decimals);
     // How many matches the list shows: its rows below the header.
     size_t ListedMatches();
     // The history as "FilterID:Mode" items in order, the current one marked "*".
@@ -101,7 +110,7 @@ private:
     // The windows as widgets, for the templates above, which see only their declarations.
     QWidget* MainWidget();
     QWidget* FilterWidget();
-    QPoint CellCentre(int row, int col);
+    static QPoint CellCentre(TJXGrid* grid, int row, int col);
     static QObject* FindControl(QWidget* window, const char* name);
 
     // The sample's settings file, taken before config_ points the settings elsewhere.

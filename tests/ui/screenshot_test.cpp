@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QToolButton>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <filesystem>
 #include <set>
@@ -13,11 +14,27 @@
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "mainwindowfixture.h"
+#include "sampledata/sampleids.h"
+#include "ui/dlgchamp.h"
+#include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Shell functions every script may call: wait_main waits up to 60 s for the program's
+// main window and names it $main.
+const char* const ScriptFunctions = R"script(
+wait_main() {
+  for i in $(seq 600); do
+    main=$(xdotool search --onlyvisible --name '^Kovral ' 2>/dev/null | head -1)
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  sleep 1
+}
+)script";
 
 // Starts the program, waits for its window and, given a point of it and a window
 // caption, clicks there and waits for that window, printing its place as "x y width
@@ -50,6 +67,62 @@ import -window root "$shot"
 kill $pid
 )script";
 
+// Under a window manager, which frames windows after they are mapped: clicks the filter
+// button (at x y of the main window), prints "main-x main-y main-width filter-x filter-y
+// filter-width", closes the filter window by its button (at cx cy) and does so twice;
+// then shows it again, clicks into the main window and prints how many other windows
+// are visible.
+const char* const FilterScript = R"script(
+program="$1"; x="$2"; y="$3"; cx="$4"; cy="$5"
+openbox >/dev/null 2>&1 &
+sleep 1
+"$program" & pid=$!
+wait_main
+others() { xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -v "^$main\$"; }
+# A window's origin on the screen, read where the pointer lands (the geometry command
+# adds the frame's offset), and its width.
+place() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove --window "$1" 0 0
+  eval "$(xdotool getmouselocation --shell)"
+  printf "%s %s %s " $X $Y $WIDTH
+}
+for round in 1 2; do
+  xdotool mousemove --window "$main" "$x" "$y" click 1
+  for i in $(seq 100); do filter=$(others | head -1); [ -n "$filter" ] && break; sleep 0.1; done
+  sleep 0.5
+  place "$main"; place "$filter"; echo
+  xdotool mousemove --window "$filter" "$cx" "$cy" click 1
+  sleep 0.5
+done
+xdotool mousemove --window "$main" "$x" "$y" click 1
+sleep 1
+xdotool mousemove --window "$main" 400 300 click 1
+sleep 1
+echo "visible $(others | wc -l)"
+kill $pid
+)script";
+
+// Prints the main window's place as "x y", then clicks the points of it given as "x y"
+// pairs one after the other, taking the screen after each click as shots0.png,
+// shots1.png ...
+const char* const ClicksScript = R"script(
+program="$1"; shots="$2"; shift 2
+"$program" & pid=$!
+wait_main
+eval "$(xdotool getwindowgeometry --shell "$main")"
+echo "$X $Y"
+n=0
+while [ $# -ge 2 ]; do
+  xdotool mousemove --window "$main" "$1" "$2" click 1
+  shift 2
+  sleep 1
+  import -window root "$shots$n.png"
+  n=$((n+1))
+done
+kill $pid
+)script";
+
 // The real program on the sample data under a virtual X server, photographed the way
 // the README tells a user to.
 class ProgramScreenshotTest : public MainWindowFixture {
@@ -65,18 +138,34 @@ protected:
         setenv("XDG_RUNTIME_DIR", Folder().c_str(), 1);
     }
 
-    // Runs the script; returns what it printed.
+    // Runs the screenshot script; returns what it printed.
     std::string Shoot(const QStringList& click = {})
+    {
+        return Run(ShootScript, QStringList{QString::fromStdString(Shot())} + click);
+    }
+
+    // Runs a script under a virtual X server with the program's path and arguments.
+    std::string Run(const char* script, const QStringList& arguments)
     {
         QProcess xvfb;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
         xvfb.setProcessEnvironment(environment);
-        xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c", ShootScript, "sh",
-                                           QString::fromStdString(File("kovral")), QString::fromStdString(Shot())} +
-                                       click);
+        xvfb.start("xvfb-run", QStringList{"-a", "-s", "-screen 0 1024x768x24", "sh", "-c",
+                                           QString(ScriptFunctions) + script, "sh",
+                                           QString::fromStdString(File("kovral"))} +
+                                       arguments);
         EXPECT_TRUE(xvfb.waitForFinished(180000)) << xvfb.readAllStandardError().toStdString();
         return xvfb.readAllStandardOutput().toStdString();
+    }
+
+    // The centre of a control of one of the program's windows, in that window.
+    static QStringList Centre(const QWidget& window, const char* name)
+    {
+        const QWidget* control = window.findChild<QWidget*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        const QPoint centre = control ? control->mapTo(&window, control->rect().center()) : QPoint();
+        return {QString::number(centre.x()), QString::number(centre.y())};
     }
 
     std::string Shot() const { return File("shot.png"); }
@@ -91,13 +180,13 @@ protected:
         return colours.size();
     }
 
-    // Keeps the screenshot where KOVRAL_KEEP_SCREENSHOT names, with suffix before ".png".
-    void Keep(const std::string& suffix) const
+    // Keeps a screenshot where KOVRAL_KEEP_SCREENSHOT names, with suffix before ".png".
+    static void Keep(const std::string& shot, const std::string& suffix)
     {
         if (const char* keep = std::getenv("KOVRAL_KEEP_SCREENSHOT")) {
             std::string path = keep;
             path.insert(path.size() - std::string(".png").size(), suffix);
-            fs::copy_file(Shot(), path, fs::copy_options::overwrite_existing);
+            fs::copy_file(shot, path, fs::copy_options::overwrite_existing);
         }
     }
 
@@ -112,7 +201,7 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     EXPECT_EQ(image.size(), QSize(1024, 768));
     // The window's middle holds the list.
     EXPECT_GT(Colours(image, QRect(150, 100, 724, 568)), 20u);
-    Keep("");
+    Keep(Shot(), "");
 }
 
 TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
@@ -134,13 +223,10 @@ TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
             setting->LoadLanguage();
             const std::string caption = setting->GetLangText(picker.caption);
             // Where the button lies in the program's fixed layout.
-            const QToolButton* button = Start().findChild<QToolButton*>(picker.button);
-            ASSERT_NE(button, nullptr);
-            const QPoint centre = button->mapTo(&Main(), button->rect().center());
+            const QStringList centre = Centre(Start(), picker.button);
             Stop();
 
-            std::istringstream place(Shoot({QString::number(centre.x()), QString::number(centre.y()),
-                                            QString::fromStdString(caption)}));
+            std::istringstream place(Shoot(centre + QStringList{QString::fromStdString(caption)}));
             int x = 0, y = 0, width = 0, height = 0;
             ASSERT_TRUE(place >> x >> y >> width >> height) << "no window \"" << caption << "\" after the click";
             const QRect shown(x, y, width, height);
@@ -149,8 +235,65 @@ TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
             ASSERT_FALSE(image.isNull());
             EXPECT_TRUE(image.rect().contains(shown));
             EXPECT_GT(Colours(image, shown), 10u);
-            Keep(picker.shot + std::string(language));
+            Keep(Shot(), picker.shot + std::string(language));
         }
+}
+
+TEST_F(ProgramScreenshotTest, FilterWindowFramedByAWindowManagerStandsBesideTheMainWindowFromItsFirstShow)
+{
+    if (QStandardPaths::findExecutable("openbox").isEmpty())
+        GTEST_SKIP() << "openbox is missing: no window manager to frame the windows";
+    DBSetting::Global()->WriteBool("FilterTop", false);
+    const QStringList filterButton = Centre(Start(), "btnNFilter");
+    const QStringList clicks = filterButton + Centre(Filter(), "btnClose");
+    Stop();
+
+    std::istringstream lines(Run(FilterScript, clicks));
+    for (const char* show : {"first", "second"}) {
+        SCOPED_TRACE(show);
+        int mainX = 0, mainY = 0, mainWidth = 0, filterX = 0, filterY = 0, filterWidth = 0;
+        ASSERT_TRUE(lines >> mainX >> mainY >> mainWidth >> filterX >> filterY >> filterWidth);
+        EXPECT_EQ(filterY - mainY, 150);
+        EXPECT_EQ(filterX + filterWidth + 10, mainX + mainWidth);
+    }
+    std::string visible;
+    int others = -1;
+    lines >> visible >> others;
+    EXPECT_EQ(others, 0) << "a click back on the main window hides the filter window";
+}
+
+TEST_F(ProgramScreenshotTest, EveryPageOfTheTournamentCardFromTheMatchButtonIsNotBlank)
+{
+    // A league of several stages, so that the standings page shows its stage list.
+    SetCurrentView(FilterMode::Tournament, 0, 0, SampleIds::League(SampleIds::Belgium), 2);
+    // Where the match button, the card's tabs and its pages lie in the program's fixed layout.
+    QStringList clicks = Centre(Start(), "btnBChamp");
+    Click("btnBChamp");
+    ASSERT_NE(DlgChamp, nullptr);
+    QTabWidget* pages = DlgChamp->page1;
+    const QRect pageArea(pages->currentWidget()->mapTo(&Main(), QPoint(0, 0)), pages->currentWidget()->size());
+    std::vector<std::string> names;
+    for (int page = 0; page < pages->count(); ++page) {
+        names.push_back(pages->widget(page)->objectName().toStdString());
+        const QPoint tab = pages->tabBar()->mapTo(&Main(), pages->tabBar()->tabRect(page).center());
+        if (page > 0)
+            clicks << QString::number(tab.x()) << QString::number(tab.y());
+    }
+    Stop();
+
+    std::istringstream place(Run(ClicksScript, QStringList{QString::fromStdString(File("card"))} + clicks));
+    int left = 0, top = 0;
+    ASSERT_TRUE(place >> left >> top) << "no main window";
+    const QRect page = pageArea.translated(left, top);
+    for (size_t index = 0; index < names.size(); ++index) {
+        SCOPED_TRACE(names[index]);
+        const std::string shot = File("card" + std::to_string(index) + ".png");
+        const QImage image(QString::fromStdString(shot));
+        ASSERT_FALSE(image.isNull());
+        ASSERT_TRUE(image.rect().contains(page));
+        EXPECT_GT(Colours(image, page), 20u);
+        Keep(shot, "-card-" + names[index]);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "data/codes.h"
 #include "sampledata/competitionsimulator.h"
 #include "sampledata/instructionfilewriter.h"
 #include "platform/sysutils.h"
@@ -147,27 +148,27 @@ void WriteStart(StatementSink& sink)
 
 void WriteTournaments(StatementSink& sink, const std::vector<SampleCountry>& countries)
 {
-    sink.Insert("ChampType", {Int(SampleIds::LeagueType), SqlText("Championship")});
-    sink.Insert("ChampType", {Int(SampleIds::CupType), SqlText("Cup")});
-    sink.Insert("ChampType", {Int(SampleIds::InternationalType), SqlText("International")});
+    sink.Insert("ChampType", {Int(ChampTypeID::League), SqlText("Championship")});
+    sink.Insert("ChampType", {Int(ChampTypeID::Cup), SqlText("Cup")});
+    sink.Insert("ChampType", {Int(ChampTypeID::International), SqlText("International")});
     sink.Insert("National", {SqlText(SampleIds::EuroCountry), SqlText("Europe")});
     for (const SampleCountry& c : countries)
         sink.Insert("National", {SqlText(c.names.code), SqlText(c.names.name)});
 
     // ChampID, Name, NationalID, TypeID, Fav, SortName, Koef
     sink.Insert("Champ", {Int(SampleIds::AllChamps), SqlText("All tournaments"), SqlText(SampleIds::EuroCountry),
-                          Int(SampleIds::LeagueType), YesNo(true), SqlText("0000"), "1"});
+                          Int(ChampTypeID::League), YesNo(true), SqlText("0000"), "1"});
     sink.Insert("Champ", {Int(SampleIds::EuroCup), SqlText("Champions Cup"), SqlText(SampleIds::EuroCountry),
-                          Int(SampleIds::InternationalType), YesNo(true), SqlText("0001"), "1.5"});
+                          Int(ChampTypeID::International), YesNo(true), SqlText("0001"), "1.5"});
     for (std::size_t i = 0; i < countries.size(); ++i) {
         const SampleCountry& c = countries[i];
         char order[8];
         std::snprintf(order, sizeof order, "%03d", static_cast<int>(i + 1));
         sink.Insert("Champ",
-                    {Int(c.leagueId), SqlText(c.names.leagueName), SqlText(c.names.code), Int(SampleIds::LeagueType),
+                    {Int(c.leagueId), SqlText(c.names.leagueName), SqlText(c.names.code), Int(ChampTypeID::League),
                      YesNo(c.names.favouriteLeague), SqlText(std::string(order) + "1"),
                      SqlHundredths(static_cast<int>(std::lround(100 * (1 + c.names.level))))});
-        sink.Insert("Champ", {Int(c.cupId), SqlText(c.names.cupName), SqlText(c.names.code), Int(SampleIds::CupType),
+        sink.Insert("Champ", {Int(c.cupId), SqlText(c.names.cupName), SqlText(c.names.code), Int(ChampTypeID::Cup),
                               YesNo(c.names.favouriteCup), SqlText(std::string(order) + "2"), "0.8"});
     }
 }

@@ -32,11 +32,6 @@ constexpr int FirstTeam(int country)
     return country * ClubsPerCountry + 1;
 }
 
-// Tournament types.
-inline constexpr int LeagueType = 1;
-inline constexpr int CupType = 2;
-inline constexpr int InternationalType = 3;
-
 // Rounds: table stages first, then the knock-out rounds, then the international groups.
 inline constexpr int RegularSeason = 1;
 inline constexpr int ChampionshipRound = 2;

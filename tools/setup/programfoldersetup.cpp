@@ -5,7 +5,9 @@
 #include <fstream>
 #include <variant>
 
+#include "data/codes.h"
 #include "data/constants.h"
+#include "data/dbfilter.h"
 #include "data/dbconnect.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
@@ -134,11 +136,13 @@ void AddFirstViewWhenNone()
         return;
     TADOQuery league(data->GetConnection());
     league.SetSQL("SELECT TOP 1 F.ChampID AS ChampID, F.SeasonID AS SeasonID FROM Fixed AS F INNER JOIN Champ AS C "
-                  "ON C.ChampID = F.ChampID WHERE C.Fav=True AND C.TypeID=1 AND C.ChampID>0 "
+                  "ON C.ChampID = F.ChampID WHERE C.Fav=True AND C.TypeID=" + IntToStr(ChampTypeID::League) +
+                  " AND C.ChampID>0 "
                   "ORDER BY F.SeasonID DESC, C.SortName, C.ChampID");
     league.Open();
     if (league.RecordCount() > 0)
-        data->ExecSQL("INSERT INTO Filter(FilterID,Mode,ChampID,SeasonWith)VALUES(1,2," +
+        data->ExecSQL("INSERT INTO Filter(FilterID,Mode,ChampID,SeasonWith)VALUES(1," +
+                          IntToStr(FilterMode::Tournament) + "," +
                           league.FieldByName("ChampID")->AsString() + "," +
                           league.FieldByName("SeasonID")->AsString() + ")",
                       true);

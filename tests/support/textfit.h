@@ -1,0 +1,24 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// A caption that its control does not show whole: wider than the room the style gives
+// it, clipped by a parent, or covered by a control stacked above it.
+struct CutText {
+    std::string control;  // object name, with the item or tab index where there is one
+    std::string text;
+    int needed = 0;     // pixels the text takes in the control's font
+    int available = 0;  // pixels it can show
+};
+
+std::ostream& operator<<(std::ostream& out, const CutText& cut);
+
+// Measures with the fonts' metrics every caption of the window's visible labels,
+// buttons, check boxes, radio buttons, tab bars and combo box items, and returns the
+// ones that are cut. Captions are measured as shown, without surrounding blanks;
+// labels that wrap their text are left out.
+std::vector<CutText> CutTexts(const QWidget& window);

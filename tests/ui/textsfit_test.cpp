@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTextBlock>
+
+#include "data/dbfilter.h"
+#include "data/dbsetting.h"
+#include "mainwindowfixture.h"
+#include "textfit.h"
+#include "ui/dlgabout.h"
+#include "ui/dlgfav.h"
+#include "ui/dlgfilter.h"
+#include "ui/dlgmain.h"
+#include "ui/dlgmstats.h"
+#include "ui/dlgprsetting.h"
+#include "ui/dlgranking.h"
+#include "ui/dlgsupport.h"
+#include "update/dlgupdate.h"
+
+namespace {
+
+// Every caption of the windows, measured with the fonts' metrics at the windows'
+// fixed sizes, in Russian and in English.
+class TextsFitTest : public MainWindowFixture {
+protected:
+    static constexpr const char* Languages[] = {"ru", "en"};
+
+    // The newest league season of 380 matches, the longest figures of the summary strip.
+    std::pair<int, int> FullLeagueSeason()
+    {
+        const Rows rows = Select("SELECT TOP 1 F.ChampID, F.SeasonID FROM Fixed AS F INNER JOIN Champ AS C ON "
+                                 "C.ChampID=F.ChampID WHERE C.TypeID=1 AND C.ChampID>0 GROUP BY F.ChampID, "
+                                 "F.SeasonID HAVING Count(*)=380 ORDER BY F.SeasonID DESC, F.ChampID");
+        EXPECT_EQ(rows.size(), 1u) << "the sample has no league of 20 teams";
+        return rows.empty() ? std::pair(0, 0) : std::pair(std::stoi(rows[0][0]), std::stoi(rows[0][1]));
+    }
+
+    static void ExpectNoneCut(const QWidget& window, const std::string& what)
+    {
+        for (const CutText& cut : CutTexts(window))
+            ADD_FAILURE() << what << ": " << cut;
+    }
+
+    // Shows the window and measures it on every page of its page control.
+    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what)
+    {
+        window.show();
+        auto* pages = window.findChild<QTabWidget*>("PageControl1");
+        for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
+            if (pages)
+                pages->setCurrentIndex(i);
+            ExpectNoneCut(window, what + " page " + std::to_string(i));
+        }
+    }
+};
+
+TEST_F(TextsFitTest, MainAndFilterWindowsInBothLanguages)
+{
+    const auto [champ, season] = FullLeagueSeason();
+    // The head-to-head view of the newest match is of two clubs with long names.
+    const Match newest = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season) +
+                                 " ORDER BY F.Date DESC, F.Team1ID")
+                                 .front();
+    Exec("UPDATE Team SET Name='Спартак-Нальчик Нальчик' WHERE TeamID=" + std::to_string(newest.team1));
+    Exec("UPDATE Team SET Name='Borussia Mönchengladbach' WHERE TeamID=" + std::to_string(newest.team2));
+    SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+    Start();
+    ASSERT_EQ(ListedMatches(), 380u);
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        Main().ApplyLanguage();
+        Main().Refresh();
+        ExpectNoneCut(Main(), "tournament view");
+
+        DoubleClickCell(1, ScoreColumn);
+        ASSERT_EQ(Main().GetFilter()->GetMode(), FilterMode::Pair);
+        ExpectNoneCut(Main(), "two-team view");
+        Click("btnNFilter");
+        ExpectNoneCut(Filter(), "filter window");
+        Filter().hide();
+        Click("btnNBack");
+    }
+}
+
+TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
+{
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        DBSetting::Global()->LoadLanguage();
+        TDlgUpdate dialog;
+        dialog.show();
+        ExpectNoneCut(dialog, "update dialog");
+
+        // Each step line ends on its own line with its verdict, "ERR" being the wider.
+        auto* memo = dialog.findChild<QPlainTextEdit*>("txtInfo");
+        ASSERT_NE(memo, nullptr);
+        const std::pair<const char*, int> steps[] = {{"1", 1052}, {"2", 1053}, {"3", 1055},
+                                                     {"4", 1056}, {"5", 1402}, {"6", 1057}};
+        QStringList lines;
+        for (const auto& [step, text] : steps)
+            lines << QString("%1. %2... ERR").arg(step, QString::fromStdString(DBSetting::Global()->GetLangText(text)));
+        memo->setPlainText(lines.join('\n'));
+        QTextDocument* document = memo->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            document->documentLayout()->blockBoundingRect(block);
+            EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+        }
+    }
+}
+
+TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindows)
+{
+    Exec("UPDATE Version SET UpdateNum='12345', UpdateDate='31.12.2099'");
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        DBSetting::Global()->LoadLanguage();
+        TDlgSupport support;
+        ExpectNoneCutOnAnyPage(support, "support window");
+        TDlgAbout about;
+        ExpectNoneCutOnAnyPage(about, "about window");
+    }
+    TDlgFav favourites;
+    ExpectNoneCutOnAnyPage(favourites, "favourites");
+    TDlgRanking ranking;
+    ExpectNoneCutOnAnyPage(ranking, "ranking");
+    TDlgMStats matchStatistics;
+    ExpectNoneCutOnAnyPage(matchStatistics, "match statistics");
+    TDlgPrSetting predictionSettings;
+    ExpectNoneCutOnAnyPage(predictionSettings, "prediction settings");
+}
+
+}  // namespace

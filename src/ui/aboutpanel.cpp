@@ -3,6 +3,7 @@
 #include "data/constants.h"
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
+#include "platform/eventhandler.h"
 #include "platform/shellopen.h"
 #include "platform/tlabel.h"
 #include "ui/formcontrols.h"
@@ -43,8 +44,8 @@ TAboutPanel::TAboutPanel(QWidget* parent) : QGroupBox(parent)
     lblWWW = AddLink("lblWWW", 74, 97, ProductWebHost);
     Label7 = AddLabel(this, "Label7", 10, 115, "E-mail:");
     lblMail = AddLink("lblMail", 74, 115, SupportMailAddress);
-    connect(lblWWW, &TLabel::clicked, this, &TAboutPanel::lblWWWClick);
-    connect(lblMail, &TLabel::clicked, this, &TAboutPanel::lblMailClick);
+    ConnectHandler(lblWWW, &TLabel::clicked, this, &TAboutPanel::lblWWWClick);
+    ConnectHandler(lblMail, &TLabel::clicked, this, &TAboutPanel::lblMailClick);
 }
 
 TLabel* TAboutPanel::AddLink(const char* name, int left, int top, const AnsiString& text)

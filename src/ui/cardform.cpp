@@ -5,6 +5,7 @@
 #include "data/dbseason.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "presenters/gridfill.h"
 #include "ui/flagpicture.h"
 #include "ui/formcontrols.h"
@@ -112,7 +113,7 @@ void TCardForm::keyPressEvent(QKeyEvent* event)
 
 void TCardForm::ConnectPages()
 {
-    connect(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
+    ConnectHandler(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
 }
 
 void RadioRow::SetCaptions(std::initializer_list<int> textIds) const
@@ -142,7 +143,7 @@ int RadioRow::Field() const
 void RadioRow::OnChecked(QObject* receiver, const std::function<void()>& handler) const
 {
     for (QRadioButton* radio : radios)
-        QObject::connect(radio, &QRadioButton::toggled, receiver, [handler](bool checked) {
+        ConnectHandler(radio, &QRadioButton::toggled, receiver, [handler](bool checked) {
             if (checked)
                 handler();
         });

@@ -1,6 +1,7 @@
 #include "ui/dlgabout.h"
 
 #include "data/dbsetting.h"
+#include "platform/eventhandler.h"
 #include "ui/aboutpanel.h"
 #include "ui/formcontrols.h"
 
@@ -21,7 +22,7 @@ void TDlgAbout::BuildLayout()
 
     btnOK = AddControl<QPushButton>(this, "btnOK", QRect(155, 196, 123, 25), "ОК");
     btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &TDlgAbout::btnOKClick);
+    ConnectHandler(btnOK, &QPushButton::clicked, this, &TDlgAbout::btnOKClick);
 }
 
 void TDlgAbout::FormCreate()

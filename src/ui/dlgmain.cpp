@@ -1,14 +1,18 @@
 #include "ui/dlgmain.h"
 
 #include "data/dbasecontrols.h"
+#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
+#include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
 #include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
+#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 #include "platform/tlabel.h"
@@ -22,6 +26,7 @@
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
 #include "ui/dlgsupport.h"
+#include "ui/dlgteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -177,29 +182,32 @@ QWidget* TDlgMain::BuildMainToolBar()
 
 void TDlgMain::ConnectHandlers()
 {
-    connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
-    connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
-    connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
-    connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
-    connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
-    connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
-    connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
-    connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
-    connect(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
-    connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
-    connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
-    connect(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    ConnectHandler(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
+    ConnectHandler(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
+    ConnectHandler(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    ConnectHandler(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    ConnectHandler(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
+    ConnectHandler(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
+    ConnectHandler(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
+    ConnectHandler(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
+    ConnectHandler(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
+    ConnectHandler(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
+    ConnectHandler(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
+    ConnectHandler(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
+    ConnectHandler(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
+    ConnectHandler(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    ConnectHandler(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
     // A right click on the team button opens the head-to-head picker.
     btnTeam->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
-    connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
-    connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
-    connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
-    connect(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
-    connect(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
-    connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
-    connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
-    connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
+    ConnectHandler(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
+    ConnectHandler(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
+    ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
+    ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    ConnectHandler(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
+    ConnectHandler(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
+    ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
+    ConnectHandler(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
+    ConnectHandler(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
 }
 
 std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
@@ -212,6 +220,7 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
+    ReportUnreadableData();
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -224,6 +233,15 @@ void TDlgMain::FormShow()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     FormResize();
+}
+
+void TDlgMain::ReportUnreadableData()
+{
+    const AnsiString error = DBConnect::GetData()->OpenError();
+    if (error.empty())
+        return;
+    SaveLog(GetAppPath(), "ERROR DBCONNECT " + error);
+    MessageBox(Setting()->GetLangText(1019) + "\r\n" + error, "", MB_OK | MB_ICONERROR);
 }
 
 void TDlgMain::FormActivate()
@@ -569,26 +587,62 @@ void TDlgMain::ShowDialog(Arguments... arguments)
 }
 
 template <typename CardForm, typename... Arguments>
-void TDlgMain::ShowNewCard(CardForm*& global, Arguments... arguments)
+CardForm* TDlgMain::NewCard(CardForm*& global, Arguments... arguments)
 {
     auto* card = new CardForm(this, arguments...);
     KeepCardPointer(global, card);
+    return card;
+}
+
+void TDlgMain::ShowTeamCard(int teamID)
+{
+    TDlgTeam* card = NewCard(DlgTeam, Filter.get());
+    card->SetTeam(teamID);
     ShowCard(card);
+}
+
+DBFixed* TDlgMain::PanelMatch()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return nullptr;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    return fixed;
 }
 
 void TDlgMain::btnNTeamChampClick()
 {
-    if (Filter->GetMode() == FilterMode::Tournament)
-        ShowNewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI);
+    switch (Filter->GetMode()) {
+    case FilterMode::Tournament:
+        ShowCard(NewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI));
+        break;
+    case FilterMode::Team:
+    case FilterMode::Pair: ShowTeamCard(Filter->GetTeamID()); break;
+    default: break;
+    }
+}
+
+void TDlgMain::btnNTeamRivalClick()
+{
+    ShowTeamCard(Filter->GetTeamRivalID());
 }
 
 void TDlgMain::btnBChampClick()
 {
-    DBFixed* fixed = FixedGrid->Fixed();
-    if (fixed->Count() < 1)
-        return;
-    fixed->MoveBy(gridFixed->Row() - 1);
-    ShowNewCard(DlgChamp, Filter.get(), fixed->GetChampID(), fixed->GetSeason(), btnCloseMDI);
+    if (DBFixed* match = PanelMatch())
+        ShowCard(NewCard(DlgChamp, Filter.get(), match->GetChampID(), match->GetSeason(), btnCloseMDI));
+}
+
+void TDlgMain::btnBTeam1Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam1ID());
+}
+
+void TDlgMain::btnBTeam2Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam2ID());
 }
 
 void TDlgMain::btnTeamClick()

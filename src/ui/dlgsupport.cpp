@@ -4,6 +4,7 @@
 #include "foundation/jxinet.h"
 #include "foundation/jxstr.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/messagebox.h"
 #include "ui/formcontrols.h"
 #include "update/updatehost.h"
@@ -78,9 +79,9 @@ void TDlgSupport::BuildLayout()
     btnSend = AddControl<QPushButton>(this, "btnSend", QRect(7, 269, 159, 25), "Отправить");
     btnClear = AddControl<QPushButton>(this, "btnClear", QRect(170, 269, 115, 25), "Очистить");
     btnExit = AddControl<QPushButton>(this, "btnExit", QRect(290, 269, 115, 25), "Выход");
-    connect(btnSend, &QPushButton::clicked, this, &TDlgSupport::btnSendClick);
-    connect(btnClear, &QPushButton::clicked, this, &TDlgSupport::btnClearClick);
-    connect(btnExit, &QPushButton::clicked, this, &TDlgSupport::btnExitClick);
+    ConnectHandler(btnSend, &QPushButton::clicked, this, &TDlgSupport::btnSendClick);
+    ConnectHandler(btnClear, &QPushButton::clicked, this, &TDlgSupport::btnClearClick);
+    ConnectHandler(btnExit, &QPushButton::clicked, this, &TDlgSupport::btnExitClick);
 }
 
 void TDlgSupport::FormCreate()

@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <string>
 
+#include "foundation/jxinet.h"
 #include "updatedialogfixture.h"
 
 namespace {
@@ -123,7 +125,7 @@ TEST_F(TDlgSupportTest, ReplyCodeChoosesTheBoxText)
     EXPECT_EQ(FieldsShown(), "me@example.org|subject|text");
 }
 
-TEST_F(TDlgSupportTest, UnreachableServiceOrProxyGivesTheFailureBoxAndTheFieldsStayForAResend)
+TEST_F(TDlgSupportTest, DeadHostDeadProxyOrSilentServiceGiveTheFailureBoxAndTheFieldsStayForAResend)
 {
     const std::string deadHost = LoopbackUpdateService(UpdateServiceConfig{FilesFolder(), User, Password}).Host();
     const std::string failure = Text(1221) + ": " + Text(1220);
@@ -145,9 +147,17 @@ TEST_F(TDlgSupportTest, UnreachableServiceOrProxyGivesTheFailureBoxAndTheFieldsS
     EXPECT_EQ(FieldsShown(), "me@example.org|subject|text");
 
     setting.WriteBool("UseProxy", false);
+    JXInet::SetLimitsForTests({std::chrono::milliseconds(300), std::chrono::milliseconds(300)});
+    Service().SetReplyPace(ReplyPace::Never);
+    Click(dialog_.btnSend);
+    EXPECT_EQ(LastBox(), failure) << "the service takes the message and never answers";
+    EXPECT_EQ(Posts(), 1u);
+
+    Service().SetReplyPace(ReplyPace::Normal);
     Click(dialog_.btnSend);
     EXPECT_EQ(LastBox(), Text(1219) + ": " + Text(1216));
     EXPECT_EQ(Received()["title"], "subject");
+    EXPECT_EQ(FieldsShown(), "me@example.org|subject|text");
 }
 
 TEST_F(TDlgSupportTest, AddressIsReadAtCreationAndStoredAtEveryClose)

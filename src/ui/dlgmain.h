@@ -129,6 +129,8 @@ private:
     void btnChampionatClick();
     void btnFixedClick();
     void btnUpdateClick();
+    void btnSupportClick();
+    void btnAboutClick();
     void btnExitClick();
     void btnBFixedClick();
     void btnNFixedClick();

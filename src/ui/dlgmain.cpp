@@ -8,7 +8,6 @@
 #include "data/dbsetting.h"
 #include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
-#include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
 #include "platform/eventhandler.h"
@@ -19,12 +18,15 @@
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/cardform.h"
+#include "ui/dlgabout.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
 #include "ui/dlgsetting.h"
+#include "ui/dlgsupport.h"
 #include "ui/dlgteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
@@ -203,7 +205,11 @@ void TDlgMain::ConnectHandlers()
     ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     ConnectHandler(btnSettings, &QToolButton::clicked, this, &TDlgMain::btnSettingsClick);
+    ConnectHandler(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
+    ConnectHandler(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
     ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
+    ConnectHandler(panelBottomMain->btnBFixed, &QToolButton::clicked, this, &TDlgMain::btnBFixedClick);
+    ConnectHandler(panelNavig->btnNFixed, &QToolButton::clicked, this, &TDlgMain::btnNFixedClick);
     ConnectHandler(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
     ConnectHandler(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
 }
@@ -403,18 +409,11 @@ void TDlgMain::ShowResultSummary()
     const MatchCounters& c = FixedGrid->Counters();
     const int g = c.games;
     TMainSummary* summary = panelResultMain;
-    SetCaption(summary->lblRWDL, "+" + IntToStr(c.wins) + "=" + IntToStr(g - c.wins - c.losses) + "-" +
-                                     IntToStr(c.losses));
-    SetCaption(summary->lblRGoals, IntToStr(c.goalsFor) + ":" + IntToStr(c.goalsAgainst));
-    SetCaption(summary->lblRTotal, IntToStr(g - c.overs) + "-" + IntToStr(c.overs));
-    SetCaption(summary->lblRGame, IntToStr(g));
+    summary->Shared.Show(c);
     SetCaption(summary->lblRMinus, IntToStr(c.wonBy2));
     SetCaption(summary->lblRPlus, IntToStr(c.notLostBy2));
     SetCaption(summary->lblRByScore, IntToStr(c.scoredIn) + "-" + IntToStr(g - c.scoredIn));
     SetCaption(summary->lblRByMiss, IntToStr(c.concededIn) + "-" + IntToStr(g - c.concededIn));
-    // Averages of no match are shown as nothing scored and nothing conceded.
-    const auto average = [g](int goals) { return g == 0 ? AnsiString("0") : FloatToStrRound(double(goals) / g, 2); };
-    SetCaption(summary->lblRAvgGoals, average(c.goalsFor) + "-" + average(c.goalsAgainst));
     summary->Centre();
 }
 
@@ -674,9 +673,39 @@ void TDlgMain::btnSettingsClick()
     ApplyLanguage();
 }
 
+void TDlgMain::btnSupportClick()
+{
+    TDlgSupport dialog(this);
+    dialog.ShowModal();
+}
+
+void TDlgMain::btnAboutClick()
+{
+    TDlgAbout dialog(this);
+    dialog.ShowModal();
+}
+
 void TDlgMain::btnExitClick()
 {
     Close();
+}
+
+void TDlgMain::btnBFixedClick()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowFixedCard(match->GetTeam1ID(), match->GetTeam2ID());
+}
+
+void TDlgMain::btnNFixedClick()
+{
+    ShowFixedCard(Filter->GetTeamID(), Filter->GetTeamRivalID());
+}
+
+void TDlgMain::ShowFixedCard(int team1ID, int team2ID)
+{
+    TDlgFixed* card = NewCard(DlgFixed);
+    card->SetTeams(team1ID, team2ID);
+    ShowCard(card);
 }
 
 void TDlgMain::gridFixedSelectCell(int /*aCol*/, int aRow)

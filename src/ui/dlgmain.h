@@ -130,7 +130,13 @@ private:
     void btnFixedClick();
     void btnUpdateClick();
     void btnSettingsClick();
+    void btnSupportClick();
+    void btnAboutClick();
     void btnExitClick();
+    void btnBFixedClick();
+    void btnNFixedClick();
+    // The match card of the two teams, team1ID at home.
+    void ShowFixedCard(int team1ID, int team2ID);
     void gridFixedSelectCell(int aCol, int aRow);
     void gridFixedDblClick();
 

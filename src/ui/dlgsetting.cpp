@@ -1,6 +1,5 @@
 #include "ui/dlgsetting.h"
 
-#include "data/constants.h"
 #include "data/dbasecontrols.h"
 #include "data/dbconnect.h"
 #include "data/dbseason.h"
@@ -8,18 +7,15 @@
 #include "platform/controltext.h"
 #include "platform/eventhandler.h"
 #include "platform/programfolder.h"
-#include "platform/shellopen.h"
 #include "platform/sysutils.h"
-#include "platform/tlabel.h"
 #include "platform/tprogressbar.h"
 #include "predict/dbelorang.h"
 #include "presenters/gridfill.h"
+#include "ui/aboutpanel.h"
 #include "ui/dlgmain.h"
 #include "ui/formcontrols.h"
-#include "ui/formfont.h"
 #include "update/dbupdateview.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,8 +37,6 @@ constexpr int StepEditLeft = 312;
 constexpr int StepEditWidth = 26;
 constexpr int MaxDays = 15;
 constexpr int MaxLine = 4;
-constexpr int IconSize = 32;
-const AnsiString SupportMail = "support@kovral.example.org";
 
 DBSetting& Setting()
 {
@@ -112,37 +106,22 @@ TDlgSetting::~TDlgSetting() = default;
 
 void TDlgSetting::BuildLayout()
 {
-    setObjectName("DlgSetting");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(369, 241);
-    SetFormFont(this);
-    setWindowTitle("Настройки");
-
+    BeginDialog(this, "DlgSetting", "Настройки", 369, 241);
     PageControl = AddControl<QTabWidget>(this, "PageControl", QRect(0, 0, 369, 209));
-    const auto addPage = [this](const char* name, const char* caption) {
-        auto* page = new QWidget;
-        page->setObjectName(name);
-        PageControl->addTab(page, QString::fromUtf8(caption));
-        return page;
-    };
-    tabGeneral = addPage("tabGeneral", "Общие");
-    tabAddition = addPage("tabAddition", "Дополнительно");
-    tabUpdate = addPage("tabUpdate", "Обновление");
-    tabSystem = addPage("tabSystem", "Система");
-    tabAbout = addPage("tabAbout", "О программе");
+    tabGeneral = AddPage(PageControl, "tabGeneral", "Общие");
+    tabAddition = AddPage(PageControl, "tabAddition", "Дополнительно");
+    tabUpdate = AddPage(PageControl, "tabUpdate", "Обновление");
+    tabSystem = AddPage(PageControl, "tabSystem", "Система");
+    tabAbout = AddPage(PageControl, "tabAbout", "О программе");
     PageControl->setTabVisible(PageControl->indexOf(tabUpdate), false);
     BuildGeneralPage();
     BuildAdditionPage();
     BuildSystemPage();
-    BuildAboutPage();
+    GroupBox1 = AddControl<TAboutPanel>(tabAbout, "GroupBox1", QRect(42, 2, 281, 170));
 
-    btnOK = AddControl<QPushButton>(this, "btnOK", QRect(130, 214, 75, 23));
-    btnCancel = AddControl<QPushButton>(this, "btnCancel", QRect(210, 214, 75, 23));
-    btnApply = AddControl<QPushButton>(this, "btnApply", QRect(290, 214, 75, 23));
-    SetCaption(btnOK, "OK");
-    SetCaption(btnCancel, "Отмена");
-    SetCaption(btnApply, "Применить");
+    btnOK = AddControl<QPushButton>(this, "btnOK", QRect(130, 214, 75, 23), "OK");
+    btnCancel = AddControl<QPushButton>(this, "btnCancel", QRect(210, 214, 75, 23), "Отмена");
+    btnApply = AddControl<QPushButton>(this, "btnApply", QRect(290, 214, 75, 23), "Применить");
     btnOK->setDefault(true);
     btnApply->setEnabled(false);
 }
@@ -207,28 +186,9 @@ void TDlgSetting::BuildSystemPage()
     lblCompac = AddControl<QLabel>(gbDatabase, "lblCompac", QRect(8, 24, 334, 16));
     lblCompac->hide();
     bar = AddControl<TProgressBar>(gbDatabase, "bar", QRect(8, 24, 334, 17));
-    bar->setTextVisible(false);
     bar->hide();
-    btnUpdateElo = AddControl<QPushButton>(gbDatabase, "btnUpdateElo", QRect(300, 20, 42, 25));
-    SetCaption(btnUpdateElo, "ELO");
+    btnUpdateElo = AddControl<QPushButton>(gbDatabase, "btnUpdateElo", QRect(300, 20, 42, 25), "ELO");
     btnUpdateElo->hide();
-}
-
-void TDlgSetting::BuildAboutPage()
-{
-    Image1 = AddControl<QLabel>(tabAbout, "Image1", QRect(14, 12, IconSize, IconSize));
-    lblVersion = AddControl<QLabel>(tabAbout, "lblVersion", QRect(10, 56, 340, 16));
-    lblVersionBase = AddControl<QLabel>(tabAbout, "lblVersionBase", QRect(10, 75, 340, 16));
-    const auto addLink = [this](const char* name, int top) {
-        auto* link = AddControl<TLabel>(tabAbout, name, QRect(10, top, 340, 16));
-        QFont font = link->font();
-        font.setUnderline(true);
-        link->setFont(font);
-        link->setCursor(Qt::PointingHandCursor);
-        return link;
-    };
-    lblWWW = addLink("lblWWW", 97);
-    lblMail = addLink("lblMail", 115);
 }
 
 void TDlgSetting::ConnectHandlers()
@@ -252,8 +212,6 @@ void TDlgSetting::ConnectHandlers()
     ConnectHandler(btnCompac, &QPushButton::clicked, this, &TDlgSetting::btnCompacClick);
     ConnectHandler(btnUpdateStats, &QPushButton::clicked, this, &TDlgSetting::btnUpdateStatsClick);
     ConnectHandler(btnUpdateElo, &QPushButton::clicked, this, &TDlgSetting::btnUpdateEloClick);
-    ConnectHandler(lblWWW, &TLabel::clicked, this, &TDlgSetting::lblWWWClick);
-    ConnectHandler(lblMail, &TLabel::clicked, this, &TDlgSetting::lblMailClick);
 }
 
 // ---- texts -------------------------------------------------------------------------
@@ -286,11 +244,7 @@ void TDlgSetting::Translate()
     // Only the value 1 chooses the reserve server.
     cboServer->setCurrentIndex(Setting().ReadInteger("UpdServ") == 1 ? 1 : 0);
 
-    DBConnect* data = DBConnect::GetData();
-    SetCaption(lblVersion, LangText(1082) + ": " + VersionText);
-    SetCaption(lblVersionBase, LangText(1083) + ": " + data->GetUpdate() + "(" + data->GetUpdateDate() + ")");
-    SetCaption(lblWWW, LangText(1245));
-    SetCaption(lblMail, SupportMail);
+    GroupBox1->ShowVersion();
 }
 
 // ---- filling and saving -------------------------------------------------------------
@@ -327,7 +281,6 @@ void TDlgSetting::FormCreate()
     SetText(txtFavDays, IntToStr(favDays));
     udFav->SetPosition(favDays);
     btnApply->setEnabled(false);
-    Image1->setPixmap(QApplication::windowIcon().pixmap(IconSize));
 }
 
 void TDlgSetting::FillLanguages()
@@ -494,14 +447,4 @@ void TDlgSetting::btnUpdateEloClick()
             DBEloRang::UpdateEloStats(season);
         }
     });
-}
-
-void TDlgSetting::lblWWWClick()
-{
-    OpenUrl(LangText(1245));
-}
-
-void TDlgSetting::lblMailClick()
-{
-    OpenUrl("mailto:" + SupportMail);
 }

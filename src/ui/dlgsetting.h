@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class TLabel;
+class TAboutPanel;
 class TProgressBar;
 
 // The settings window: the settings the user may change (language, view history,
@@ -80,12 +80,8 @@ public:
     QPushButton* btnUpdateStats;
     TProgressBar* bar;
     QPushButton* btnUpdateElo;
-    // tabAbout
-    QLabel* Image1;
-    QLabel* lblVersion;
-    QLabel* lblVersionBase;
-    TLabel* lblWWW;
-    TLabel* lblMail;
+    // tabAbout: the icon, name, versions and links of the about window
+    TAboutPanel* GroupBox1;
 
     QPushButton* btnOK;
     QPushButton* btnCancel;
@@ -101,7 +97,6 @@ private:
     void BuildGeneralPage();
     void BuildAdditionPage();
     void BuildSystemPage();
-    void BuildAboutPage();
     void ConnectHandlers();
     void FormCreate();
     void FillLanguages();
@@ -124,8 +119,6 @@ private:
     void btnCompacClick();
     void btnUpdateStatsClick();
     void btnUpdateEloClick();
-    void lblWWWClick();
-    void lblMailClick();
 
     // The real seasons, newest first, as cboSeason lists them.
     std::unique_ptr<DBSeason> Season;

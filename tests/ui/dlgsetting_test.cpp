@@ -27,6 +27,7 @@
 #include "sqlitefile.h"
 #include "tempfolder.h"
 #include "textfit.h"
+#include "ui/aboutpanel.h"
 #include "ui/dlgmain.h"
 
 namespace {
@@ -226,12 +227,12 @@ TEST_F(TDlgSettingTest, EnglishAndApplyTurnTheDialogAndTheMainWindowEnglish)
         EXPECT_EQ(d.PageControl->tabText(0).toStdString(), "General");
         EXPECT_EQ(Caption(d.btnCompac), "Compact the database");
         EXPECT_EQ(d.cboServer->itemText(1).toStdString(), "Reserve server");
-        EXPECT_EQ(d.lblVersion->text().toStdString(), "Program version: 3.0.3");
-        EXPECT_EQ(d.lblVersionBase->text().toStdString(), "Database version: " +
+        EXPECT_EQ(d.GroupBox1->lblVersion->text().toStdString(), "Program version: 3.0.3");
+        EXPECT_EQ(d.GroupBox1->lblVersionBase->text().toStdString(), "Database version: " +
                                                                   Value("SELECT UpdateNum FROM Version") + "(" +
                                                                   Value("SELECT UpdateDate FROM Version") + ")");
         d.PageControl->setCurrentWidget(d.tabAbout);
-        QTest::mouseClick(d.lblWWW, Qt::LeftButton);
+        QTest::mouseClick(d.GroupBox1->lblWWW, Qt::LeftButton);
         Press(d.btnCancel);
     });
     SetOpenUrlHook(previous);

@@ -43,16 +43,6 @@ DBSetting& Setting()
     return *DBSetting::Global();
 }
 
-AnsiString Text(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
-void SetText(QLineEdit* edit, const AnsiString& text)
-{
-    edit->setText(QString::fromStdString(text));
-}
-
 // A handicap or total line n + 0.5, shown with the user's decimal mark.
 AnsiString LineText(int n)
 {
@@ -62,18 +52,18 @@ AnsiString LineText(int n)
 // The whole part of a line as shown, whichever decimal mark it carries.
 int LineOf(const QLineEdit* edit)
 {
-    const AnsiString text = Text(edit);
+    const AnsiString text = Caption(edit);
     return StrToIntDef(text.substr(0, text.find_first_of(".,")), 0);
 }
 
 void StepCount(QLineEdit* edit, TUDBtnType button)
 {
-    SetText(edit, IntToStr(StrToIntDef(Text(edit), 0) + (button == btNext ? 1 : -1)));
+    SetCaption(edit, IntToStr(StrToIntDef(Caption(edit), 0) + (button == btNext ? 1 : -1)));
 }
 
 void StepLine(QLineEdit* edit, TUDBtnType button)
 {
-    SetText(edit, LineText(LineOf(edit) + (button == btNext ? 1 : -1)));
+    SetCaption(edit, LineText(LineOf(edit) + (button == btNext ? 1 : -1)));
 }
 
 // Runs a function when a scope ends, also by an exception.
@@ -259,10 +249,10 @@ void TDlgSetting::FormCreate()
     const int language = cboLang->findText(QString::fromStdString(setting.ReadString("Lang")));
     cboLang->setCurrentIndex(std::max(language, 0));
     EnableProxy(setting.ReadBool("UseProxy"));
-    SetText(txtProxy, setting.ReadString("ProxyAddress"));
-    SetText(txtPort, IntToStr(setting.ReadInteger("ProxyPort")));
-    SetText(txtProxyUser, setting.ReadString("ProxyUser"));
-    SetText(txtProxyPwd, setting.ReadString("ProxyPwd"));
+    SetCaption(txtProxy, setting.ReadString("ProxyAddress"));
+    SetCaption(txtPort, IntToStr(setting.ReadInteger("ProxyPort")));
+    SetCaption(txtProxyUser, setting.ReadString("ProxyUser"));
+    SetCaption(txtProxyPwd, setting.ReadString("ProxyPwd"));
     chkSaveHistory->setChecked(setting.ReadBool("SaveHistory"));
     chkAutoUpdate->setChecked(setting.ReadBool("AutoUpdate"));
     chkFilterTop->setChecked(setting.ReadBool("FilterTop"));
@@ -271,14 +261,14 @@ void TDlgSetting::FormCreate()
     const int favNext = setting.ReadInteger("FavNext");
     const int handicap = setting.ReadInteger("TourHandicap");
     const int total = setting.ReadInteger("TourTotal");
-    SetText(txtFavNext, IntToStr(favNext));
-    SetText(txtHandicap, LineText(handicap));
-    SetText(txtTourTotal, LineText(total));
+    SetCaption(txtFavNext, IntToStr(favNext));
+    SetCaption(txtHandicap, LineText(handicap));
+    SetCaption(txtTourTotal, LineText(total));
     udFavNext->SetPosition(favNext);
     upHandicap->SetPosition(handicap);
     upTourTotal->SetPosition(total);
     const int favDays = setting.ReadInteger("FavDays");
-    SetText(txtFavDays, IntToStr(favDays));
+    SetCaption(txtFavDays, IntToStr(favDays));
     udFav->SetPosition(favDays);
     btnApply->setEnabled(false);
 }
@@ -324,20 +314,20 @@ void TDlgSetting::SaveSettings()
     DBSetting& setting = Setting();
     setting.WriteString("Lang", cboLang->currentText().toStdString());
     setting.WriteBool("UseProxy", chkProxy->isChecked());
-    setting.WriteString("ProxyAddress", Text(txtProxy));
-    setting.WriteInteger("ProxyPort", StrToIntDef(Text(txtPort), 0));
+    setting.WriteString("ProxyAddress", Caption(txtProxy));
+    setting.WriteInteger("ProxyPort", StrToIntDef(Caption(txtPort), 0));
     // An empty season list has no season to store: the stored one stays.
     if (cboSeason->count() > 0)
         setting.WriteInteger("SeriesSeason", Season->GetSeasonID());
-    setting.WriteString("ProxyUser", Text(txtProxyUser));
-    setting.WriteString("ProxyPwd", Text(txtProxyPwd));
+    setting.WriteString("ProxyUser", Caption(txtProxyUser));
+    setting.WriteString("ProxyPwd", Caption(txtProxyPwd));
     setting.WriteBool("SaveHistory", chkSaveHistory->isChecked());
     setting.WriteBool("AutoUpdate", chkAutoUpdate->isChecked());
     setting.WriteBool("NoShowFilter", chkNoFilter->isChecked());
     setting.WriteInteger("StartTime", chkNoStart->isChecked() ? 1 : 3000);
     setting.WriteBool("FilterTop", chkFilterTop->isChecked());
-    setting.WriteInteger("FavNext", StrToIntDef(Text(txtFavNext), 7));
-    setting.WriteInteger("FavDays", StrToIntDef(Text(txtFavDays), 7));
+    setting.WriteInteger("FavNext", StrToIntDef(Caption(txtFavNext), 7));
+    setting.WriteInteger("FavDays", StrToIntDef(Caption(txtFavDays), 7));
     setting.WriteInteger("TourHandicap", LineOf(txtHandicap));
     setting.WriteInteger("TourTotal", LineOf(txtTourTotal));
     setting.WriteInteger("UpdServ", cboServer->currentIndex());

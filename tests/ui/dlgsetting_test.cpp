@@ -68,7 +68,6 @@ protected:
                 ADD_FAILURE() << page->objectName().toStdString() << ": " << cut;
         }
     }
-    static std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
 
     static std::string SettingsFile()
     {
@@ -107,11 +106,11 @@ TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
     Start();
     ASSERT_TRUE(Shown("panelSeason"));
     InSettings([&](TDlgSetting& d) {
-        const std::vector<std::string> shown = {TextOf(d.txtProxy),
-                                                TextOf(d.txtPort),
-                                                TextOf(d.txtProxyPwd),
-                                                TextOf(d.txtFavNext),
-                                                TextOf(d.txtFavDays),
+        const std::vector<std::string> shown = {Caption(d.txtProxy),
+                                                Caption(d.txtPort),
+                                                Caption(d.txtProxyPwd),
+                                                Caption(d.txtFavNext),
+                                                Caption(d.txtFavDays),
                                                 d.cboServer->currentText().toStdString(),
                                                 d.cboSeason->currentText().toStdString()};
         EXPECT_EQ(shown, (std::vector<std::string>{"proxy.local", "3128", "secret", "3", "12", Lang(1251),
@@ -173,9 +172,9 @@ TEST_F(TDlgSettingTest, LinesOfTheRoundByRoundTabsStepWithTheUsersDecimalMark)
         Settings().WriteInteger("TourTotal", 4);
         InSettings([&, mark = mark](TDlgSetting& d) {
             d.PageControl->setCurrentWidget(d.tabAddition);
-            EXPECT_EQ(TextOf(d.txtHandicap), std::string("2") + mark + "5");
+            EXPECT_EQ(Caption(d.txtHandicap), std::string("2") + mark + "5");
             Step(d.upHandicap, btPrev, 2);
-            EXPECT_EQ(TextOf(d.txtHandicap), std::string("0") + mark + "5");
+            EXPECT_EQ(Caption(d.txtHandicap), std::string("0") + mark + "5");
             Step(d.upTourTotal, btPrev);
             Press(d.btnOK);
         });

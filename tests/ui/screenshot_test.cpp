@@ -77,10 +77,19 @@ kill $pid
 const char* const FilterScript = R"script(
 program="$1"; x="$2"; y="$3"; cx="$4"; cy="$5"
 openbox >/dev/null 2>&1 &
-sleep 1
+sleep 2
 "$program" & pid=$!
 wait_main
 others() { xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -v "^$main\$"; }
+# Waits up to 30 s until the count of the other visible windows is $1 (or, with "+",
+# at least one).
+wait_others() {
+  for i in $(seq 300); do
+    n=$(others | wc -l)
+    { [ "$1" = "+" ] && [ "$n" -gt 0 ]; } || [ "$n" = "$1" ] && return
+    sleep 0.1
+  done
+}
 # A window's origin on the screen, read where the pointer lands (the geometry command
 # adds the frame's offset), and its width.
 place() {
@@ -91,16 +100,18 @@ place() {
 }
 for round in 1 2; do
   xdotool mousemove --window "$main" "$x" "$y" click 1
-  for i in $(seq 100); do filter=$(others | head -1); [ -n "$filter" ] && break; sleep 0.1; done
-  sleep 0.5
+  wait_others +
+  filter=$(others | head -1)
+  sleep 1
   place "$main"; place "$filter"; echo
   xdotool mousemove --window "$filter" "$cx" "$cy" click 1
-  sleep 0.5
+  wait_others 0
 done
 xdotool mousemove --window "$main" "$x" "$y" click 1
+wait_others +
 sleep 1
 xdotool mousemove --window "$main" 400 300 click 1
-sleep 1
+wait_others 0
 echo "visible $(others | wc -l)"
 kill $pid
 )script";

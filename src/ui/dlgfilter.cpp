@@ -7,6 +7,7 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "ui/dlgmain.h"
 #include "ui/formcontrols.h"
@@ -33,11 +34,6 @@ AnsiString Text(int id)
     return DBSetting::Global()->GetLangText(id);
 }
 
-AnsiString ControlText(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
-
 }  // namespace
 
 TDlgFilter::TDlgFilter(QWidget* owner) : TForm(owner)
@@ -46,12 +42,12 @@ TDlgFilter::TDlgFilter(QWidget* owner) : TForm(owner)
     BuildLayout();
     Season = std::make_unique<DBSeason>();
     FieldButtons = {btnFieldAll, btnFieldHome, btnFieldAway};
-    connect(btnFilter, &QPushButton::clicked, this, &TDlgFilter::btnFilterClick);
-    connect(btnClose, &QPushButton::clicked, this, &TDlgFilter::btnCloseClick);
-    connect(cboSeason, &QComboBox::activated, this, &TDlgFilter::cboSeasonChange);
+    ConnectHandler(btnFilter, &QPushButton::clicked, this, &TDlgFilter::btnFilterClick);
+    ConnectHandler(btnClose, &QPushButton::clicked, this, &TDlgFilter::btnCloseClick);
+    ConnectHandler(cboSeason, &QComboBox::activated, this, &TDlgFilter::cboSeasonChange);
     for (const GoalControls& goal : Goals())
-        connect(goal.steps, &TUpDown::Click, this,
-                [this, count = goal.count](TUDBtnType button) { StepCount(count, button); });
+        ConnectHandler(goal.steps, &TUpDown::Click, this,
+                       [this, count = goal.count](TUDBtnType button) { StepCount(count, button); });
 }
 
 TDlgFilter::~TDlgFilter()
@@ -234,7 +230,7 @@ void TDlgFilter::SaveToFilter()
     Filter->SetIsCup(chkCup->isChecked());
     Filter->SetIsEuro(chkIsEuro->isChecked());
     for (const GoalControls& goal : Goals())
-        Filter->SetCount(goal.kind, ControlText(goal.count));
+        Filter->SetCount(goal.kind, Caption(goal.count));
     for (const GoalControls& goal : Goals())
         Filter->SetEq(goal.kind, goal.relation->currentText().toStdString());
 }
@@ -265,6 +261,6 @@ void TDlgFilter::cboSeasonChange()
 
 void TDlgFilter::StepCount(QLineEdit* count, TUDBtnType button)
 {
-    const double value = StrToFloat(ControlText(count)) + (button == btNext ? 1 : -1);
+    const double value = StrToFloat(Caption(count)) + (button == btNext ? 1 : -1);
     count->setText(QString::fromStdString(FloatToStr(value)));
 }

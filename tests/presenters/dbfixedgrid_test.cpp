@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <ostream>
 #include <set>
 #include <string>
@@ -314,24 +315,31 @@ TEST_F(DBFixedGridTest, TeamChartRangesOverItsPointsAndAnEmptyListLeavesNone)
     ASSERT_TRUE(fixed.OpenLastByTeam(SampleIds::FirstTeam(SampleIds::England) + 1, 30, "", 0));
     presenter.SetupColumns(false);
     QChart chart;
-    presenter.FillTeamFixed(&chart, 2);
+    for (int mode = 0; mode < 4; ++mode) {
+        presenter.FillTeamFixed(&chart, mode);
+        ASSERT_EQ(chart.series().size(), 1);
+        const auto* series = qobject_cast<QXYSeries*>(chart.series().first());
+        ASSERT_EQ(series->count(), 30);
+        double low = 0, high = 1;
+        for (const QPointF& point : series->points()) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+        const auto* x = qobject_cast<QValueAxis*>(chart.axes(Qt::Horizontal).value(0));
+        const auto* y = qobject_cast<QValueAxis*>(chart.axes(Qt::Vertical).value(0));
+        ASSERT_TRUE(x && y);
+        EXPECT_TRUE(x->min() < 1 && x->max() > 30);
+        EXPECT_TRUE(y->min() <= low && y->max() >= high) << "mode " << mode;
+        // Ticks stand on whole numbers only, so their whole-number labels read true.
+        for (const QValueAxis* axis : {x, y}) {
+            EXPECT_EQ(axis->tickType(), QValueAxis::TicksDynamic);
+            EXPECT_GE(axis->tickInterval(), 1.0);
+            EXPECT_EQ(std::fmod(axis->tickInterval(), 1.0), 0.0);
+            EXPECT_EQ(std::fmod(axis->tickAnchor(), axis->tickInterval()), 0.0);
+        }
+    }
     EXPECT_EQ(grid.RowCount(), 31);
     EXPECT_EQ(presenter.Counters().games, 30);
-    ASSERT_EQ(chart.series().size(), 1);
-    const auto* series = qobject_cast<QXYSeries*>(chart.series().first());
-    ASSERT_EQ(series->count(), 30);
-    double low = 0, high = 1;
-    for (const QPointF& point : series->points()) {
-        low = std::min(low, point.y());
-        high = std::max(high, point.y());
-    }
-    const auto* x = qobject_cast<QValueAxis*>(chart.axes(Qt::Horizontal).value(0));
-    const auto* y = qobject_cast<QValueAxis*>(chart.axes(Qt::Vertical).value(0));
-    ASSERT_TRUE(x && y);
-    EXPECT_TRUE(x->min() < 1 && x->max() > 30);
-    EXPECT_EQ(y->min(), low);
-    EXPECT_EQ(y->max(), high);
-    EXPECT_LT(low, 0) << "a goal difference below 0 is among them";
 
     // A list with no match leaves no point of the previous one.
     ASSERT_TRUE(fixed.OpenLastByTeam(NoSuchTeam, 30, "", 0));

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QWidget>
@@ -38,6 +39,29 @@ protected:
         bool aet = false;
         int champ = 0;
         int season = 0;
+    };
+
+    // A team's record in a tournament, summed from its matches.
+    struct Record {
+        int games = 0;
+        int win = 0;
+        int draw = 0;
+        int lose = 0;
+        int gf = 0;
+        int ga = 0;
+
+        int Points() const { return 3 * win + draw; }
+        void Add(int own, int rival)
+        {
+            ++games;
+            win += own > rival;
+            draw += own == rival;
+            lose += own < rival;
+            gf += own;
+            ga += rival;
+        }
+        // The standings order: points, wins, goal difference, goals scored.
+        std::tuple<int, int, int, int> Rank() const { return {Points(), win, gf - ga, gf}; }
     };
 
     MainWindowFixture();
@@ -77,8 +101,9 @@ protected:
     bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(MainWidget()); }
     // Column Name of the row of table whose idColumn is id.
     static std::string Name(const std::string& table, const std::string& idColumn, int id);
-    // The items of a list as "a; b".
+    // The items of a list, or of a combo box, as "a; b".
     static std::string Items(const QListWidget* list);
+    static std::string Items(const QComboBox* combo);
     // Clicks a button of the main window that shows a modal dialog, runs act on the
     // dialog while it is shown and closes it by its close box unless act closed it.
     void InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act);

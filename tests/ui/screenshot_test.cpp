@@ -17,6 +17,7 @@
 #include "sampledata/sampleids.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgmain.h"
 #include "ui/dlgteam.h"
 
@@ -245,38 +246,39 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     Keep(Shot(), "");
 }
 
-TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
+TEST_F(ProgramScreenshotTest, ClickOnAToolBarButtonOpensItsDialogInBothLanguages)
 {
-    struct Picker {
+    struct Dialog {
         const char* button;
         int caption;
         QSize size;
         const char* shot;
     };
-    const Picker pickers[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
-                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"}};
-    for (const Picker& picker : pickers)
+    const Dialog dialogs[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
+                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"},
+                              {"btnSettings", 1008, QSize(369, 241), "-settings-"}};
+    for (const Dialog& dialog : dialogs)
         for (const char* language : {"ru", "en"}) {
-            SCOPED_TRACE(std::string(picker.button) + " " + language);
+            SCOPED_TRACE(std::string(dialog.button) + " " + language);
             // The main window of the last round freed the settings object.
             DBSetting* setting = DBSetting::CreateGlobal();
             setting->WriteString("Lang", language);
             setting->LoadLanguage();
-            const std::string caption = setting->GetLangText(picker.caption);
+            const std::string caption = setting->GetLangText(dialog.caption);
             // Where the button lies in the program's fixed layout.
-            const QStringList centre = Centre(Start(), picker.button);
+            const QStringList centre = Centre(Start(), dialog.button);
             Stop();
 
             std::istringstream place(Shoot(centre + QStringList{QString::fromStdString(caption)}));
             int x = 0, y = 0, width = 0, height = 0;
             ASSERT_TRUE(place >> x >> y >> width >> height) << "no window \"" << caption << "\" after the click";
             const QRect shown(x, y, width, height);
-            EXPECT_EQ(shown.size(), picker.size);
+            EXPECT_EQ(shown.size(), dialog.size);
             const QImage image(QString::fromStdString(Shot()));
             ASSERT_FALSE(image.isNull());
             EXPECT_TRUE(image.rect().contains(shown));
             EXPECT_GT(Colours(image, shown), 10u);
-            Keep(Shot(), picker.shot + std::string(language));
+            Keep(Shot(), dialog.shot + std::string(language));
         }
 }
 
@@ -314,6 +316,14 @@ TEST_F(ProgramScreenshotTest, EveryShownPageOfTheTeamCardFromTheNavigationBarIsD
 {
     SetCurrentView(FilterMode::Team, SampleIds::FirstTeam(SampleIds::England), 0, 0, 0);
     ExpectEveryShownPageDrawn("btnNTeamChamp", [] { return DlgTeam ? DlgTeam->page1 : nullptr; }, 5, "-team-");
+}
+
+TEST_F(ProgramScreenshotTest, EveryShownPageOfTheMatchCardFromAHeadToHeadViewIsDrawn)
+{
+    const Rows pair = Select("SELECT TOP 1 Team1ID, Team2ID FROM Fixed WHERE AET=True ORDER BY Team1ID");
+    ASSERT_EQ(pair.size(), 1u);
+    SetCurrentView(FilterMode::Pair, std::stoi(pair[0][0]), std::stoi(pair[0][1]), 0, 0);
+    ExpectEveryShownPageDrawn("btnNFixed", [] { return DlgFixed ? DlgFixed->page1 : nullptr; }, 4, "-match-");
 }
 
 }  // namespace

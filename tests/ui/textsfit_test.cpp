@@ -2,14 +2,21 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextBlock>
 
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "mainwindowfixture.h"
 #include "textfit.h"
+#include "ui/dlgabout.h"
+#include "ui/dlgfav.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/dlgmstats.h"
+#include "ui/dlgprsetting.h"
+#include "ui/dlgranking.h"
+#include "ui/dlgsupport.h"
 #include "update/dlgupdate.h"
 
 namespace {
@@ -34,6 +41,18 @@ protected:
     {
         for (const CutText& cut : CutTexts(window))
             ADD_FAILURE() << what << ": " << cut;
+    }
+
+    // Shows the window and measures it on every page of its page control.
+    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what)
+    {
+        window.show();
+        auto* pages = window.findChild<QTabWidget*>("PageControl1");
+        for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
+            if (pages)
+                pages->setCurrentIndex(i);
+            ExpectNoneCut(window, what + " page " + std::to_string(i));
+        }
     }
 };
 
@@ -76,7 +95,8 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         dialog.show();
         ExpectNoneCut(dialog, "update dialog");
 
-        // Each step line ends on its own line with its verdict, "ERR" being the wider.
+        // Each step line ends on its own line with its verdict, "ERR" being the wider; so
+        // does the count of rejected statements.
         auto* memo = dialog.findChild<QPlainTextEdit*>("txtInfo");
         ASSERT_NE(memo, nullptr);
         const std::pair<const char*, int> steps[] = {{"1", 1052}, {"2", 1053}, {"3", 1055},
@@ -84,6 +104,7 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         QStringList lines;
         for (const auto& [step, text] : steps)
             lines << QString("%1. %2... ERR").arg(step, QString::fromStdString(DBSetting::Global()->GetLangText(text)));
+        lines << QString::fromStdString(DBSetting::Global()->GetLangText(1064) + ": 99999");
         memo->setPlainText(lines.join('\n'));
         QTextDocument* document = memo->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -91,6 +112,28 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
             EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
         }
     }
+}
+
+TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindows)
+{
+    Exec("UPDATE Version SET UpdateNum='12345', UpdateDate='31.12.2099'");
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        DBSetting::Global()->LoadLanguage();
+        TDlgSupport support;
+        ExpectNoneCutOnAnyPage(support, "support window");
+        TDlgAbout about;
+        ExpectNoneCutOnAnyPage(about, "about window");
+    }
+    TDlgFav favourites;
+    ExpectNoneCutOnAnyPage(favourites, "favourites");
+    TDlgRanking ranking;
+    ExpectNoneCutOnAnyPage(ranking, "ranking");
+    TDlgMStats matchStatistics;
+    ExpectNoneCutOnAnyPage(matchStatistics, "match statistics");
+    TDlgPrSetting predictionSettings;
+    ExpectNoneCutOnAnyPage(predictionSettings, "prediction settings");
 }
 
 }  // namespace

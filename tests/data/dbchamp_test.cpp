@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 
 #include "data/codes.h"
 #include "matchdatafixture.h"

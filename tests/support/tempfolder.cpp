@@ -1,10 +1,7 @@
 #include "tempfolder.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 void WriteFile(const std::string& path, const std::string& bytes)
 {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "data/codes.h"
 #include "matchdatafixture.h"

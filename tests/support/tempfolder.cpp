@@ -1,7 +1,10 @@
 #include "tempfolder.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 void WriteFile(const std::string& path, const std::string& bytes)
 {

@@ -442,6 +442,9 @@ void TDlgMain::SetCardMode(bool leave, TForm* card)
         panelBottomMain->hide();
         gridFixed->hide();
         toolMain->setEnabled(false);
+        // The bar shows again when a card hides after handing a view back; its history
+        // moves would then act on a history the list has not yet caught up with.
+        panelNavig->setEnabled(false);
         Card = card;
         return;
     }
@@ -449,6 +452,7 @@ void TDlgMain::SetCardMode(bool leave, TForm* card)
     panelResultMain->show();
     ToolBar2->hide();
     toolMain->setEnabled(true);
+    panelNavig->setEnabled(true);
     for (TToolButton* button : ToolBarButtons())
         button->setEnabled(true);
     gridFixed->show();

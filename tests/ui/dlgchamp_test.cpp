@@ -24,12 +24,14 @@
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
 #include "platform/sysutils.h"
+#include "platform/ttoolbutton.h"
 #include "platform/types.h"
 #include "sampledata/sampleids.h"
 #include "shareddata.h"
 #include "ui/champseasonspage.h"
 #include "ui/champstatspage.h"
 #include "ui/champtablepage.h"
+#include "ui/cardform.h"
 #include "ui/champtourpage.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgmain.h"
@@ -280,6 +282,7 @@ TEST_F(TDlgChampTest, TeamStatisticsAndCalendarHandTheirViewsBackOnBack)
     FreeLeftCards();
     Click("btnNTeamChamp");
     EXPECT_EQ(DlgChamp, nullptr) << "a team view opens no tournament card";
+    Click("btnCloseMDI");
     Main().GetFilter()->AddChamp(EnglishLeague, CurrentSeason);
     Main().Refresh();
     Click("btnNTeamChamp");
@@ -501,8 +504,15 @@ TEST_F(TDlgChampTest, AnotherCardReplacesTheShownOneAndThePointerFollowsTheCardS
 {
     TDlgChamp& first = OpenFromView(EnglishLeague, CompleteSeason);
     QPointer<TDlgChamp> left(&first);
-    // The navigation bar stays usable in card mode.
+    // The navigation bar opens no second card: it waits for the card mode's Back.
     Click("btnNTeamChamp");
+    EXPECT_EQ(DlgChamp, &first);
+    // A card shown by code in card mode replaces the shown one.
+    auto* second = new TDlgChamp(&Main(), Main().GetFilter(), EnglishLeague,
+                                 Name("Season", "SeasonID", CompleteSeason),
+                                 Main().findChild<TToolButton*>("btnCloseMDI"));
+    KeepCardPointer(DlgChamp, second);
+    Main().ShowCard(second);
     ASSERT_NE(DlgChamp, &first);
     EXPECT_FALSE(left->isVisible());
     FreeLeftCards();

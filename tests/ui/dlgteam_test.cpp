@@ -331,7 +331,9 @@ TEST_F(TDlgTeamTest, DoubleClickOnAComingMatchHandsItsHeadToHeadBack)
     EXPECT_FALSE(card.isVisible());
     Main().layout()->activate();
     EXPECT_EQ(bar->y(), barTop) << "the navigation bar stays at the top above the hidden list";
+    EXPECT_FALSE(bar->isEnabled()) << "its history moves wait for the card mode's Back";
     Back();
+    EXPECT_TRUE(bar->isEnabled());
     EXPECT_EQ(Text("lblNTeamChamp"), home);
     EXPECT_EQ(Text("lblNTeamRival"), away);
 

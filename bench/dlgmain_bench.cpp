@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "benchsupport.h"
-#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbseason.h"
 #include "foundation/jxgrid.h"
@@ -55,12 +54,7 @@ void BenchRefresh(benchmark::State& state, const std::function<bool(DBFilter&)>&
         state.SkipWithError("the view could not be added");
         return;
     }
-    std::vector<std::string> statements;
-    {
-        StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
-        main.Refresh();
-        statements = recorder.Statements();
-    }
+    const std::vector<std::string> statements = RecordedStatements([&] { main.Refresh(); });
     const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     SideBySide(
             state, [&] { main.Refresh(); },

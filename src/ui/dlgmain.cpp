@@ -20,6 +20,7 @@
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -180,6 +181,9 @@ void TDlgMain::ConnectHandlers()
     connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
     connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
     connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
+    connect(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
+    connect(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
+    connect(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
     connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
     connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
     connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
@@ -565,26 +569,62 @@ void TDlgMain::ShowDialog(Arguments... arguments)
 }
 
 template <typename CardForm, typename... Arguments>
-void TDlgMain::ShowNewCard(CardForm*& global, Arguments... arguments)
+CardForm* TDlgMain::NewCard(CardForm*& global, Arguments... arguments)
 {
     auto* card = new CardForm(this, arguments...);
     KeepCardPointer(global, card);
+    return card;
+}
+
+void TDlgMain::ShowTeamCard(int teamID)
+{
+    TDlgTeam* card = NewCard(DlgTeam, Filter.get());
+    card->SetTeam(teamID);
     ShowCard(card);
+}
+
+DBFixed* TDlgMain::PanelMatch()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return nullptr;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    return fixed;
 }
 
 void TDlgMain::btnNTeamChampClick()
 {
-    if (Filter->GetMode() == FilterMode::Tournament)
-        ShowNewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI);
+    switch (Filter->GetMode()) {
+    case FilterMode::Tournament:
+        ShowCard(NewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI));
+        break;
+    case FilterMode::Team:
+    case FilterMode::Pair: ShowTeamCard(Filter->GetTeamID()); break;
+    default: break;
+    }
+}
+
+void TDlgMain::btnNTeamRivalClick()
+{
+    ShowTeamCard(Filter->GetTeamRivalID());
 }
 
 void TDlgMain::btnBChampClick()
 {
-    DBFixed* fixed = FixedGrid->Fixed();
-    if (fixed->Count() < 1)
-        return;
-    fixed->MoveBy(gridFixed->Row() - 1);
-    ShowNewCard(DlgChamp, Filter.get(), fixed->GetChampID(), fixed->GetSeason(), btnCloseMDI);
+    if (DBFixed* match = PanelMatch())
+        ShowCard(NewCard(DlgChamp, Filter.get(), match->GetChampID(), match->GetSeason(), btnCloseMDI));
+}
+
+void TDlgMain::btnBTeam1Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam1ID());
+}
+
+void TDlgMain::btnBTeam2Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam2ID());
 }
 
 void TDlgMain::btnTeamClick()

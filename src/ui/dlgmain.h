@@ -8,6 +8,7 @@
 #include "platform/types.h"
 
 class DBFilter;
+class DBFixed;
 class DBFixedGrid;
 class DBSeason;
 class QKeyEvent;
@@ -108,11 +109,18 @@ private:
     // Shows a modal dialog of this window and refreshes when it handed a choice back.
     template <typename Dialog, typename... Arguments>
     void ShowDialog(Arguments... arguments);
-    // Creates a card of this window, keeps it in global while it lives and shows it.
+    // Creates a card of this window and keeps it in global while it lives.
     template <typename CardForm, typename... Arguments>
-    void ShowNewCard(CardForm*& global, Arguments... arguments);
+    CardForm* NewCard(CardForm*& global, Arguments... arguments);
+    // The team card of teamID in the list's place.
+    void ShowTeamCard(int teamID);
+    // The match of the bottom panel (the list's current row); null when the list is empty.
+    DBFixed* PanelMatch();
     void btnNTeamChampClick();
+    void btnNTeamRivalClick();
     void btnBChampClick();
+    void btnBTeam1Click();
+    void btnBTeam2Click();
     void btnTeamClick();
     void btnTeamContextPopup();
     void btnChampionatClick();

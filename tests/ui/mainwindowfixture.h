@@ -91,6 +91,8 @@ protected:
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
     // Every shown control lies inside its window and every caption and combo item fits its control.
     static void ExpectControlsFit(QWidget& window);
+    // No two shown controls of one parent overlap, on a page and in its frames.
+    static void ExpectControlsApart(QWidget& page);
     TJXGrid* Grid();
     // Clicks on a cell of the match list, or of another grid.
     void DoubleClickCell(int row, int col, TJXGrid* grid = nullptr);

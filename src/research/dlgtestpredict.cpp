@@ -2,16 +2,15 @@
 
 #include "data/dbsetting.h"
 #include "foundation/jxdatetime.h"
-#include "foundation/jxerr.h"
 #include "foundation/jxgrid.h"
 #include "platform/application.h"
 #include "platform/formcontrols.h"
-#include "platform/messagebox.h"
 #include "platform/sysutils.h"
 #include "platform/tapplication.h"
 #include "platform/tprogressbar.h"
 #include "predict/fillpredictfilelist.h"
 #include "presenters/gridfill.h"
+#include "research/researchform.h"
 #include "research/testpredictcut.h"
 
 #include <QCalendarWidget>
@@ -46,14 +45,6 @@ const std::array<ColumnLayout, 16> GridColumns = {{
         {"40", 0, "BkOv"},
 }};
 
-QFont LayoutFont(const char* family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QPushButton* AddButton(QWidget* parent, const char* name, const QRect& geometry, const char* caption)
 {
     auto* button = AddControl<QPushButton>(parent, name, geometry);
@@ -63,32 +54,13 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QRect& geometry,
 
 }  // namespace
 
-class TDlgTestPredict::BusyScope {
-public:
-    explicit BusyScope(TDlgTestPredict& form) : form_(form) { Enable(false); }
-    ~BusyScope() { Enable(true); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    void Enable(bool on)
-    {
-        form_.Busy = !on;
-        for (QWidget* command : std::initializer_list<QWidget*>{form_.MonthCalendar1, form_.Button3, form_.Button1,
-                                                                form_.cboPredict, form_.Edit1, form_.Button2})
-            command->setEnabled(on);
-    }
-
-    TDlgTestPredict& form_;
-};
-
 TDlgTestPredict::TDlgTestPredict(QWidget* owner, const PredictModelFactory& makeModel) : TForm(owner)
 {
     DlgTestPredict = this;
     BuildLayout();
     Fixed = std::make_unique<DBFixed>();
     Predict = makeModel();
-    SetupGrid();
+    SetupResearchGrid(*grid, GridColumns);
     connect(MonthCalendar1, &QCalendarWidget::clicked, this, &TDlgTestPredict::MonthCalendar1Click);
     connect(Button2, &QPushButton::clicked, this, &TDlgTestPredict::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TDlgTestPredict::Button3Click);
@@ -126,15 +98,6 @@ void TDlgTestPredict::BuildLayout()
     grid = AddControl<TJXGrid>(this, "grid", QRect(8, 208, 1137, 345));
 }
 
-void TDlgTestPredict::SetupGrid()
-{
-    grid->SetCurColor(0xFF0000);
-    grid->SetIsCursor(true);
-    grid->SetIsRows(true);
-    SetupGridColumns(*grid, GridColumns);
-    ClearGrid(*grid);
-}
-
 void TDlgTestPredict::FormCreate()
 {
     FillPredictFileList(cboPredict, DBSetting::Global()->ReadString("PredictFileName"));
@@ -142,8 +105,7 @@ void TDlgTestPredict::FormCreate()
 
 TDateTime TDlgTestPredict::CalendarDay() const
 {
-    const QDate day = MonthCalendar1->selectedDate();
-    return EncodeDate(day.year(), day.month(), day.day());
+    return ::CalendarDay(MonthCalendar1);
 }
 
 void TDlgTestPredict::SetCalendarDay(TDateTime day)
@@ -153,6 +115,11 @@ void TDlgTestPredict::SetCalendarDay(TDateTime day)
     int dayOfMonth = 0;
     DecodeDate(day, year, month, dayOfMonth);
     MonthCalendar1->setSelectedDate(QDate(year, month, dayOfMonth));
+}
+
+JobScope TDlgTestPredict::Commands()
+{
+    return JobScope(Busy, {MonthCalendar1, Button3, Button1, cboPredict, Edit1, Button2});
 }
 
 void TDlgTestPredict::MonthCalendar1Click()
@@ -171,7 +138,7 @@ void TDlgTestPredict::Button2Click()
 
 void TDlgTestPredict::Button3Click()
 {
-    BusyScope busy(*this);
+    const JobScope job = Commands();
     try {
         CutAtCalendarDay();
     } catch (const std::exception& error) {
@@ -187,7 +154,7 @@ void TDlgTestPredict::CutAtCalendarDay()
 
 void TDlgTestPredict::Button1Click()
 {
-    BusyScope busy(*this);
+    const JobScope job = Commands();
     ClearGrid(*grid);
     SummaryRows = 0;
     TestPredictLines lines;
@@ -202,7 +169,7 @@ void TDlgTestPredict::Button1Click()
         for (int day = 0; day < days; ++day)
             TestDay(names, lines);
     } catch (const std::exception& error) {
-        Report(error);
+        ReportFailure(error);
     }
     SaveLines(lines.inform, InformExportFile);
     SaveLines(lines.total, TotalExportFile);
@@ -269,12 +236,6 @@ void TDlgTestPredict::SaveLines(const JXFile& lines, const AnsiString& file)
     try {
         lines.SaveToFile(file);
     } catch (const std::exception& error) {
-        Report(error);
+        ReportFailure(error);
     }
-}
-
-void TDlgTestPredict::Report(const std::exception& error)
-{
-    ShowMessage(error.what());
-    JXErr::Error(error.what());
 }

@@ -1,0 +1,114 @@
+#include "research/dlgexportrff.h"
+
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QPushButton>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "currentfolder.h"
+#include "exportlines.h"
+#include "foundation/jxgrid.h"
+#include "platform/sysutils.h"
+#include "premierleaguefixture.h"
+#include "research/testpredictcut.h"
+
+namespace {
+
+// The pick export on Boxing Day 2023, the match history cut there by the bench: the five
+// matches of the day come back as fixtures with their closing odds and real scores.
+class DlgExportRFFRealDataTest : public PremierLeagueFixture {
+protected:
+    void SetUp() override
+    {
+        PremierLeagueFixture::SetUp();
+        if (IsSkipped())
+            return;
+        TestPredictCut(BoxingDay, nullptr);
+        window_.MonthCalendar1->setSelectedDate(QDate(2023, 12, 26));
+    }
+
+    // The rule of the points per game, from the season file's matches before the day:
+    // the home side's at home and the away side's away, each between 1.5 and 2.5.
+    std::string PointsPick(const std::string& home, const std::string& away) const
+    {
+        std::map<std::string, std::pair<int, int>> homePoints, awayPoints;  // points and games
+        for (const auto& [teams, match] : Season2324Matches()) {
+            if (!match.score || match.date >= QDate(2023, 12, 26))
+                continue;
+            const auto [gol1, gol2] = *match.score;
+            auto& [home1, homeGames] = homePoints[teams.first];
+            home1 += gol1 > gol2 ? 3 : gol1 == gol2 ? 1 : 0;
+            ++homeGames;
+            auto& [away2, awayGames] = awayPoints[teams.second];
+            away2 += gol2 > gol1 ? 3 : gol1 == gol2 ? 1 : 0;
+            ++awayGames;
+        }
+        const auto inForm = [](std::pair<int, int> points) {
+            const double perGame = static_cast<double>(points.first) / points.second;
+            return perGame >= 1.5 && perGame <= 2.5;
+        };
+        const bool side1 = inForm(homePoints.at(home));
+        const bool side2 = inForm(awayPoints.at(away));
+        return side1 && side2 ? "{IT1} {IT2}" : side1 ? "{IT1}" : side2 ? "{IT2}" : "";
+    }
+
+    static inline const TDateTime BoxingDay = EncodeDate(2023, 12, 26);
+    TDlgExportRFF window_;
+
+private:
+    TempFolder work_;
+    CurrentFolder current_{work_.Path()};
+};
+
+// The team's name without the id the grid puts after it.
+std::string Name(const std::string& gridText)
+{
+    return gridText.substr(0, gridText.rfind('['));
+}
+
+TEST_F(DlgExportRFFRealDataTest, RffExportListsTheDaysMatchesWithTheirClosingOddsAndPointsPicks)
+{
+    window_.Button6->click();
+    ASSERT_EQ(window_.grid->RowCount(), 6);
+    const auto csv = Season2324Matches();
+    std::map<std::string, std::string> pointsPicks;
+    for (int row = 1; row <= 5; ++row) {
+        const std::string home = Name(window_.grid->Cell(row, 2));
+        const std::string away = Name(window_.grid->Cell(row, 3));
+        const FileMatch& match = csv.at({home, away});
+        EXPECT_EQ(match.date, QDate(2023, 12, 26)) << home;
+        EXPECT_DOUBLE_EQ(StrToFloat(window_.grid->Cell(row, 4)), StrToFloat(match.odds.kef1)) << home;
+        EXPECT_DOUBLE_EQ(StrToFloat(window_.grid->Cell(row, 5)), StrToFloat(match.odds.kef2)) << home;
+        EXPECT_EQ(window_.grid->Cell(row, 10), PointsPick(home, away)) << home;
+        pointsPicks[home + "-" + away] = window_.grid->Cell(row, 10);
+    }
+    EXPECT_EQ(pointsPicks, (std::map<std::string, std::string>{{"Bournemouth-Fulham", ""},
+                                                                {"Burnley-Liverpool", "{IT2}"},
+                                                                {"Man United-Aston Villa", "{IT1} {IT2}"},
+                                                                {"Newcastle-Nott'm Forest", ""},
+                                                                {"Sheffield United-Luton", ""}}));
+}
+
+TEST_F(DlgExportRFFRealDataTest, ZeviraRuvidWritesTheDaysMatchesWithTheirOddsAndScores)
+{
+    WriteFile(InformExportFile, "");
+    window_.Button1->click();
+    const auto lines = FileLines(InformExportFile);
+    ASSERT_EQ(lines.size(), 5u);
+    const auto csv = Season2324Matches();
+    for (const auto& line : lines) {
+        ASSERT_EQ(line.size(), 29u);
+        EXPECT_EQ(line[0], ShortDateToStr(BoxingDay));
+        EXPECT_EQ(line[1], "0000") << "the cut stores no kick-off time";
+        // Odds, score and handicap: columns 16 to 25 of the line.
+        const std::vector<std::string> facts = ExportedFacts(csv.at({line.at(3), line.at(4)}));
+        for (size_t i = 0; i < facts.size(); ++i)
+            EXPECT_DOUBLE_EQ(StrToFloat(line.at(15 + i)), StrToFloat(facts[i])) << line[3] << " column " << 16 + i;
+    }
+}
+
+}  // namespace

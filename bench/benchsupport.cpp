@@ -235,6 +235,13 @@ int BusiestTeam()
     return FirstInteger("SELECT TOP 1 TeamID FROM Stats GROUP BY TeamID ORDER BY Sum(Game) DESC", "TeamID");
 }
 
+TDateTime BusiestCalendarDay()
+{
+    DBase days;
+    days.Select("SELECT TOP 1 Date, COUNT(*) AS Fixtures FROM Calendar GROUP BY Date ORDER BY COUNT(*) DESC");
+    return days.Count() > 0 ? days.GetQuery()->FieldByName("Date")->AsFloat() : 0;
+}
+
 std::vector<std::string> RecordedStatements(const std::function<void()>& call)
 {
     StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());

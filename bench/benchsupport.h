@@ -126,6 +126,8 @@ void SideBySide(benchmark::State& state, ProgramCall program, BareCall bare, Res
 int FirstInteger(const std::string& sql, const char* column);
 // The team that played the most matches.
 int BusiestTeam();
+// The day with the most coming fixtures; 0 when there are none.
+TDateTime BusiestCalendarDay();
 
 // The SQL texts a call runs, as SQLite received them.
 std::vector<std::string> RecordedStatements(const std::function<void()>& call);

@@ -24,11 +24,10 @@ struct Fixture {
 // The coming fixtures of the day with the most of them.
 std::vector<Fixture> BusiestDay()
 {
-    DBase days;
-    days.Select("SELECT TOP 1 Date, COUNT(*) AS Fixtures FROM Calendar GROUP BY Date ORDER BY COUNT(*) DESC");
+    const TDateTime day = BusiestCalendarDay();
     DBFixed calendar;
     std::vector<Fixture> fixtures;
-    if (days.Count() == 0 || !calendar.OpenCalendarByDate(days.GetQuery()->FieldByName("Date")->AsFloat()))
+    if (day == 0 || !calendar.OpenCalendarByDate(day))
         return fixtures;
     TADOQuery* query = calendar.GetQuery();
     for (query->First(); !query->Eof(); query->Next())

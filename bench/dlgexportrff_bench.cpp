@@ -1,0 +1,75 @@
+// The pick export window on the 300,000-match database: RFF Export of the day with the
+// most coming fixtures, as a click runs it (the three rule algorithms of every fixture,
+// the grid and the upload to a loopback web host), beside the statements it ran read
+// with the bare SQLite API.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QPushButton>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "benchsupport.h"
+#include "foundation/jxgrid.h"
+#include "platform/messagebox.h"
+#include "platform/sysutils.h"
+#include "research/dlgexportrff.h"
+
+namespace {
+
+// Fixtures of the grid with at least one pick.
+int RowsWithPicks(const TJXGrid& grid)
+{
+    int rows = 0;
+    for (int row = 1; row < grid.RowCount(); ++row)
+        rows += !(grid.Cell(row, 8) + grid.Cell(row, 9) + grid.Cell(row, 10)).empty();
+    return rows;
+}
+
+void BM_RffExportOfTheBusiestDay(benchmark::State& state)
+{
+    const TDateTime day = BusiestCalendarDay();
+    if (day == 0) {
+        state.SkipWithError("no coming fixtures");
+        return;
+    }
+    // The reply of the web host is shown in a message box; nobody reads it here.
+    const MessageBoxHook previous = SetMessageBoxHook([](const MessageBoxRequest&) { return IDOK; });
+    TDlgExportRFF window;
+    int year = 0, month = 0, dayOfMonth = 0;
+    DecodeDate(day, year, month, dayOfMonth);
+    window.MonthCalendar1->setSelectedDate(QDate(year, month, dayOfMonth));
+    const std::vector<std::string> statements = RecordedStatements([&] { window.Button6->click(); });
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    double programSeconds = 0;
+    SideBySide(
+            state,
+            [&] {
+                const auto start = std::chrono::steady_clock::now();
+                window.Button6->click();
+                programSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            },
+            [&] {
+                for (const std::string& statement : statements)
+                    ReadBare(bare.get(), statement);
+            });
+    const auto fixtures = static_cast<double>(window.grid->RowCount() - 1);
+    state.counters["fixtures"] = fixtures;
+    state.counters["with_picks"] = RowsWithPicks(*window.grid);
+    state.counters["statements"] = static_cast<double>(statements.size());
+    state.counters["ms_per_fixture"] = programSeconds * 1000 / static_cast<double>(state.iterations()) / fixtures;
+    SetMessageBoxHook(previous);
+}
+BENCHMARK(BM_RffExportOfTheBusiestDay)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    return RunBenchmarksInProgramFolder(argc, argv, true);
+}

@@ -6,6 +6,7 @@
 #include "foundation/jxmath.h"
 #include "platform/application.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/formcontrols.h"
 #include "platform/messagebox.h"
 #include "platform/sysutils.h"
@@ -63,8 +64,8 @@ TDlgExportRFF::TDlgExportRFF(QWidget* owner, const PredictModelFactory& makeMode
     DlgExportRFF = this;
     BuildLayout();
     SetupResearchGrid(*grid, GridColumns);
-    connect(Button6, &QPushButton::clicked, this, &TDlgExportRFF::Button6Click);
-    connect(Button1, &QPushButton::clicked, this, &TDlgExportRFF::Button1Click);
+    ConnectHandler(Button6, &QPushButton::clicked, this, &TDlgExportRFF::Button6Click);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &TDlgExportRFF::Button1Click);
 }
 
 TDlgExportRFF::~TDlgExportRFF()

@@ -4,6 +4,7 @@
 #include "foundation/jxdatetime.h"
 #include "foundation/jxgrid.h"
 #include "platform/application.h"
+#include "platform/eventhandler.h"
 #include "platform/formcontrols.h"
 #include "platform/sysutils.h"
 #include "platform/tapplication.h"
@@ -61,10 +62,10 @@ TDlgTestPredict::TDlgTestPredict(QWidget* owner, const PredictModelFactory& make
     Fixed = std::make_unique<DBFixed>();
     Predict = makeModel();
     SetupResearchGrid(*grid, GridColumns);
-    connect(MonthCalendar1, &QCalendarWidget::clicked, this, &TDlgTestPredict::MonthCalendar1Click);
-    connect(Button2, &QPushButton::clicked, this, &TDlgTestPredict::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TDlgTestPredict::Button3Click);
-    connect(Button1, &QPushButton::clicked, this, &TDlgTestPredict::Button1Click);
+    ConnectHandler(MonthCalendar1, &QCalendarWidget::clicked, this, &TDlgTestPredict::MonthCalendar1Click);
+    ConnectHandler(Button2, &QPushButton::clicked, this, &TDlgTestPredict::Button2Click);
+    ConnectHandler(Button3, &QPushButton::clicked, this, &TDlgTestPredict::Button3Click);
+    ConnectHandler(Button1, &QPushButton::clicked, this, &TDlgTestPredict::Button1Click);
     FormCreate();
 }
 

@@ -1,14 +1,17 @@
 #include "ui/dlgmain.h"
 
 #include "data/dbasecontrols.h"
+#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
+#include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
-#include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
+#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 #include "platform/tlabel.h"
@@ -17,6 +20,7 @@
 #include "ui/cardform.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
@@ -176,30 +180,32 @@ QWidget* TDlgMain::BuildMainToolBar()
 
 void TDlgMain::ConnectHandlers()
 {
-    connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
-    connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
-    connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
-    connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
-    connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
-    connect(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
-    connect(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
-    connect(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
-    connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
-    connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
-    connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
-    connect(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
-    connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
-    connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
-    connect(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    ConnectHandler(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
+    ConnectHandler(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
+    ConnectHandler(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    ConnectHandler(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    ConnectHandler(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
+    ConnectHandler(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
+    ConnectHandler(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
+    ConnectHandler(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
+    ConnectHandler(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
+    ConnectHandler(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
+    ConnectHandler(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
+    ConnectHandler(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
+    ConnectHandler(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
+    ConnectHandler(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    ConnectHandler(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
     // A right click on the team button opens the head-to-head picker.
     btnTeam->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
-    connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
-    connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
-    connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
-    connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
-    connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
-    connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
+    ConnectHandler(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
+    ConnectHandler(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
+    ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
+    ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
+    ConnectHandler(panelBottomMain->btnBFixed, &QToolButton::clicked, this, &TDlgMain::btnBFixedClick);
+    ConnectHandler(panelNavig->btnNFixed, &QToolButton::clicked, this, &TDlgMain::btnNFixedClick);
+    ConnectHandler(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
+    ConnectHandler(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
 }
 
 std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
@@ -212,6 +218,7 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
+    ReportUnreadableData();
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -224,6 +231,15 @@ void TDlgMain::FormShow()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     FormResize();
+}
+
+void TDlgMain::ReportUnreadableData()
+{
+    const AnsiString error = DBConnect::GetData()->OpenError();
+    if (error.empty())
+        return;
+    SaveLog(GetAppPath(), "ERROR DBCONNECT " + error);
+    MessageBox(Setting()->GetLangText(1019) + "\r\n" + error, "", MB_OK | MB_ICONERROR);
 }
 
 void TDlgMain::FormActivate()
@@ -387,18 +403,11 @@ void TDlgMain::ShowResultSummary()
     const MatchCounters& c = FixedGrid->Counters();
     const int g = c.games;
     TMainSummary* summary = panelResultMain;
-    SetCaption(summary->lblRWDL, "+" + IntToStr(c.wins) + "=" + IntToStr(g - c.wins - c.losses) + "-" +
-                                     IntToStr(c.losses));
-    SetCaption(summary->lblRGoals, IntToStr(c.goalsFor) + ":" + IntToStr(c.goalsAgainst));
-    SetCaption(summary->lblRTotal, IntToStr(g - c.overs) + "-" + IntToStr(c.overs));
-    SetCaption(summary->lblRGame, IntToStr(g));
+    summary->Shared.Show(c);
     SetCaption(summary->lblRMinus, IntToStr(c.wonBy2));
     SetCaption(summary->lblRPlus, IntToStr(c.notLostBy2));
     SetCaption(summary->lblRByScore, IntToStr(c.scoredIn) + "-" + IntToStr(g - c.scoredIn));
     SetCaption(summary->lblRByMiss, IntToStr(c.concededIn) + "-" + IntToStr(g - c.concededIn));
-    // Averages of no match are shown as nothing scored and nothing conceded.
-    const auto average = [g](int goals) { return g == 0 ? AnsiString("0") : FloatToStrRound(double(goals) / g, 2); };
-    SetCaption(summary->lblRAvgGoals, average(c.goalsFor) + "-" + average(c.goalsAgainst));
     summary->Centre();
 }
 
@@ -655,6 +664,24 @@ void TDlgMain::btnUpdateClick()
 void TDlgMain::btnExitClick()
 {
     Close();
+}
+
+void TDlgMain::btnBFixedClick()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowFixedCard(match->GetTeam1ID(), match->GetTeam2ID());
+}
+
+void TDlgMain::btnNFixedClick()
+{
+    ShowFixedCard(Filter->GetTeamID(), Filter->GetTeamRivalID());
+}
+
+void TDlgMain::ShowFixedCard(int team1ID, int team2ID)
+{
+    TDlgFixed* card = NewCard(DlgFixed);
+    card->SetTeams(team1ID, team2ID);
+    ShowCard(card);
 }
 
 void TDlgMain::gridFixedSelectCell(int /*aCol*/, int aRow)

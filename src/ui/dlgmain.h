@@ -89,6 +89,9 @@ private:
     void FormDestroy();
     // Keeps the window's height at 600 pixels.
     void PinHeight();
+    // Tells the user once, and the log, when data.mdb cannot be read: every list would
+    // stay empty without a word why.
+    void ReportUnreadableData();
     std::vector<TToolButton*> ToolBarButtons() const;
     // Puts text centred into a 64-pixel tool bar button by blanks on both sides.
     void SetCentredCaption(TToolButton* button, const AnsiString& text);
@@ -127,6 +130,10 @@ private:
     void btnFixedClick();
     void btnUpdateClick();
     void btnExitClick();
+    void btnBFixedClick();
+    void btnNFixedClick();
+    // The match card of the two teams, team1ID at home.
+    void ShowFixedCard(int team1ID, int team2ID);
     void gridFixedSelectCell(int aCol, int aRow);
     void gridFixedDblClick();
 

@@ -5,6 +5,7 @@
 #include "data/dbteam.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbfixedgrid.h"
 #include "presenters/gridfill.h"
 #include "ui/flagpicture.h"
@@ -43,8 +44,8 @@ TDlgTeam::TDlgTeam(QWidget* owner, DBFilter* filter)
     // The layout's active page; the hidden squad tab comes first.
     page1->setCurrentWidget(tabLast);
     ConnectPages();
-    connect(chkFav, &QCheckBox::toggled, this, &TDlgTeam::chkFavClick);
-    connect(gridCalendar, &TJXGrid::OnDblClick, this, &TDlgTeam::gridCalendarDblClick);
+    ConnectHandler(chkFav, &QCheckBox::toggled, this, &TDlgTeam::chkFavClick);
+    ConnectHandler(gridCalendar, &TJXGrid::OnDblClick, this, &TDlgTeam::gridCalendarDblClick);
 }
 
 TDlgTeam::~TDlgTeam() = default;

@@ -5,9 +5,11 @@
 #include "foundation/jxgrid.h"
 #include "platform/adofield.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 #include "ui/dlgform.h"
+#include "ui/squadrows.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,18 +17,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <iterator>
-
 namespace {
 
 constexpr ColumnLayout SquadColumns[] = {{"80", 1268},  {"100%", 1269, "", 0}, {"80", 1270}, {"120", 1271},
                                          {"80", 1272},  {"80", 1273},          {"80", 1274}};
 constexpr int NationalColumn = 3;
 
-constexpr TColor FirstBand = 0xE0EEFF;
-constexpr TColor OtherBand = 0xFFEEE0;
-constexpr TColor OwnCountryColor = 0xFF0000;
-constexpr TColor OtherCountryColor = 0x000000;
 constexpr int SkillStep = 20;
 constexpr int EditWidth = 50;
 constexpr int ButtonPadding = 20;
@@ -37,13 +33,13 @@ TTeamSquadPage::TTeamSquadPage(QWidget* parent, DBTeam* team) : TTeamPage(parent
 {
     BuildLayout();
     SetupGridColumns(*gridPlayers, SquadColumns);
-    connect(txtMinSkills, &QLineEdit::textChanged, this, [this] { Fill(); });
-    connect(btnAvgSkills, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills); });
-    connect(btnMinSkills, &QPushButton::clicked, this, [this] { SetMinSkills(0); });
-    connect(Button2, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills / 2); });
-    connect(btnPlus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() + SkillStep); });
-    connect(btnMinus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() - SkillStep); });
-    connect(btnForm, &QPushButton::clicked, this, &TTeamSquadPage::btnFormClick);
+    ConnectHandler(txtMinSkills, &QLineEdit::textChanged, this, [this] { Fill(); });
+    ConnectHandler(btnAvgSkills, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills); });
+    ConnectHandler(btnMinSkills, &QPushButton::clicked, this, [this] { SetMinSkills(0); });
+    ConnectHandler(Button2, &QPushButton::clicked, this, [this] { SetMinSkills(AvgSkills / 2); });
+    ConnectHandler(btnPlus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() + SkillStep); });
+    ConnectHandler(btnMinus, &QPushButton::clicked, this, [this] { SetMinSkills(MinSkills() - SkillStep); });
+    ConnectHandler(btnForm, &QPushButton::clicked, this, &TTeamSquadPage::btnFormClick);
 }
 
 void TTeamSquadPage::BuildLayout()
@@ -99,22 +95,10 @@ void TTeamSquadPage::Fill()
 {
     DBPlayers players;
     players.OpenSquad(TeamID(), MinSkills(), SquadSlot::WholeSquad);
-    const AnsiString ownCountry = Team->GetNationalID();
-    TColor band = FirstBand;
-    int line = 0;
-    FillGridRows(*gridPlayers, players, [&](int row) {
-        // Each line of the team (goalkeepers, defenders ...) in a band of its own.
-        if (row > 1 && players.GetPosID() != line)
-            band = band == FirstBand ? OtherBand : FirstBand;
-        line = players.GetPosID();
-        const AnsiString cells[] = {players.GetPosName(),          players.GetPlayerName(),
-                                    IntToStr(players.GetSkills()), players.GetNationalName(),
-                                    IntToStr(players.GetAge()),    DateTimeToStr(players.GetBorn()),
-                                    IntToStr(players.GetHeight())};
-        const bool compatriot = players.GetNationalID() == ownCountry;
-        for (int col = 0; col < static_cast<int>(std::size(cells)); ++col)
-            SetGridCell(*gridPlayers, row, col, cells[col], true,
-                        col == NationalColumn && compatriot ? OwnCountryColor : OtherCountryColor, band);
+    FillSquadRows(*gridPlayers, players, Team->GetNationalID(), NationalColumn, [&]() -> std::vector<AnsiString> {
+        return {players.GetPosName(),       players.GetPlayerName(),         IntToStr(players.GetSkills()),
+                players.GetNationalName(),  IntToStr(players.GetAge()),      DateTimeToStr(players.GetBorn()),
+                IntToStr(players.GetHeight())};
     });
 }
 

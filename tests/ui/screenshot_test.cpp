@@ -17,6 +17,7 @@
 #include "sampledata/sampleids.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgmain.h"
 #include "ui/dlgteam.h"
 
@@ -314,6 +315,14 @@ TEST_F(ProgramScreenshotTest, EveryShownPageOfTheTeamCardFromTheNavigationBarIsD
 {
     SetCurrentView(FilterMode::Team, SampleIds::FirstTeam(SampleIds::England), 0, 0, 0);
     ExpectEveryShownPageDrawn("btnNTeamChamp", [] { return DlgTeam ? DlgTeam->page1 : nullptr; }, 5, "-team-");
+}
+
+TEST_F(ProgramScreenshotTest, EveryShownPageOfTheMatchCardFromAHeadToHeadViewIsDrawn)
+{
+    const Rows pair = Select("SELECT TOP 1 Team1ID, Team2ID FROM Fixed WHERE AET=True ORDER BY Team1ID");
+    ASSERT_EQ(pair.size(), 1u);
+    SetCurrentView(FilterMode::Pair, std::stoi(pair[0][0]), std::stoi(pair[0][1]), 0, 0);
+    ExpectEveryShownPageDrawn("btnNFixed", [] { return DlgFixed ? DlgFixed->page1 : nullptr; }, 4, "-match-");
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         dialog.show();
         ExpectNoneCut(dialog, "update dialog");
 
-        // Each step line ends on its own line with its verdict, "ERR" being the wider.
+        // Each step line ends on its own line with its verdict, "ERR" being the wider; so
+        // does the count of rejected statements.
         auto* memo = dialog.findChild<QPlainTextEdit*>("txtInfo");
         ASSERT_NE(memo, nullptr);
         const std::pair<const char*, int> steps[] = {{"1", 1052}, {"2", 1053}, {"3", 1055},
@@ -84,6 +85,7 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         QStringList lines;
         for (const auto& [step, text] : steps)
             lines << QString("%1. %2... ERR").arg(step, QString::fromStdString(DBSetting::Global()->GetLangText(text)));
+        lines << QString::fromStdString(DBSetting::Global()->GetLangText(1064) + ": 99999");
         memo->setPlainText(lines.join('\n'));
         QTextDocument* document = memo->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {

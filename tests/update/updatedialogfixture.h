@@ -31,6 +31,8 @@ protected:
 
     // Restarts the service with this account and makes it the one the settings name.
     void UseAccount(const std::string& user, const std::string& password);
+    // Replaces data.mdb by the one of a new program folder, holding no data.
+    void ResetDataFile();
     // Instruction files numbered from first into the served folder.
     void ServeFiles(int first, const std::vector<std::vector<std::string>>& files)
     {

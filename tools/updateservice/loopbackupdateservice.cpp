@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -182,16 +183,16 @@ LoopbackUpdateService::LoopbackUpdateService(UpdateServiceConfig config)
     server_->set_keep_alive_max_count(1);
     server_->Get(LoginPath, [this](const httplib::Request& request, httplib::Response& response) {
         ReceivedRequest record{request.path, QueryOf(request), {}, 200};
-        response.set_content(AnswerLogin(record.query, record.values), TextContent);
+        const std::string reply = AnswerLogin(record.query, record.values);
         Record(std::move(record));
+        Send(response, reply);
     });
     server_->Get(FilePattern, [this](const httplib::Request& request, httplib::Response& response) {
         const std::optional<int> number = WholeNumber(request.matches[1]);
-        const std::optional<std::string> body =
-                number && std::to_string(*number) == request.matches[1].str() ? FileBody(*number) : std::nullopt;
-        response.status = body ? 200 : 404;
-        if (body)
-            response.set_content(*body, TextContent);
+        if (number && std::to_string(*number) == request.matches[1].str())
+            AnswerFile(*number, response);
+        else
+            response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});
     });
     server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
@@ -220,6 +221,11 @@ LoopbackUpdateService::~LoopbackUpdateService()
 
 void LoopbackUpdateService::Stop()
 {
+    {
+        const std::lock_guard lock(mutex_);
+        stopped_ = true;
+    }
+    stopping_.notify_all();
     server_->stop();
     if (thread_.joinable())
         thread_.join();
@@ -284,6 +290,35 @@ void LoopbackUpdateService::SetLoginReply(std::optional<std::string> text)
     switches_.loginReply = std::move(text);
 }
 
+void LoopbackUpdateService::FailFileOnce(int number, FileFault fault)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.faults[number] = fault;
+}
+
+void LoopbackUpdateService::SetReplyPace(ReplyPace pace)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.pace = pace;
+}
+
+std::optional<FileFault> LoopbackUpdateService::TakeFault(int number)
+{
+    const std::lock_guard lock(mutex_);
+    const auto found = switches_.faults.find(number);
+    if (found == switches_.faults.end())
+        return std::nullopt;
+    const FileFault fault = found->second;
+    switches_.faults.erase(found);
+    return fault;
+}
+
+bool LoopbackUpdateService::Stopping() const
+{
+    const std::lock_guard lock(mutex_);
+    return stopped_;
+}
+
 LoopbackUpdateService::Switches LoopbackUpdateService::CurrentSwitches() const
 {
     const std::lock_guard lock(mutex_);
@@ -327,4 +362,53 @@ std::optional<std::string> LoopbackUpdateService::FileBody(int number) const
     if (CurrentSwitches().hiddenFiles.count(number))
         return std::nullopt;
     return ReadWholeFile(std::filesystem::path(config_.folder) / (std::to_string(number) + ".txt"));
+}
+
+void LoopbackUpdateService::AnswerFile(int number, httplib::Response& response)
+{
+    const std::optional<std::string> body = FileBody(number);
+    if (!body) {
+        response.status = 404;
+        return;
+    }
+    const std::optional<FileFault> fault = TakeFault(number);
+    if (fault == FileFault::Unavailable) {
+        response.status = 503;
+    } else if (fault == FileFault::Dropped) {
+        // The length promises the whole file; the connection closes after half of it.
+        response.set_content_provider(body->size(), TextContent,
+                                      [half = body->substr(0, body->size() / 2)](size_t offset, size_t, httplib::DataSink& sink) {
+                                          return offset == 0 && sink.write(half.data(), half.size());
+                                      });
+    } else {
+        Send(response, *body);
+    }
+}
+
+void LoopbackUpdateService::Send(httplib::Response& response, const std::string& body)
+{
+    switch (CurrentSwitches().pace) {
+    case ReplyPace::Normal:
+        response.set_content(body, TextContent);
+        break;
+    case ReplyPace::Never: {
+        std::unique_lock lock(mutex_);
+        stopping_.wait(lock, [this] { return stopped_; });
+        break;
+    }
+    case ReplyPace::ByteByByte:
+        response.set_chunked_content_provider(TextContent, [this, body](size_t offset, httplib::DataSink& sink) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (offset < body.size())
+                return !Stopping() && sink.write(body.data() + offset, 1);
+            sink.done();
+            return true;
+        });
+        break;
+    case ReplyPace::Endless:
+        response.set_chunked_content_provider(TextContent, [this, body](size_t, httplib::DataSink& sink) {
+            return !Stopping() && sink.write(body.data(), body.size());
+        });
+        break;
+    }
 }

@@ -18,12 +18,15 @@
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/cardform.h"
+#include "ui/dlgabout.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgfixed.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgsetting.h"
+#include "ui/dlgsupport.h"
 #include "ui/dlgteam.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
@@ -201,6 +204,9 @@ void TDlgMain::ConnectHandlers()
     ConnectHandler(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
     ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    ConnectHandler(btnSettings, &QToolButton::clicked, this, &TDlgMain::btnSettingsClick);
+    ConnectHandler(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
+    ConnectHandler(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
     ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     ConnectHandler(panelBottomMain->btnBFixed, &QToolButton::clicked, this, &TDlgMain::btnBFixedClick);
     ConnectHandler(panelNavig->btnNFixed, &QToolButton::clicked, this, &TDlgMain::btnNFixedClick);
@@ -659,6 +665,24 @@ void TDlgMain::btnFixedClick()
 void TDlgMain::btnUpdateClick()
 {
     ShowDialog<TDlgUpdate>();
+}
+
+void TDlgMain::btnSettingsClick()
+{
+    ShowDialog<TDlgSetting>();
+    ApplyLanguage();
+}
+
+void TDlgMain::btnSupportClick()
+{
+    TDlgSupport dialog(this);
+    dialog.ShowModal();
+}
+
+void TDlgMain::btnAboutClick()
+{
+    TDlgAbout dialog(this);
+    dialog.ShowModal();
 }
 
 void TDlgMain::btnExitClick()

@@ -129,6 +129,9 @@ private:
     void btnChampionatClick();
     void btnFixedClick();
     void btnUpdateClick();
+    void btnSettingsClick();
+    void btnSupportClick();
+    void btnAboutClick();
     void btnExitClick();
     void btnBFixedClick();
     void btnNFixedClick();

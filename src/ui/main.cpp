@@ -10,6 +10,7 @@
 #include "research/dlgtestpredict.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/toolpictures.h"
 
 #include <clocale>
 #include <exception>
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     UseQtMessageBoxes();
     TApplication::SetTitle(name);
+    TApplication::setWindowIcon(ApplicationIcon());
     if (!SettingsInstalled())
         return 1;
     try {

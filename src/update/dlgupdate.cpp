@@ -60,15 +60,6 @@ AnsiString LoginPath(const AnsiString& userName, const AnsiString& userPwd, cons
            "&upd=" + updateNum;
 }
 
-void UseProxySettings(JXInet& inet, DBSetting& setting)
-{
-    if (setting.ReadBool("UseProxy"))
-        inet.SetProxy(setting.ReadString("ProxyAddress"), setting.ReadInteger("ProxyPort"),
-                      setting.ReadString("ProxyUser"), setting.ReadString("ProxyPwd"));
-    else
-        inet.ClearProxy();
-}
-
 // A reply the dialog can act on: a data row with a status, and the end date for every
 // status but a refused login (the reader would give column 0 for a missing name).
 bool IsReadableReply(JXParse& reply)

@@ -2,14 +2,21 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextBlock>
 
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "mainwindowfixture.h"
 #include "textfit.h"
+#include "ui/dlgabout.h"
+#include "ui/dlgfav.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/dlgmstats.h"
+#include "ui/dlgprsetting.h"
+#include "ui/dlgranking.h"
+#include "ui/dlgsupport.h"
 #include "update/dlgupdate.h"
 
 namespace {
@@ -34,6 +41,18 @@ protected:
     {
         for (const CutText& cut : CutTexts(window))
             ADD_FAILURE() << what << ": " << cut;
+    }
+
+    // Shows the window and measures it on every page of its page control.
+    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what)
+    {
+        window.show();
+        auto* pages = window.findChild<QTabWidget*>("PageControl1");
+        for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
+            if (pages)
+                pages->setCurrentIndex(i);
+            ExpectNoneCut(window, what + " page " + std::to_string(i));
+        }
     }
 };
 
@@ -93,6 +112,28 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
             EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
         }
     }
+}
+
+TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindows)
+{
+    Exec("UPDATE Version SET UpdateNum='12345', UpdateDate='31.12.2099'");
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        DBSetting::Global()->LoadLanguage();
+        TDlgSupport support;
+        ExpectNoneCutOnAnyPage(support, "support window");
+        TDlgAbout about;
+        ExpectNoneCutOnAnyPage(about, "about window");
+    }
+    TDlgFav favourites;
+    ExpectNoneCutOnAnyPage(favourites, "favourites");
+    TDlgRanking ranking;
+    ExpectNoneCutOnAnyPage(ranking, "ranking");
+    TDlgMStats matchStatistics;
+    ExpectNoneCutOnAnyPage(matchStatistics, "match statistics");
+    TDlgPrSetting predictionSettings;
+    ExpectNoneCutOnAnyPage(predictionSettings, "prediction settings");
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ void UpdateDialogFixture::UseAccount(const std::string& user, const std::string&
     service_.reset();
     service_ = std::make_unique<LoopbackUpdateService>(UpdateServiceConfig{files_.Path(), user, password});
     setenv("KOVRAL_UPDATE_HOST", service_->Host().c_str(), 1);
+    setenv("KOVRAL_WEB_HOST", service_->Host().c_str(), 1);
     DBSetting::Global()->WriteString("UserName", user);
     DBSetting::Global()->WriteString("UserPwd", password);
 }

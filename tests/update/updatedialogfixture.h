@@ -19,8 +19,8 @@
 #include "updateservice/loopbackupdateservice.h"
 
 // A program folder made by the setup (no sample data), a loopback update service on
-// 127.0.0.1 that the dialog reaches through KOVRAL_UPDATE_HOST, and the addresses the
-// dialog opens, recorded instead of shown.
+// 127.0.0.1 that the windows reach through KOVRAL_UPDATE_HOST and KOVRAL_WEB_HOST, and
+// the addresses they open, recorded instead of shown.
 class UpdateDialogFixture : public LogFixture {
 protected:
     static inline const std::string User = "reader";
@@ -69,6 +69,7 @@ protected:
 
 private:
     SavedVariable savedHost_{"KOVRAL_UPDATE_HOST"};
+    SavedVariable savedWebHost_{"KOVRAL_WEB_HOST"};
     ConfigFolder config_;
     TempFolder files_;
     std::unique_ptr<LoopbackUpdateService> service_;

@@ -15,6 +15,7 @@ namespace {
 
 const std::string LoginPath = "/my_dev/kovral_update_v2/auth.php";
 const std::string FilePattern = R"(/my_dev/kovral_update_v2/files_ver_ravend/(\d+)\.txt)";
+const std::string MailPath = "/update/mail.php";
 const std::string TextContent = "text/plain; charset=utf-8";
 
 const std::string ReplyHead = ":{/splitCol};{/splitRow}";
@@ -68,8 +69,9 @@ std::string OnTheWire(const std::string& text)
     return wire;
 }
 
-// Undoes the client's escapes; a "%" the client wrote itself stays as it is.
-std::string FromTheWire(const std::string& wire)
+// Undoes the client's escapes of the bytes escaped(byte) names; in a path a "%" the
+// client wrote itself stays as it is, while a form body carries it escaped.
+std::string FromTheWire(const std::string& wire, bool (*escaped)(unsigned char) = EscapedOnTheWire)
 {
     std::string text;
     text.reserve(wire.size());
@@ -78,7 +80,7 @@ std::string FromTheWire(const std::string& wire)
             const int high = HexDigit(wire[i + 1]);
             const int low = HexDigit(wire[i + 2]);
             const auto byte = static_cast<unsigned char>(high * 16 + low);
-            if (high >= 0 && low >= 0 && EscapedOnTheWire(byte)) {
+            if (high >= 0 && low >= 0 && escaped(byte)) {
                 text += static_cast<char>(byte);
                 i += 2;
                 continue;
@@ -147,6 +149,34 @@ std::optional<LoginFields> SplitLoginQuery(const std::string& query)
                        query.substr(ver + keyLength, upd - ver - keyLength), query.substr(upd + keyLength)};
 }
 
+bool AnyByte(unsigned char)
+{
+    return true;
+}
+
+// The support form "title=...&message=...&addr=...&user=...&pwd=...": the subject, text
+// and address arrive with "&" replaced, the user name and password as they stand, so
+// each field reaches up to the next field's separator. Empty when the form differs.
+std::map<std::string, std::string> SplitMailForm(const std::string& body)
+{
+    static const char* const fields[] = {"title", "message", "addr", "user", "pwd"};
+    std::map<std::string, std::string> values;
+    size_t start = 0;
+    for (size_t i = 0; i < std::size(fields); ++i) {
+        const std::string key = std::string(i == 0 ? "" : "&") + fields[i] + "=";
+        if (body.compare(start, key.size(), key) != 0)
+            return {};
+        start += key.size();
+        const bool last = i + 1 == std::size(fields);
+        const size_t end = last ? body.size() : body.find(std::string("&") + fields[i + 1] + "=", start);
+        if (end == std::string::npos)
+            return {};
+        values[fields[i]] = FromTheWire(body.substr(start, end - start), AnyByte);
+        start = end;
+    }
+    return values;
+}
+
 std::string QueryOf(const httplib::Request& request)
 {
     const size_t mark = request.target.find('?');
@@ -195,10 +225,16 @@ LoopbackUpdateService::LoopbackUpdateService(UpdateServiceConfig config)
             response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});
     });
-    server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+    server_->Post(MailPath, [this](const httplib::Request& request, httplib::Response& response) {
+        Record({request.path, QueryOf(request), SplitMailForm(request.body), 200});
+        Send(response, CurrentSwitches().webReply);
+    });
+    const auto notFound = [this](const httplib::Request& request, httplib::Response& response) {
         response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});
-    });
+    };
+    server_->Get(".*", notFound);
+    server_->Post(".*", notFound);
 
     const std::string address = "127.0.0.1";
     if (config_.port == 0)
@@ -288,6 +324,12 @@ void LoopbackUpdateService::SetLoginReply(std::optional<std::string> text)
 {
     const std::lock_guard lock(mutex_);
     switches_.loginReply = std::move(text);
+}
+
+void LoopbackUpdateService::SetWebReply(std::string text)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.webReply = std::move(text);
 }
 
 void LoopbackUpdateService::FailFileOnce(int number, FileFault fault)

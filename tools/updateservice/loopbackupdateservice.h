@@ -29,6 +29,8 @@ struct ReceivedRequest {
     std::string query;  // the query text exactly as it arrived
     // Login requests: "user", "pwd", "ver" and "upd", decoded as the client encodes them
     // (percent escapes; in the user name "_" back to a blank, ";P;" to "+", ";A;" to "&").
+    // Support messages: "title", "message", "addr", "user" and "pwd" of the form body,
+    // percent escapes undone.
     std::map<std::string, std::string> values;
     int status = 0;     // HTTP status answered
 };
@@ -49,7 +51,8 @@ enum class ReplyPace {
 
 // The update service on 127.0.0.1: answers the login with the text-table reply computed
 // from the data version the client sends and the numbered instruction files of a folder,
-// and serves those files. It listens from construction to destruction on a thread of
+// and serves those files. It also plays the web host: the support message page answers
+// with a reply the test sets. It listens from construction to destruction on a thread of
 // its own, and records every request so tests can check what the client sent.
 class LoopbackUpdateService {
 public:
@@ -81,6 +84,8 @@ public:
     // The next request for the file gets the fault; later ones are answered as usual.
     void FailFileOnce(int number, FileFault fault);
     void SetReplyPace(ReplyPace pace);
+    // The web host's pages answer with this text ("1" until set).
+    void SetWebReply(std::string text);
 
 private:
     struct Switches {
@@ -89,6 +94,7 @@ private:
         std::optional<std::string> loginReply;
         std::map<int, FileFault> faults;
         ReplyPace pace = ReplyPace::Normal;
+        std::string webReply = "1";
     };
 
     // The reply text for a login query; fills values with what the client sent, decoded.

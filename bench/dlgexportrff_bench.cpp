@@ -16,6 +16,7 @@
 #include "platform/messagebox.h"
 #include "platform/sysutils.h"
 #include "research/dlgexportrff.h"
+#include "updateservice/loopbackupdateservice.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ void BM_RffExportOfTheBusiestDay(benchmark::State& state)
         state.SkipWithError("no coming fixtures");
         return;
     }
+    // Serves no update files: it only plays the web host.
+    LoopbackUpdateService web(UpdateServiceConfig{BenchFolder().Path(), "", ""});
+    setenv("KOVRAL_WEB_HOST", web.Host().c_str(), 1);
     // The reply of the web host is shown in a message box; nobody reads it here.
     const MessageBoxHook previous = SetMessageBoxHook([](const MessageBoxRequest&) { return IDOK; });
     TDlgExportRFF window;
@@ -46,6 +50,7 @@ void BM_RffExportOfTheBusiestDay(benchmark::State& state)
     const auto fixtures = static_cast<double>(window.grid->RowCount() - 1);
     state.counters["fixtures"] = fixtures;
     state.counters["with_picks"] = RowsWithPicks(*window.grid);
+    state.counters["uploads"] = static_cast<double>(web.Requests().size());
     state.counters["statements"] = static_cast<double>(statements.size());
     state.counters["ms_per_fixture"] = milliseconds / fixtures;
     SetMessageBoxHook(previous);

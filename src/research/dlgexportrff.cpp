@@ -1,11 +1,12 @@
 #include "research/dlgexportrff.h"
 
 #include "data/dbfixed.h"
+#include "foundation/jxerr.h"
 #include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
+#include "foundation/jxinet.h"
 #include "foundation/jxmath.h"
 #include "platform/application.h"
-#include "platform/controltext.h"
 #include "platform/eventhandler.h"
 #include "platform/formcontrols.h"
 #include "platform/messagebox.h"
@@ -17,6 +18,7 @@
 #include "research/predictexportline.h"
 #include "research/researchform.h"
 #include "research/rffpicktable.h"
+#include "update/updatehost.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -44,6 +46,9 @@ const std::array<ColumnLayout, 11> GridColumns = {{
 }};
 
 const char* const NoModelText = "Выберите модель из списка";
+const char* const UploadPage = "my_dev/rff2/save_predict.php?";
+// Characters of the web host's reply that are shown.
+constexpr int ReplyShown = 2000;
 
 AnsiString TeamText(const AnsiString& name, int id)
 {
@@ -83,10 +88,8 @@ void TDlgExportRFF::BuildLayout()
 
     MonthCalendar1 = AddControl<QCalendarWidget>(this, "MonthCalendar1", QRect(8, 8, 191, 154));
     MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Button6 = AddControl<QPushButton>(this, "Button6", QRect(216, 8, 153, 25));
-    SetCaption(Button6, "RFF Export");
-    Button1 = AddControl<QPushButton>(this, "Button1", QRect(216, 48, 153, 33));
-    SetCaption(Button1, "ZeviraRuvid");
+    Button6 = AddControl<QPushButton>(this, "Button6", QRect(216, 8, 153, 25), "RFF Export");
+    Button1 = AddControl<QPushButton>(this, "Button1", QRect(216, 48, 153, 33), "ZeviraRuvid");
     Button1->setFont(LayoutFont("MS Sans Serif", 15, true));
     ComboBox1 = AddControl<QComboBox>(this, "ComboBox1", QRect(384, 54, 145, 21));
     // A text typed into the box stays out of the items: it is no model to choose.
@@ -143,8 +146,20 @@ void TDlgExportRFF::WriteGridRow(int row, DBFixed& fixed, const DBPredictKelto& 
         SetGridCell(*grid, row, col, texts[col]);
 }
 
-void TDlgExportRFF::UploadPicks(const RffPickTable&)
+void TDlgExportRFF::UploadPicks(const RffPickTable& table)
 {
+    JXInet inet;
+    AnsiString reply;
+    if (!inet.Post(WebHost(), UploadPage, "Text=" + table.ToText().GetAnsi(), reply)) {
+        JXErr::Error("TDlgExportRFF::Button6Click: the upload to " + WebHost() + "/" + UploadPage + " failed");
+        return;
+    }
+    // The server's write errors.
+    if (reply.starts_with('2'))
+        MessageBox("Ошибка записи файла, повторите позже", "Ошибка");
+    else if (reply.starts_with('3'))
+        MessageBox("Ошибка записи файла 3, повторите позже", "Ошибка");
+    ShowMessage(JXStr::SubStr(reply, 1, ReplyShown).GetAnsi());
 }
 
 void TDlgExportRFF::Button1Click()

@@ -46,13 +46,6 @@ const std::array<ColumnLayout, 16> GridColumns = {{
         {"40", 0, "BkOv"},
 }};
 
-QPushButton* AddButton(QWidget* parent, const char* name, const QRect& geometry, const char* caption)
-{
-    auto* button = AddControl<QPushButton>(parent, name, geometry);
-    button->setText(QString::fromUtf8(caption));
-    return button;
-}
-
 }  // namespace
 
 TDlgTestPredict::TDlgTestPredict(QWidget* owner, const PredictModelFactory& makeModel) : TForm(owner)
@@ -89,11 +82,11 @@ void TDlgTestPredict::BuildLayout()
     MonthCalendar1 = AddControl<QCalendarWidget>(this, "MonthCalendar1", QRect(0, 24, 191, 154));
     MonthCalendar1->setSelectedDate(QDate(2019, 6, 12));
     MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Button3 = AddButton(this, "Button3", QRect(184, 8, 153, 25), "Очистить");
-    Button1 = AddButton(this, "Button1", QRect(184, 40, 153, 25), "Экспорт");
+    Button3 = AddControl<QPushButton>(this, "Button3", QRect(184, 8, 153, 25), "Очистить");
+    Button1 = AddControl<QPushButton>(this, "Button1", QRect(184, 40, 153, 25), "Экспорт");
     cboPredict = AddControl<QComboBox>(this, "cboPredict", QRect(344, 8, 145, 21));
     Edit1 = AddControl<QLineEdit>(this, "Edit1", QRect(344, 40, 121, 21));
-    Button2 = AddButton(this, "Button2", QRect(408, 104, 75, 25), "Button2");
+    Button2 = AddControl<QPushButton>(this, "Button2", QRect(408, 104, 75, 25), "Button2");
     ProgressBar2 = AddControl<TProgressBar>(this, "ProgressBar2", QRect(0, 184, 185, 17));
     pb = AddControl<TProgressBar>(this, "pb", QRect(248, 184, 881, 17));
     grid = AddControl<TJXGrid>(this, "grid", QRect(8, 208, 1137, 345));

@@ -6,12 +6,15 @@
 #include <QPushButton>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "currentfolder.h"
 #include "exportlines.h"
 #include "foundation/jxgrid.h"
+#include "foundation/jxparse.h"
+#include "loopbackwebhost.h"
 #include "platform/sysutils.h"
 #include "premierleaguefixture.h"
 #include "research/testpredictcut.h"
@@ -58,6 +61,7 @@ protected:
 
     static inline const TDateTime BoxingDay = EncodeDate(2023, 12, 26);
     TDlgExportRFF window_;
+    LoopbackWebHost web_;
 
 private:
     TempFolder work_;
@@ -76,6 +80,7 @@ TEST_F(DlgExportRFFRealDataTest, RffExportListsTheDaysMatchesWithTheirClosingOdd
     ASSERT_EQ(window_.grid->RowCount(), 6);
     const auto csv = Season2324Matches();
     std::map<std::string, std::string> pointsPicks;
+    std::set<std::string> withPicks;
     for (int row = 1; row <= 5; ++row) {
         const std::string home = Name(window_.grid->Cell(row, 2));
         const std::string away = Name(window_.grid->Cell(row, 3));
@@ -85,12 +90,23 @@ TEST_F(DlgExportRFFRealDataTest, RffExportListsTheDaysMatchesWithTheirClosingOdd
         EXPECT_DOUBLE_EQ(StrToFloat(window_.grid->Cell(row, 5)), StrToFloat(match.odds.kef2)) << home;
         EXPECT_EQ(window_.grid->Cell(row, 10), PointsPick(home, away)) << home;
         pointsPicks[home + "-" + away] = window_.grid->Cell(row, 10);
+        if (!(window_.grid->Cell(row, 8) + window_.grid->Cell(row, 9) + window_.grid->Cell(row, 10)).empty())
+            withPicks.insert(home + "-" + away);
     }
     EXPECT_EQ(pointsPicks, (std::map<std::string, std::string>{{"Bournemouth-Fulham", ""},
                                                                 {"Burnley-Liverpool", "{IT2}"},
                                                                 {"Man United-Aston Villa", "{IT1} {IT2}"},
                                                                 {"Newcastle-Nott'm Forest", ""},
                                                                 {"Sheffield United-Luton", ""}}));
+
+    ASSERT_EQ(web_.Uploads().size(), 1u);
+    JXParse upload;
+    upload.ParseText(web_.Uploads()[0]);
+    std::set<std::string> uploaded;
+    for (int row = 0; row < upload.RowCount(); ++row)
+        uploaded.insert(upload.GetField(row, "Team1Name").GetAnsi() + "-" + upload.GetField(row, "Team2Name").GetAnsi());
+    EXPECT_EQ(uploaded, withPicks);
+    EXPECT_EQ(upload.RowCount(), static_cast<int>(withPicks.size()));
 }
 
 TEST_F(DlgExportRFFRealDataTest, ZeviraRuvidWritesTheDaysMatchesWithTheirOddsAndScores)

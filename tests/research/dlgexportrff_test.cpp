@@ -18,6 +18,7 @@
 #include "exportlines.h"
 #include "foundation/jxgrid.h"
 #include "localeguard.h"
+#include "loopbackwebhost.h"
 #include "platform/tprogressbar.h"
 #include "predictleaguefixture.h"
 
@@ -63,6 +64,7 @@ protected:
 
     static inline const std::string EarlierLine = "earlier;line\r\n";
     TDlgExportRFF window_{nullptr, [] { return std::make_unique<ComputingModel>(); }};
+    LoopbackWebHost web_;
 
 private:
     TempFolder work_;
@@ -75,19 +77,10 @@ TEST_F(DlgExportRFFTest, HiddenWindowWithItsGridAndModel)
     EXPECT_FALSE(window_.isVisible());
     EXPECT_EQ(window_.size(), QSize(972, 546));
     EXPECT_EQ(GridRow(0), "Date|Champ|Team1|Team2|BkKef1|BkKef2|MyKef1|MyKef2|Algo1|Algo2|Algo3|");
-    EXPECT_EQ(window_.Button6->text(), "RFF Export");
-    EXPECT_EQ(window_.Button1->text(), "ZeviraRuvid");
-    EXPECT_TRUE(window_.Button1->font().bold());
-    EXPECT_EQ(window_.ComboBox1->count(), 1);
     EXPECT_EQ(window_.ComboBox1->currentText(), "total");
-    {
-        TDlgExportRFF second;
-        EXPECT_EQ(DlgExportRFF, &second);
-    }
-    EXPECT_EQ(DlgExportRFF, nullptr);
 }
 
-TEST_F(DlgExportRFFTest, RffExportListsEveryFixtureWithOddsModelOddsAndPicks)
+TEST_F(DlgExportRFFTest, RffExportListsEveryFixtureAndUploadsThoseWithAPick)
 {
     LocaleGuard russian(QLocale(QLocale::Russian, QLocale::Russia));
     Run(window_.Button6);
@@ -99,6 +92,43 @@ TEST_F(DlgExportRFFTest, RffExportListsEveryFixtureWithOddsModelOddsAndPicks)
     Run(window_.Button6, QDate(2019, 6, 13));
     EXPECT_EQ(window_.grid->RowCount(), 2);
     EXPECT_EQ(GridRow(1), "|||||||||||") << "a day without fixtures leaves the title row alone";
+
+    const std::string names = ":{/splitCol};{/splitRow}DateTime:ChampName:Team1ID:Team1Name:Team2ID:Team2Name:Stats:"
+                              "Finans:Inform:Advice:Score:Value;";
+    EXPECT_EQ(web_.Uploads(),
+              (std::vector<std::string>{names + "1560367800:League 1:1:Hull+City 100%:2:Team 2::{W1}:{IT1}: : : ;", names}));
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0].text, "1") << "the web host's reply";
+}
+
+TEST_F(DlgExportRFFTest, TheWebHostsReplyIsShownAfterItsWriteError)
+{
+    std::string cyrillic;
+    for (int i = 0; i < 2500; ++i)
+        cyrillic += "ж";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+            {"2", {"Ошибка|Ошибка записи файла, повторите позже", "|2"}},
+            {"3 later", {"Ошибка|Ошибка записи файла 3, повторите позже", "|3 later"}},
+            {"saved 23", {"|saved 23"}},
+            {cyrillic, {"|" + cyrillic.substr(0, 2000 * std::string("ж").size())}},
+    };
+    size_t shown = 0;
+    for (const auto& [reply, boxes] : cases) {
+        SCOPED_TRACE(reply.substr(0, 10));
+        web_.Service().SetWebReply(reply);
+        Run(window_.Button6);
+        std::vector<std::string> replyBoxes;
+        for (; shown < Messages().size(); ++shown)
+            replyBoxes.push_back(Messages()[shown].caption + "|" + Messages()[shown].text);
+        EXPECT_EQ(replyBoxes, boxes);
+    }
+
+    // Nothing listening at the web host.
+    setenv("KOVRAL_WEB_HOST", "127.0.0.1:1", 1);
+    Run(window_.Button6);
+    EXPECT_EQ(Messages().size(), shown);
+    EXPECT_EQ(LogTexts().back(),
+              "[ERROR] TDlgExportRFF::Button6Click: the upload to 127.0.0.1:1/my_dev/rff2/save_predict.php? failed");
 }
 
 TEST_F(DlgExportRFFTest, ZeviraRuvidWritesALineForEveryFixtureWithItsKickOffTime)

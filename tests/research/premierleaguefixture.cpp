@@ -17,9 +17,9 @@ void PremierLeagueFixture::SetUp()
     SetupProgramFolder(Folder(), SetupOptions{});
 }
 
-std::map<std::pair<std::string, std::string>, FileMatch> PremierLeagueFixture::Season2324Matches() const
+PremierLeagueFixture::Matches PremierLeagueFixture::Season2324Matches() const
 {
-    std::map<std::pair<std::string, std::string>, FileMatch> matches;
+    Matches matches;
     for (const FileMatch& match : ReadFootballDataCsv(ReadFile(shared_ + Season2324), OddsChoice::Closing).matches)
         matches[{match.team1, match.team2}] = match;
     return matches;

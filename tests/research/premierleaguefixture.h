@@ -16,7 +16,8 @@ protected:
     void SetUp() override;
 
     // The 2023-24 matches as the season file gives them, by home and away team.
-    std::map<std::pair<std::string, std::string>, FileMatch> Season2324Matches() const;
+    using Matches = std::map<std::pair<std::string, std::string>, FileMatch>;
+    Matches Season2324Matches() const;
     // The odds, the score and the Asian handicap of a match as the file writes them, in
     // the order of the export lines from the home-win odds on.
     static std::vector<std::string> ExportedFacts(const FileMatch& match);

@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* const ColumnNames = "DateTime,ChampName,Team1ID,Team1Name,Team2ID,Team2Name,Stats,Finans,Inform,Advice,Score,Value";
+const char* const ColumnNames =
+        "DateTime,ChampName,Team1ID,Team1Name,Team2ID,Team2Name,Stats,Finans,Inform,Advice,Score,Value";
 const char* const Field = ":";
 // The server's columns Advice, Score and Value, which the program leaves blank.
 const char* const BlankColumns = ": : : ";

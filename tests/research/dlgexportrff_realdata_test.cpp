@@ -103,7 +103,8 @@ TEST_F(DlgExportRFFRealDataTest, BothJobsCarryTheDaysMatchesWithTheirClosingOdds
     upload.ParseText(web_.Uploads()[0]);
     std::set<std::string> uploaded;
     for (int row = 0; row < upload.RowCount(); ++row)
-        uploaded.insert(upload.GetField(row, "Team1Name").GetAnsi() + "-" + upload.GetField(row, "Team2Name").GetAnsi());
+        uploaded.insert(upload.GetField(row, "Team1Name").GetAnsi() + "-" +
+                        upload.GetField(row, "Team2Name").GetAnsi());
     EXPECT_EQ(uploaded, withPicks);
     EXPECT_EQ(upload.RowCount(), static_cast<int>(withPicks.size()));
 

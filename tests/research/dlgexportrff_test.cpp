@@ -37,8 +37,9 @@ protected:
                      "5, 6, 2, '1500', 2.0, 3.2, 3.6, 2.1, 1.7, '0', 1.95, 1.95, 0, 0",
                      "4, 3, 1, '2100', 2.4, 3.1, 2.9, 1.8, 2.0, '0.25', 1.9, 1.9, 1, 3",
              })
-            Exec(std::string("INSERT INTO Calendar(Date, Team1ID, Team2ID, ChampID, FixTime, Kef1, KefX, Kef2, Un25, "
-                             "Ov25, AsianHandicap, AsianKef1, AsianKef2, Gol1, Gol2, RoundID, Tur) VALUES(#6/12/2019#, ") +
+            Exec(std::string("INSERT INTO Calendar(Date, Team1ID, Team2ID, ChampID, FixTime, Kef1, KefX, Kef2, "
+                             "Un25, Ov25, AsianHandicap, AsianKef1, AsianKef2, Gol1, Gol2, RoundID, Tur) "
+                             "VALUES(#6/12/2019#, ") +
                  fixture + ", 1, 1)");
         std::filesystem::create_directory(File("Predict"));
         // The model "total" with its table that of the first league's second season.
@@ -86,8 +87,8 @@ TEST_F(DlgExportRFFTest, RffExportListsEveryFixtureAndUploadsThoseWithAPick)
 
     const std::string names = ":{/splitCol};{/splitRow}DateTime:ChampName:Team1ID:Team1Name:Team2ID:Team2Name:Stats:"
                               "Finans:Inform:Advice:Score:Value;";
-    EXPECT_EQ(web_.Uploads(),
-              (std::vector<std::string>{names + "1560367800:League 1:1:Hull+City 100%:2:Team 2::{W1}:{IT1}: : : ;", names}));
+    const std::string pick = "1560367800:League 1:1:Hull+City 100%:2:Team 2::{W1}:{IT1}: : : ;";
+    EXPECT_EQ(web_.Uploads(), (std::vector<std::string>{names + pick, names}));
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_EQ(Messages()[0].text, "1") << "the web host's reply";
 }

@@ -119,7 +119,9 @@ void TDlgMain::BuildLayout()
     auto* list = new QVBoxLayout;
     list->setContentsMargins(0, 0, 2, 0);
     list->setSpacing(0);
-    list->addWidget(panelNavig);
+    // At the top also in card mode, where a card that handed a view back hides itself
+    // and leaves the bar alone above the hidden list.
+    list->addWidget(panelNavig, 0, Qt::AlignTop);
     list->addWidget(gridFixed, 1);
     list->addWidget(panelResultMain);
     list->addWidget(panelBottomMain);

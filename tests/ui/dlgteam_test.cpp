@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -322,9 +323,14 @@ TEST_F(TDlgTeamTest, DoubleClickOnAComingMatchHandsItsHeadToHeadBack)
     TJXGrid& grid = *card.gridCalendar;
     ASSERT_GT(grid.RowCount(), 2);
     const std::string home = grid.Cell(1, 2), away = grid.Cell(1, 3);
+    const QWidget* bar = Main().findChild<QWidget*>("panelNavig");
+    ASSERT_NE(bar, nullptr);
+    const int barTop = bar->y();
     DoubleClickCell(1, 2, &grid);
     EXPECT_EQ(card.Tag(), 1);
     EXPECT_FALSE(card.isVisible());
+    Main().layout()->activate();
+    EXPECT_EQ(bar->y(), barTop) << "the navigation bar stays at the top above the hidden list";
     Back();
     EXPECT_EQ(Text("lblNTeamChamp"), home);
     EXPECT_EQ(Text("lblNTeamRival"), away);

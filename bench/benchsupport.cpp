@@ -235,11 +235,37 @@ int BusiestTeam()
     return FirstInteger("SELECT TOP 1 TeamID FROM Stats GROUP BY TeamID ORDER BY Sum(Game) DESC", "TeamID");
 }
 
+TDateTime BusiestCalendarDay()
+{
+    DBase days;
+    days.Select("SELECT TOP 1 Date, COUNT(*) AS Fixtures FROM Calendar GROUP BY Date ORDER BY COUNT(*) DESC");
+    return days.Count() > 0 ? days.GetQuery()->FieldByName("Date")->AsFloat() : 0;
+}
+
 std::vector<std::string> RecordedStatements(const std::function<void()>& call)
 {
     StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
     call();
     return recorder.Statements();
+}
+
+double BesideStatements(benchmark::State& state, const std::function<void()>& call,
+                        const std::vector<std::string>& statements)
+{
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    double programSeconds = 0;
+    SideBySide(
+            state,
+            [&] {
+                const auto start = std::chrono::steady_clock::now();
+                call();
+                programSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            },
+            [&] {
+                for (const std::string& statement : statements)
+                    ReadBare(bare.get(), statement);
+            });
+    return programSeconds * 1000 / static_cast<double>(state.iterations());
 }
 
 void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements)
@@ -249,9 +275,5 @@ void BesideBare(benchmark::State& state, const std::function<void()>& call, int 
         state.SkipWithError("the call ran other statements than expected");
         return;
     }
-    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
-    SideBySide(state, call, [&] {
-        for (const std::string& statement : statements)
-            ReadBare(bare.get(), statement);
-    });
+    BesideStatements(state, call, statements);
 }

@@ -126,9 +126,16 @@ void SideBySide(benchmark::State& state, ProgramCall program, BareCall bare, Res
 int FirstInteger(const std::string& sql, const char* column);
 // The team that played the most matches.
 int BusiestTeam();
+// The day with the most coming fixtures; 0 when there are none.
+TDateTime BusiestCalendarDay();
 
 // The SQL texts a call runs, as SQLite received them.
 std::vector<std::string> RecordedStatements(const std::function<void()>& call);
+
+// Times the program's call beside the statements it ran, read with the bare API; the
+// program's milliseconds per iteration.
+double BesideStatements(benchmark::State& state, const std::function<void()>& call,
+                        const std::vector<std::string>& statements);
 
 // Times the program's call beside the same statements read with the bare API; skips
 // with an error when the call runs another number of statements than expected.

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -24,11 +23,10 @@ struct Fixture {
 // The coming fixtures of the day with the most of them.
 std::vector<Fixture> BusiestDay()
 {
-    DBase days;
-    days.Select("SELECT TOP 1 Date, COUNT(*) AS Fixtures FROM Calendar GROUP BY Date ORDER BY COUNT(*) DESC");
+    const TDateTime day = BusiestCalendarDay();
     DBFixed calendar;
     std::vector<Fixture> fixtures;
-    if (days.Count() == 0 || !calendar.OpenCalendarByDate(days.GetQuery()->FieldByName("Date")->AsFloat()))
+    if (day == 0 || !calendar.OpenCalendarByDate(day))
         return fixtures;
     TADOQuery* query = calendar.GetQuery();
     for (query->First(); !query->Eof(); query->Next())
@@ -69,24 +67,12 @@ void BM_PredictBusiestDay(benchmark::State& state)
         placed = Predict(fixtures);
         statements = recorder.Statements();
     }
-    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
-    double programSeconds = 0;
-    SideBySide(
-            state,
-            [&] {
-                const auto start = std::chrono::steady_clock::now();
-                benchmark::DoNotOptimize(Predict(fixtures));
-                programSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            },
-            [&] {
-                for (const std::string& statement : statements)
-                    ReadBare(bare.get(), statement);
-            });
+    const double milliseconds = BesideStatements(
+            state, [&] { benchmark::DoNotOptimize(Predict(fixtures)); }, statements);
     state.counters["fixtures"] = static_cast<double>(fixtures.size());
     state.counters["placed"] = placed;
     state.counters["statements"] = static_cast<double>(statements.size());
-    state.counters["ms_per_fixture"] =
-            programSeconds * 1000 / static_cast<double>(state.iterations()) / static_cast<double>(fixtures.size());
+    state.counters["ms_per_fixture"] = milliseconds / static_cast<double>(fixtures.size());
 }
 BENCHMARK(BM_PredictBusiestDay)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

@@ -2,17 +2,16 @@
 
 #include "data/dbsetting.h"
 #include "foundation/jxdatetime.h"
-#include "foundation/jxerr.h"
 #include "foundation/jxgrid.h"
 #include "platform/application.h"
 #include "platform/eventhandler.h"
 #include "platform/formcontrols.h"
-#include "platform/messagebox.h"
 #include "platform/sysutils.h"
 #include "platform/tapplication.h"
 #include "platform/tprogressbar.h"
 #include "predict/fillpredictfilelist.h"
 #include "presenters/gridfill.h"
+#include "research/researchform.h"
 #include "research/testpredictcut.h"
 
 #include <QCalendarWidget>
@@ -47,41 +46,7 @@ const std::array<ColumnLayout, 16> GridColumns = {{
         {"40", 0, "BkOv"},
 }};
 
-QFont LayoutFont(const char* family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QRect& geometry, const char* caption)
-{
-    auto* button = AddControl<QPushButton>(parent, name, geometry);
-    button->setText(QString::fromUtf8(caption));
-    return button;
-}
-
 }  // namespace
-
-class TDlgTestPredict::BusyScope {
-public:
-    explicit BusyScope(TDlgTestPredict& form) : form_(form) { Enable(false); }
-    ~BusyScope() { Enable(true); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    void Enable(bool on)
-    {
-        form_.Busy = !on;
-        for (QWidget* command : std::initializer_list<QWidget*>{form_.MonthCalendar1, form_.Button3, form_.Button1,
-                                                                form_.cboPredict, form_.Edit1, form_.Button2})
-            command->setEnabled(on);
-    }
-
-    TDlgTestPredict& form_;
-};
 
 TDlgTestPredict::TDlgTestPredict(QWidget* owner, const PredictModelFactory& makeModel) : TForm(owner)
 {
@@ -89,7 +54,7 @@ TDlgTestPredict::TDlgTestPredict(QWidget* owner, const PredictModelFactory& make
     BuildLayout();
     Fixed = std::make_unique<DBFixed>();
     Predict = makeModel();
-    SetupGrid();
+    SetupResearchGrid(*grid, GridColumns);
     ConnectHandler(MonthCalendar1, &QCalendarWidget::clicked, this, &TDlgTestPredict::MonthCalendar1Click);
     ConnectHandler(Button2, &QPushButton::clicked, this, &TDlgTestPredict::Button2Click);
     ConnectHandler(Button3, &QPushButton::clicked, this, &TDlgTestPredict::Button3Click);
@@ -117,23 +82,14 @@ void TDlgTestPredict::BuildLayout()
     MonthCalendar1 = AddControl<QCalendarWidget>(this, "MonthCalendar1", QRect(0, 24, 191, 154));
     MonthCalendar1->setSelectedDate(QDate(2019, 6, 12));
     MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Button3 = AddButton(this, "Button3", QRect(184, 8, 153, 25), "Очистить");
-    Button1 = AddButton(this, "Button1", QRect(184, 40, 153, 25), "Экспорт");
+    Button3 = AddControl<QPushButton>(this, "Button3", QRect(184, 8, 153, 25), "Очистить");
+    Button1 = AddControl<QPushButton>(this, "Button1", QRect(184, 40, 153, 25), "Экспорт");
     cboPredict = AddControl<QComboBox>(this, "cboPredict", QRect(344, 8, 145, 21));
     Edit1 = AddControl<QLineEdit>(this, "Edit1", QRect(344, 40, 121, 21));
-    Button2 = AddButton(this, "Button2", QRect(408, 104, 75, 25), "Button2");
+    Button2 = AddControl<QPushButton>(this, "Button2", QRect(408, 104, 75, 25), "Button2");
     ProgressBar2 = AddControl<TProgressBar>(this, "ProgressBar2", QRect(0, 184, 185, 17));
     pb = AddControl<TProgressBar>(this, "pb", QRect(248, 184, 881, 17));
     grid = AddControl<TJXGrid>(this, "grid", QRect(8, 208, 1137, 345));
-}
-
-void TDlgTestPredict::SetupGrid()
-{
-    grid->SetCurColor(0xFF0000);
-    grid->SetIsCursor(true);
-    grid->SetIsRows(true);
-    SetupGridColumns(*grid, GridColumns);
-    ClearGrid(*grid);
 }
 
 void TDlgTestPredict::FormCreate()
@@ -143,8 +99,7 @@ void TDlgTestPredict::FormCreate()
 
 TDateTime TDlgTestPredict::CalendarDay() const
 {
-    const QDate day = MonthCalendar1->selectedDate();
-    return EncodeDate(day.year(), day.month(), day.day());
+    return ::CalendarDay(MonthCalendar1);
 }
 
 void TDlgTestPredict::SetCalendarDay(TDateTime day)
@@ -154,6 +109,11 @@ void TDlgTestPredict::SetCalendarDay(TDateTime day)
     int dayOfMonth = 0;
     DecodeDate(day, year, month, dayOfMonth);
     MonthCalendar1->setSelectedDate(QDate(year, month, dayOfMonth));
+}
+
+JobScope TDlgTestPredict::Commands()
+{
+    return JobScope(Busy, {MonthCalendar1, Button3, Button1, cboPredict, Edit1, Button2});
 }
 
 void TDlgTestPredict::MonthCalendar1Click()
@@ -172,7 +132,7 @@ void TDlgTestPredict::Button2Click()
 
 void TDlgTestPredict::Button3Click()
 {
-    BusyScope busy(*this);
+    const JobScope job = Commands();
     try {
         CutAtCalendarDay();
     } catch (const std::exception& error) {
@@ -188,7 +148,7 @@ void TDlgTestPredict::CutAtCalendarDay()
 
 void TDlgTestPredict::Button1Click()
 {
-    BusyScope busy(*this);
+    const JobScope job = Commands();
     ClearGrid(*grid);
     SummaryRows = 0;
     TestPredictLines lines;
@@ -203,7 +163,7 @@ void TDlgTestPredict::Button1Click()
         for (int day = 0; day < days; ++day)
             TestDay(names, lines);
     } catch (const std::exception& error) {
-        Report(error);
+        ReportFailure(error);
     }
     SaveLines(lines.inform, InformExportFile);
     SaveLines(lines.total, TotalExportFile);
@@ -270,12 +230,6 @@ void TDlgTestPredict::SaveLines(const JXFile& lines, const AnsiString& file)
     try {
         lines.SaveToFile(file);
     } catch (const std::exception& error) {
-        Report(error);
+        ReportFailure(error);
     }
-}
-
-void TDlgTestPredict::Report(const std::exception& error)
-{
-    ShowMessage(error.what());
-    JXErr::Error(error.what());
 }

@@ -7,6 +7,7 @@
 #include "platform/tform.h"
 #include "platform/types.h"
 #include "predict/dbpredict_2_1.h"
+#include "research/jobscope.h"
 #include "research/testpredictstep.h"
 
 class QCalendarWidget;
@@ -45,11 +46,7 @@ protected:
     bool CanClose() override { return !Busy; }
 
 private:
-    // Disables every command and refuses closing while it lives.
-    class BusyScope;
-
     void BuildLayout();
-    void SetupGrid();
     void FormCreate();
 
     void MonthCalendar1Click();
@@ -64,9 +61,10 @@ private:
     void TestDay(const std::vector<AnsiString>& names, TestPredictLines& lines);
     void AddSummaryRow(const FixtureSummary& summary);
     std::vector<AnsiString> ModelNames() const;
+    // Disables every command and refuses closing while it lives.
+    JobScope Commands();
     // Writes a list to its file; a failure is shown and logged.
     static void SaveLines(const JXFile& lines, const AnsiString& file);
-    static void Report(const std::exception& error);
 
     // Members go in reverse order: the model before the match query.
     std::unique_ptr<DBFixed> Fixed;

@@ -51,3 +51,10 @@ AnsiString PredictExportLine(DBFixed& fixed, const DBPredict_2_1& model)
 {
     return JoinExportColumns(PredictExportColumns(fixed, model));
 }
+
+AnsiString PredictDayExportLine(DBFixed& fixed, const DBPredict_2_1& model)
+{
+    std::vector<AnsiString> columns = PredictExportColumns(fixed, model);
+    columns.insert(columns.begin() + 1, fixed.GetFixTime());
+    return JoinExportColumns(columns);
+}

@@ -20,3 +20,7 @@ AnsiString JoinExportColumns(const std::vector<AnsiString>& columns);
 
 // The line of the back-test export files: the columns above, joined.
 AnsiString PredictExportLine(DBFixed& fixed, const DBPredict_2_1& model);
+
+// The line of the one-day export: the columns above with the fixture's stored kick-off
+// time ("hhmm") after the date.
+AnsiString PredictDayExportLine(DBFixed& fixed, const DBPredict_2_1& model);

@@ -6,6 +6,7 @@
 #include "platform/qtmessagebox.h"
 #include "platform/registry.h"
 #include "platform/tapplication.h"
+#include "research/dlgexportrff.h"
 #include "research/dlgtestpredict.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
@@ -36,6 +37,7 @@ void RunForms(TApplication& application)
     TDlgMain dlgMain;
     TDlgFilter dlgFilter;
     TDlgTestPredict dlgTestPredict;
+    TDlgExportRFF dlgExportRFF;
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&dlgMain, &QDialog::finished, &application, &QCoreApplication::quit);
     dlgMain.show();

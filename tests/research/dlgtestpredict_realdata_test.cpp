@@ -16,29 +16,20 @@
 #include "currentfolder.h"
 #include "exportlines.h"
 #include "platform/sysutils.h"
-#include "realseasonfixture.h"
+#include "premierleaguefixture.h"
 #include "research/testpredictcut.h"
-#include "setup/programfoldersetup.h"
-#include "updateservice/footballdatacsv.h"
-#include "updateservice/seasonloader.h"
 
 namespace {
 
-// The 2022-23 and 2023-24 Premier League with Bet365's closing odds, taken in as an
-// update brings them into a program folder made by the setup; the bench runs a model
-// named "inform" that passes every fixture.
-class DlgTestPredictRealDataTest : public RealSeasonFixture {
+// The bench on two Premier League seasons runs a model named "inform" that passes every
+// fixture.
+class DlgTestPredictRealDataTest : public PremierLeagueFixture {
 protected:
     void SetUp() override
     {
-        RealSeasonFixture::SetUp();
+        PremierLeagueFixture::SetUp();
         if (IsSkipped())
             return;
-        std::vector<SeasonSource> sources = {Source(Season2223), Source(Season2324)};
-        for (SeasonSource& source : sources)
-            source.odds = OddsChoice::Closing;
-        LoadSeasons(sources);
-        SetupProgramFolder(Folder(), SetupOptions{});
         WriteFile(File("Predict/inform.prd"), "30;");
         for (const char* name : {"export_predict1.csv", "export_predict3.csv"})
             WriteFile(name, "");
@@ -60,11 +51,7 @@ protected:
                      team + "' AND S.SeasonID=(SELECT MAX(SeasonID) FROM Season)");
     }
 
-    static inline const std::string Season2223 = "football-data-co-uk/E0_2223.csv";
-    static inline const std::string Season2324 = "football-data-co-uk/E0_2324.csv";
-
 private:
-    ConfigFolder config_;
     TempFolder work_;
     CurrentFolder current_{work_.Path()};
 };
@@ -83,18 +70,12 @@ TEST_F(DlgTestPredictRealDataTest, WeekFromBoxingDayCarriesTheClosingOddsAndScor
 {
     const auto lines = RunFrom(QDate(2023, 12, 26), 7);
     ASSERT_EQ(lines.size(), 19u);
-    std::map<std::pair<std::string, std::string>, FileMatch> csv;
-    for (const FileMatch& match : ReadFootballDataCsv(ReadFile(shared_ + Season2324), OddsChoice::Closing).matches)
-        csv[{match.team1, match.team2}] = match;
+    const auto csv = Season2324Matches();
     double homeWinBets = 0;
     for (const auto& line : lines) {
         const FileMatch& match = csv.at({line.at(2), line.at(3)});
-        const MatchOdds& odds = match.odds;
         // Odds, score and handicap: columns 15 to 24 of the line.
-        const std::vector<std::string> numbers = {odds.kef1, odds.kefX, odds.kef2, odds.un25, odds.ov25,
-                                                  std::to_string(match.score->first),
-                                                  std::to_string(match.score->second), odds.handicap,
-                                                  odds.asianKef1, odds.asianKef2};
+        const std::vector<std::string> numbers = ExportedFacts(match);
         for (size_t i = 0; i < numbers.size(); ++i)
             EXPECT_DOUBLE_EQ(StrToFloat(line.at(14 + i)), StrToFloat(numbers[i])) << line[2] << " column " << 15 + i;
         homeWinBets += match.score->first > match.score->second ? StrToFloat(line[14]) - 1 : -1;

@@ -123,6 +123,18 @@ TEST_F(LoopbackUpdateServiceTest, ProgramClientLogsInWithEveryAwkwardCharacterAn
     EXPECT_EQ(requests[0].values, expected);
 }
 
+TEST_F(LoopbackUpdateServiceTest, PickUploadLargerThanTheLibrarysFormLimitArrivesWhole)
+{
+    LoopbackUpdateService service({folder_.Path(), "", ""});
+    service.SetWebReply("saved");
+    const std::string table = std::string(100000, 'x') + "+%;";
+    JXInet inet;
+    AnsiString reply;
+    ASSERT_TRUE(inet.Post(service.Host(), "my_dev/rff2/save_predict.php?", "Text=" + table, reply));
+    EXPECT_EQ(reply, "saved");
+    EXPECT_EQ(service.Requests().back().values, (std::map<std::string, std::string>{{"Text", table}}));
+}
+
 TEST_F(LoopbackUpdateServiceTest, ServesTheNumberedFilesThatAreNotHiddenAndNothingElse)
 {
     service_->HideFiles({2});

@@ -20,6 +20,7 @@
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgtoday.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -192,6 +193,7 @@ void TDlgMain::ConnectHandlers()
     connect(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
     connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
     connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
+    connect(btnToday, &QToolButton::clicked, this, &TDlgMain::btnTodayClick);
     connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
     connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
@@ -605,6 +607,11 @@ void TDlgMain::btnChampionatClick()
 void TDlgMain::btnFixedClick()
 {
     ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
+void TDlgMain::btnTodayClick()
+{
+    ShowDialog<TDlgToday>(Filter.get());
 }
 
 void TDlgMain::btnUpdateClick()

@@ -117,6 +117,7 @@ private:
     void btnTeamContextPopup();
     void btnChampionatClick();
     void btnFixedClick();
+    void btnTodayClick();
     void btnUpdateClick();
     void btnExitClick();
     void gridFixedSelectCell(int aCol, int aRow);

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextBlock>
 
 #include "data/dbfilter.h"
@@ -10,6 +11,7 @@
 #include "textfit.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/dlgtoday.h"
 #include "update/dlgupdate.h"
 
 namespace {
@@ -89,6 +91,29 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
             document->documentLayout()->blockBoundingRect(block);
             EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+        }
+    }
+}
+
+TEST_F(TextsFitTest, NearestMatchesWindowOnEveryPageInBothLanguages)
+{
+    const auto [champ, season] = FullLeagueSeason();
+    SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+    Start();
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        Main().ApplyLanguage();
+        for (const char* updateSeries : {"0", "1"}) {
+            Exec(std::string("UPDATE Version SET UpdateSeries=") + updateSeries);
+            InModalDialog("btnToday", [&](QWidget& dialog) {
+                auto* pages = dialog.findChild<QTabWidget*>("page1");
+                ASSERT_NE(pages, nullptr);
+                for (int page = 0; page < pages->count(); ++page) {
+                    pages->setCurrentIndex(page);
+                    ExpectNoneCut(dialog, pages->widget(page)->objectName().toStdString());
+                }
+            });
         }
     }
 }

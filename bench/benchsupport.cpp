@@ -13,6 +13,7 @@
 #include "data/dbsetting.h"
 #include "data/schema.h"
 #include "platform/adofield.h"
+#include "platform/adoquery.h"
 #include "platform/jetsql.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
@@ -125,10 +126,12 @@ int RunBenchmarksOnProgramFolder(int argc, char** argv)
     return RunBenchmarksInProgramFolder(argc, argv);
 }
 
-int RunBenchmarksInProgramFolder(int argc, char** argv)
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup)
 {
     benchmark::Initialize(&argc, argv);
     FolderInstance() = std::make_unique<BenchProgramFolder>();
+    if (withSetup)
+        SetupProgramFolder(BenchFolder().Path(), SetupOptions{});
     benchmark::RunSpecifiedBenchmarks();
     FolderInstance().reset();
     benchmark::Shutdown();
@@ -218,4 +221,37 @@ LeagueSeason LargestLeagueSeason()
     TADOQuery* query = data.GetQuery();
     return {query->FieldByName("ChampID")->AsInteger(), query->FieldByName("SeasonID")->AsInteger(),
             query->FieldByName("Matches")->AsInteger()};
+}
+
+int FirstInteger(const std::string& sql, const char* column)
+{
+    DBase data;
+    data.Select(sql);
+    return data.Count() > 0 ? data.GetQuery()->FieldByName(column)->AsInteger() : 0;
+}
+
+int BusiestTeam()
+{
+    return FirstInteger("SELECT TOP 1 TeamID FROM Stats GROUP BY TeamID ORDER BY Sum(Game) DESC", "TeamID");
+}
+
+std::vector<std::string> RecordedStatements(const std::function<void()>& call)
+{
+    StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
+    call();
+    return recorder.Statements();
+}
+
+void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements)
+{
+    const std::vector<std::string> statements = RecordedStatements(call);
+    if (static_cast<int>(statements.size()) != expectedStatements) {
+        state.SkipWithError("the call ran other statements than expected");
+        return;
+    }
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    SideBySide(state, call, [&] {
+        for (const std::string& statement : statements)
+            ReadBare(bare.get(), statement);
+    });
 }

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,8 +52,10 @@ private:
 // The main of a benchmark program on the performance database: the event loop the
 // program's long jobs pump, then every benchmark with BenchFolder() in place.
 int RunBenchmarksOnProgramFolder(int argc, char** argv);
-// The same once the caller has made its application (a QApplication for widgets).
-int RunBenchmarksInProgramFolder(int argc, char** argv);
+// The same once the caller has made its application (a QApplication for widgets);
+// withSetup adds what the setup gives a program folder (settings values, language
+// files, the Predict folder), for benchmarks of windows.
+int RunBenchmarksInProgramFolder(int argc, char** argv, bool withSetup = false);
 BenchProgramFolder& BenchFolder();
 
 // The league season with the most matches of the performance database.
@@ -118,3 +121,15 @@ void SideBySide(benchmark::State& state, ProgramCall program, BareCall bare, Res
     state.counters["bare_ms"] = bareSeconds * 1000 / static_cast<double>(state.iterations());
     state.counters["ratio"] = programSeconds / bareSeconds;
 }
+
+// An integer column of the first row of a select on data.mdb; 0 without a row.
+int FirstInteger(const std::string& sql, const char* column);
+// The team that played the most matches.
+int BusiestTeam();
+
+// The SQL texts a call runs, as SQLite received them.
+std::vector<std::string> RecordedStatements(const std::function<void()>& call);
+
+// Times the program's call beside the same statements read with the bare API; skips
+// with an error when the call runs another number of statements than expected.
+void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements);

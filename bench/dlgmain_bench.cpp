@@ -12,19 +12,14 @@
 #include <memory>
 
 #include "benchsupport.h"
-#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbseason.h"
 #include "foundation/jxgrid.h"
 #include "sampledata/sampleids.h"
-#include "setup/programfoldersetup.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
 
 namespace {
-
-// Made by main, which outlives every benchmark.
-const BenchProgramFolder* benchFolder = nullptr;
 
 const int Team = SampleIds::FirstTeam(SampleIds::England);
 const int Rival = SampleIds::FirstTeam(SampleIds::England) + 1;
@@ -59,13 +54,8 @@ void BenchRefresh(benchmark::State& state, const std::function<bool(DBFilter&)>&
         state.SkipWithError("the view could not be added");
         return;
     }
-    std::vector<std::string> statements;
-    {
-        StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
-        main.Refresh();
-        statements = recorder.Statements();
-    }
-    const BareDatabase bare = OpenBare(benchFolder->DataFile());
+    const std::vector<std::string> statements = RecordedStatements([&] { main.Refresh(); });
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     SideBySide(
             state, [&] { main.Refresh(); },
             [&] {
@@ -120,12 +110,5 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    const BenchProgramFolder folder;
-    // The language files, flag and settings values the windows read come from the setup.
-    SetupProgramFolder(folder.Path(), SetupOptions{});
-    benchFolder = &folder;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInProgramFolder(argc, argv, true);
 }

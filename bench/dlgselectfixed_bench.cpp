@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "benchsupport.h"
-#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "platform/adofield.h"
@@ -39,14 +38,6 @@ void RememberAllTournamentsAndSeasons()
     }
 }
 
-// The data.mdb statements that call runs, as SQLite received them.
-std::vector<std::string> StatementsOf(const std::function<void()>& call)
-{
-    StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
-    call();
-    return recorder.Statements();
-}
-
 void ReadAll(sqlite3* bare, const std::vector<std::string>& statements)
 {
     for (const std::string& statement : statements)
@@ -65,7 +56,7 @@ void BM_CreatePicker(benchmark::State& state)
     DBFilter history;
     std::unique_ptr<TDlgSelectFixed> picker;
     const auto create = [&] { picker = std::make_unique<TDlgSelectFixed>(nullptr, &history); };
-    const std::vector<std::string> statements = StatementsOf(create);
+    const std::vector<std::string> statements = RecordedStatements(create);
     const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     SideBySide(state, create, [&] { ReadAll(bare.get(), statements); }, [&] { picker.reset(); });
     create();
@@ -80,7 +71,7 @@ void BM_FilterKeystroke(benchmark::State& state)
     DBFilter history;
     TDlgSelectFixed picker(nullptr, &history);
     const QString letter = "S";
-    const std::vector<std::string> statements = StatementsOf([&] { picker.txtTeamFilter->setText(letter); });
+    const std::vector<std::string> statements = RecordedStatements([&] { picker.txtTeamFilter->setText(letter); });
     picker.txtTeamFilter->clear();
     const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     SideBySide(

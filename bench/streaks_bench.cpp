@@ -25,19 +25,6 @@
 
 namespace {
 
-int FirstInteger(const AnsiString& sql, const char* column)
-{
-    DBase data;
-    data.Select(sql);
-    return data.Count() > 0 ? data.GetQuery()->FieldByName(column)->AsInteger() : 0;
-}
-
-// The team that played the most matches.
-int BusiestTeam()
-{
-    return FirstInteger("SELECT TOP 1 TeamID FROM Stats GROUP BY TeamID ORDER BY Sum(Game) DESC", "TeamID");
-}
-
 // The league whose last season has the most matches: the largest cross table.
 int LargestLeague()
 {
@@ -45,29 +32,6 @@ int LargestLeague()
                         "C.ChampID=S.ChampID WHERE C.TypeID=1 AND S.Field=1 AND S.SeasonID=(SELECT MAX(L.SeasonID) "
                         "FROM Stats AS L WHERE L.ChampID=S.ChampID) GROUP BY S.ChampID ORDER BY Sum(S.Game) DESC",
                         "ChampID");
-}
-
-// The SQL texts a call runs, as SQLite received them.
-std::vector<std::string> Statements(const std::function<void()>& call)
-{
-    StatementRecorder recorder(DBConnect::GetData()->GetConnection()->Handle());
-    call();
-    return recorder.Statements();
-}
-
-// Times the program's call beside the same statements read with the bare API.
-void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements)
-{
-    const std::vector<std::string> statements = Statements(call);
-    if (static_cast<int>(statements.size()) != expectedStatements) {
-        state.SkipWithError("the call ran other statements than expected");
-        return;
-    }
-    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
-    SideBySide(state, call, [&] {
-        for (const std::string& statement : statements)
-            ReadBare(bare.get(), statement);
-    });
 }
 
 // A grid as the cards show it.

@@ -109,10 +109,24 @@ DBConnect::~DBConnect()
 void DBConnect::Open(const AnsiString& fileName)
 {
     try {
-        Connection = std::make_unique<TADOConnection>(ConnectionPrefix + GetAppPath().GetAnsi() + fileName);
+        // The path is quoted, so a ";" or a quote in a folder name stays part of it.
+        AnsiString file = fileName;
+        if (!file.empty() && file.back() == ';')
+            file.pop_back();
+        Connection = std::make_unique<TADOConnection>(ConnectionPrefix + JetQuoted(GetAppPath().GetAnsi() + file) + ";");
         Query = std::make_unique<TADOQuery>(Connection.get());
     } catch (const std::exception&) {
         SaveLog(GetAppPath(), "ERROR DBCONNECT");
+    }
+}
+
+AnsiString DBConnect::OpenError()
+{
+    try {
+        Connection->Open();
+        return "";
+    } catch (const std::exception& error) {
+        return error.what();
     }
 }
 

@@ -24,6 +24,9 @@ public:
     // Binds the connection to the program folder's file ("data.mdb;"); connects on first use.
     void Open(const AnsiString& fileName);
     TADOConnection* GetConnection() { return Connection.get(); }
+    // Connects now; SQLite's error, naming the file, when the file cannot be opened and
+    // read, or the empty text.
+    AnsiString OpenError();
 
     // Runs one action statement; a failure is logged and reported as success unless
     // rethrow asks for an exception carrying the engine's message.

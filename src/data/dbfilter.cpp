@@ -277,9 +277,11 @@ int DBFilter::GetMinFilterID()
 
 AnsiString DBFilter::GetResultOp()
 {
-    const bool win = GetIsWin();
-    const bool draw = GetIsDraw();
-    const bool lose = GetIsLose();
+    return ResultRelation(GetIsWin(), GetIsDraw(), GetIsLose());
+}
+
+AnsiString DBFilter::ResultRelation(bool win, bool draw, bool lose)
+{
     if (win == draw && draw == lose)
         return "==";
     if (win && draw)

@@ -71,6 +71,8 @@ public:
     // The relation between the team's goals and the rival's that keeps the chosen
     // results; "==" when no result condition applies.
     AnsiString GetResultOp();
+    // The same relation for the results kept by the three choices.
+    static AnsiString ResultRelation(bool win, bool draw, bool lose);
 
     // Writers of the cursor row. The open list is not re-read: the readers return the
     // old values until the next Update.

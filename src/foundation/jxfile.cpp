@@ -6,6 +6,8 @@
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 
+#include <QSaveFile>
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -88,14 +90,20 @@ JXStr JXFile::GetLine(int i) const
     return lines_.at(static_cast<size_t>(i));
 }
 
+void JXFile::Clear()
+{
+    lines_.clear();
+}
+
 void JXFile::SaveToFile(JXStr path) const
 {
-    std::ofstream out(path.GetAnsi(), std::ios::binary | std::ios::trunc);
+    std::string bytes;
     for (const JXStr& line : lines_)
-        AppendLine(out, line.GetAnsi());
-    out.close();
-    if (!out.good())
-        throw EFileError("Cannot write file \"" + path.GetAnsi() + "\"");
+        bytes += line.GetAnsi() + "\r\n";
+    QSaveFile file(QString::fromStdString(path.GetAnsi()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                                                    static_cast<qint64>(bytes.size()) || !file.commit())
+        throw EFileError("Cannot write file \"" + path.GetAnsi() + "\": " + file.errorString().toStdString());
 }
 
 JXStr LoadTextFile(JXStr path)

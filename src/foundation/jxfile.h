@@ -20,9 +20,12 @@ public:
     // a file that cannot be read raises EFileError.
     void LoadFromFile(JXStr path);
     void Add(JXStr line);
+    void Clear();
     int Count() const;
     JXStr GetLine(int i) const;
-    // Writes every line ended by CR LF; raises EFileError on failure.
+    // Writes every line ended by CR LF, first under a temporary name beside the file,
+    // which then replaces it: a failed write leaves the old file whole. Raises
+    // EFileError on failure.
     void SaveToFile(JXStr path) const;
 
 private:

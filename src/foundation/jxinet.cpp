@@ -1,5 +1,7 @@
 #include "foundation/jxinet.h"
 
+#include "platform/application.h"
+
 #include <curl/curl.h>
 
 #include <cstdio>
@@ -7,6 +9,17 @@
 #include <stdexcept>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How often the message loop runs while a request waits for the network.
+constexpr int PaintIntervalMs = 40;
+
+JXInetLimits& Limits()
+{
+    static JXInetLimits limits;
+    return limits;
+}
 
 constexpr const char* PostHeaders[] = {
     "User-Agent: Mozilla/5.0 (Windows; U; Windows NT 5.1; ru; rv:1.8.1.9) Gecko/20071025 Firefox/2.0.0.9",
@@ -56,11 +69,56 @@ AnsiString PercentEncode(const AnsiString& text, bool (*mustEncode)(unsigned cha
     return encoded;
 }
 
-size_t CollectBody(char* data, size_t size, size_t count, void* body)
+// The body of a reply, up to a limit: a reply that goes on past it fails, so an endless
+// one cannot take all memory.
+struct ReplyBody {
+    AnsiString& text;
+    size_t limit;
+};
+
+size_t CollectBody(char* data, size_t size, size_t count, void* reply)
 {
-    static_cast<AnsiString*>(body)->append(data, size * count);
-    return size * count;
+    auto& body = *static_cast<ReplyBody*>(reply);
+    const size_t bytes = size * count;
+    if (bytes > body.limit - body.text.size())
+        return 0;  // curl ends the request with a write error
+    body.text.append(data, bytes);
+    return bytes;
 }
+
+// Every byte of the request so far, either way, headers included.
+curl_off_t BytesMoved(CURL* handle)
+{
+    curl_off_t received = 0;
+    curl_off_t sent = 0;
+    long headers = 0;
+    curl_easy_getinfo(handle, CURLINFO_SIZE_DOWNLOAD_T, &received);
+    curl_easy_getinfo(handle, CURLINFO_SIZE_UPLOAD_T, &sent);
+    curl_easy_getinfo(handle, CURLINFO_HEADER_SIZE, &headers);
+    return received + sent + headers;
+}
+
+// The easy handle belongs to the multi handle for one request.
+class AddedHandle {
+public:
+    AddedHandle(CURLM* multi, CURL* handle)
+        : multi_(multi), handle_(handle), added_(curl_multi_add_handle(multi, handle) == CURLM_OK)
+    {
+    }
+    ~AddedHandle()
+    {
+        if (added_)
+            curl_multi_remove_handle(multi_, handle_);
+    }
+    AddedHandle(const AddedHandle&) = delete;
+    AddedHandle& operator=(const AddedHandle&) = delete;
+    bool Added() const { return added_; }
+
+private:
+    CURLM* multi_;
+    CURL* handle_;
+    bool added_;
+};
 
 CURL* NewHandle()
 {
@@ -79,7 +137,20 @@ CURL* NewHandle()
     return handle;
 }
 
+CURLM* NewMulti()
+{
+    CURLM* multi = curl_multi_init();
+    if (!multi)
+        throw std::runtime_error("curl_multi_init failed");
+    return multi;
+}
+
 }  // namespace
+
+void JXInet::SetLimitsForTests(const JXInetLimits& limits)
+{
+    Limits() = limits;
+}
 
 void JXInet::CurlCleanup::operator()(void* handle) const
 {
@@ -91,7 +162,12 @@ void JXInet::HeaderListFree::operator()(curl_slist* list) const
     curl_slist_free_all(list);
 }
 
-JXInet::JXInet() : http_(NewHandle())
+void JXInet::MultiCleanup::operator()(void* multi) const
+{
+    curl_multi_cleanup(multi);
+}
+
+JXInet::JXInet() : http_(NewHandle()), multi_(NewMulti())
 {
     ClearProxy();
 }
@@ -103,7 +179,7 @@ bool JXInet::Get(const AnsiString& host, const AnsiString& path)
     curl_easy_setopt(http_.get(), CURLOPT_HTTPGET, 1L);
     AnsiString body;
     const bool ok = Perform(host, path, body);
-    text_ = ok ? body : AnsiString();
+    text_ = ok ? std::move(body) : AnsiString();
     return ok;
 }
 
@@ -140,8 +216,10 @@ void JXInet::SetProxy(const AnsiString& server, int port, const AnsiString& user
     curl_easy_setopt(handle, CURLOPT_PROXY, server.c_str());
     curl_easy_setopt(handle, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_HTTP));
     curl_easy_setopt(handle, CURLOPT_PROXYPORT, static_cast<long>(port));
-    curl_easy_setopt(handle, CURLOPT_PROXYUSERNAME, user.empty() ? nullptr : user.c_str());
-    curl_easy_setopt(handle, CURLOPT_PROXYPASSWORD, user.empty() ? nullptr : password.c_str());
+    // A proxy may know a password without a user name.
+    const bool credentials = !user.empty() || !password.empty();
+    curl_easy_setopt(handle, CURLOPT_PROXYUSERNAME, credentials ? user.c_str() : nullptr);
+    curl_easy_setopt(handle, CURLOPT_PROXYPASSWORD, credentials ? password.c_str() : nullptr);
 }
 
 void JXInet::ClearProxy()
@@ -154,11 +232,46 @@ bool JXInet::Perform(const AnsiString& host, const AnsiString& path, AnsiString&
     CURL* handle = http_.get();
     const AnsiString url = "http://" + host + "/" + PercentEncode(path, UrlCannotCarry);
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
-    if (curl_easy_perform(handle) != CURLE_OK)
+    const JXInetLimits limits = Limits();
+    ReplyBody reply{body, limits.replyBytes};
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &reply);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
+    if (!Transfer(limits))
         return false;
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
     // A redirect that is not followed has not delivered the page either.
     return status >= 200 && status < 300;
+}
+
+bool JXInet::Transfer(const JXInetLimits& limits)
+{
+    CURLM* multi = multi_.get();
+    CURL* handle = http_.get();
+    const AddedHandle added(multi, handle);
+    if (!added.Added())
+        return false;
+    curl_off_t lastBytes = -1;
+    Clock::time_point lastMove = Clock::now();
+    for (int running = 1;;) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
+            return false;
+        if (running == 0)
+            break;
+        const curl_off_t bytes = BytesMoved(handle);
+        if (bytes != lastBytes) {
+            lastBytes = bytes;
+            lastMove = Clock::now();
+        } else if (Clock::now() - lastMove > limits.stall) {
+            return false;
+        }
+        curl_multi_poll(multi, nullptr, 0, PaintIntervalMs, nullptr);
+        ProcessMessagesExceptInput();
+    }
+    CURLcode result = CURLE_RECV_ERROR;
+    int queued = 0;
+    while (const CURLMsg* message = curl_multi_info_read(multi, &queued))
+        if (message->msg == CURLMSG_DONE)
+            result = message->data.result;
+    return result == CURLE_OK;
 }

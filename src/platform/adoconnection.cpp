@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -146,6 +147,10 @@ void TADOConnection::Open()
     const std::string path = DataSourceOf(connectionString_);
     if (path.empty())
         throw EDatabaseError("The connection string names no Data Source");
+    // SQLite would take an empty file for a new database and write to it.
+    std::error_code noSize;
+    if (std::filesystem::file_size(path, noSize) == 0 && !noSize)
+        throw EDatabaseError("the file is empty: " + path);
     sqlite3* raw = nullptr;
     // Never created here: a missing file is an error, not a new empty database. The
     // program uses each connection on one thread, so SQLite need not lock every call.

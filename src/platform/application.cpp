@@ -7,3 +7,9 @@ void ProcessMessages()
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
 }
+
+void ProcessMessagesExceptInput()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -245,6 +245,8 @@ private:
             if (at_ >= text_.size())
                 ThrowJetSqlError(text_, start, std::string("unclosed ") + what);
             const char c = text_[at_++];
+            if (c == '\0')
+                ThrowJetSqlError(text_, at_ - 1, std::string("a NUL character in a ") + what);
             if (c != quote) {
                 value += c;
             } else if (at_ < text_.size() && text_[at_] == quote) {
@@ -264,6 +266,9 @@ private:
             ThrowJetSqlError(text_, start, "unclosed [name]");
         if (close == start + 1)
             ThrowJetSqlError(text_, start, "empty [name]");
+        // SQLite reads a text only up to its first NUL.
+        if (const size_t nul = text_.find('\0', start); nul < close)
+            ThrowJetSqlError(text_, nul, "a NUL character in a [name]");
         at_ = close + 1;
         return std::string(text_.substr(start + 1, close - start - 1));
     }

@@ -128,6 +128,30 @@ struct JetTranslator::Expr {
     {
         return precedence < placePrecedence ? "(" + text + ")" : text;
     }
+
+    // Rewrites the text in place as the left operand at placePrecedence, only where it
+    // needs a sign or parentheses: a chain of n operators then appends n times instead
+    // of copying its growing text n times.
+    void MakeValueOperand(int placePrecedence)
+    {
+        if (condition || precedence < placePrecedence)
+            text = ValueOperand(placePrecedence);
+    }
+    void MakeConditionOperand(int placePrecedence)
+    {
+        if (precedence < placePrecedence)
+            text = "(" + text + ")";
+    }
+
+    // Becomes "text op right", an operation of the given precedence.
+    void Extend(std::string_view op, const std::string& right, int newPrecedence, bool isCondition)
+    {
+        text.append(" ").append(op).append(" ").append(right);
+        precedence = newPrecedence;
+        condition = isCondition;
+        grouped = false;
+        outputName.reset();
+    }
 };
 
 struct JetTranslator::Select {
@@ -527,8 +551,9 @@ JetTranslator::Expr JetTranslator::LogicalChain(std::string_view keyword, int le
     Expr left = (this->*operand)();
     while (AcceptKeyword(keyword)) {
         const Expr right = (this->*operand)();
-        left = {left.ConditionOperand(level) + " " + std::string(keyword) + " " + right.ConditionOperand(level + 1),
-                level, true};
+        left.MakeConditionOperand(level);
+        left.Extend(keyword, right.ConditionOperand(level + 1), level, true);
+        left.real = false;
     }
     return left;
 }
@@ -543,10 +568,14 @@ JetTranslator::Expr JetTranslator::Negation()
 }
 
 // Jet compares left to right on one level, so a<b<0 compares the -1 or 0 of a<b with 0.
+// Each further comparison puts the ones before it in parentheses, so a chain counts as
+// nesting.
 JetTranslator::Expr JetTranslator::Comparison()
 {
     Expr left = Sum();
-    while (true) {
+    for (int chained = 0;; ++chained) {
+        if (chained > MaxNesting)
+            Fail("the text is nested too deeply");
         if (IsComparisonSymbol(Peek())) {
             const std::string symbol = Take().text;
             const int precedence = (symbol == "=" || symbol == "<>") ? EqualityLevel : RelationalLevel;
@@ -595,10 +624,9 @@ JetTranslator::Expr JetTranslator::Sum()
     while (Peek().IsSymbol("+") || Peek().IsSymbol("-")) {
         const std::string symbol = Take().text;
         const Expr right = Product();
-        const bool real = left.real || right.real;
-        left = {left.ValueOperand(AdditiveLevel) + " " + symbol + " " + right.ValueOperand(AdditiveLevel + 1),
-                AdditiveLevel};
-        left.real = real;
+        left.MakeValueOperand(AdditiveLevel);
+        left.Extend(symbol, right.ValueOperand(AdditiveLevel + 1), AdditiveLevel, false);
+        left.real = left.real || right.real;
     }
     return left;
 }
@@ -610,11 +638,12 @@ JetTranslator::Expr JetTranslator::Product()
     while (Peek().IsSymbol("*") || Peek().IsSymbol("/")) {
         const bool divide = Take().text == "/";
         const Expr right = Signed();
-        const std::string dividend =
-            !divide || left.real ? left.ValueOperand(MultiplicativeLevel) : "CAST(" + left.AsValue() + " AS REAL)";
-        const bool real = divide || left.real || right.real;
-        left = {dividend + (divide ? " / " : " * ") + right.ValueOperand(MultiplicativeLevel + 1), MultiplicativeLevel};
-        left.real = real;
+        if (divide && !left.real)
+            left.text = "CAST(" + left.AsValue() + " AS REAL)";
+        else
+            left.MakeValueOperand(MultiplicativeLevel);
+        left.Extend(divide ? "/" : "*", right.ValueOperand(MultiplicativeLevel + 1), MultiplicativeLevel, false);
+        left.real = divide || left.real || right.real;
     }
     return left;
 }
@@ -666,7 +695,7 @@ JetTranslator::Expr JetTranslator::Primary()
             ExpectSymbol(")");
             return exists;
         }
-        // Left( and Right( are Jet's text functions, not joins.
+        // Left( and Right( are Jet's text functions, not joins (SQLite has neither).
         if (Peek(1).IsSymbol("(") && (!IsReserved(token) || token.IsKeyword("LEFT") || token.IsKeyword("RIGHT")))
             return FunctionCall();
         if (!IsReserved(token))
@@ -728,6 +757,9 @@ JetTranslator::Expr JetTranslator::FunctionCall()
     }
     const bool clock = nameToken.IsKeyword("Date") || nameToken.IsKeyword("Now");
     std::string called = nameToken.text;
+    // SQLite cannot parse a call of a name it reads as a keyword; Replace is its function too.
+    if (sqlite3_keyword_check(called.data(), static_cast<int>(called.size())) && !nameToken.IsKeyword("Replace"))
+        FailAt(nameToken, "SQLite has no function " + called);
     if (nameToken.IsKeyword("Round")) {
         requireArguments(1, 2);
         called = "JetRound";

@@ -2,6 +2,7 @@
 
 #include "platform/exceptions.h"
 
+#include <QDate>
 #include <QLocale>
 
 #include <charconv>
@@ -23,7 +24,7 @@ std::string GeneralFloatText(double value)
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     if (text == "-0")
-        text = "0";
+        text.erase(0, 1);
     const size_t exponent = text.find('e');
     if (exponent != std::string::npos) {
         // "1e+20" is written "1E20" and "1e-07" "1E-7", as the runtime did.
@@ -237,6 +238,15 @@ TDateTime Date()
 std::string DateToStr(TDateTime value)
 {
     return FormatDateTime("dd.mm.yyyy", value);
+}
+
+std::string ShortDateToStr(TDateTime value)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    DecodeDate(value, year, month, day);
+    return QLocale().toString(QDate(year, month, day), QLocale::ShortFormat).toStdString();
 }
 
 std::string DateTimeToStr(TDateTime value)

@@ -45,6 +45,8 @@ TDateTime Date();  // local date, no time part
 // "dd.mm.yyyy", and " hh:nn:ss" only when the value has a time part.
 std::string DateTimeToStr(TDateTime value);
 std::string DateToStr(TDateTime value);
+// The date in the user's short date format (12.06.2019 in a Russian locale).
+std::string ShortDateToStr(TDateTime value);
 // Reads "d.m.yyyy" with an optional " h:n[:s]"; raises EConvertError otherwise.
 TDateTime StrToDateTime(const std::string& text);
 

@@ -1,5 +1,7 @@
 #include "platform/tform.h"
 
+#include "platform/eventhandler.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -47,7 +49,7 @@ void TForm::Close()
 bool TForm::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        RunHandler([this] { FormActivate(); });
     return QDialog::event(event);
 }
 
@@ -55,16 +57,18 @@ void TForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        RunHandler([this] { FormShow(); });
 }
 
 void TForm::closeEvent(QCloseEvent* event)
 {
-    if (!CanClose()) {
+    bool mayClose = false;
+    RunHandler([&] { mayClose = CanClose(); });
+    if (!mayClose) {
         event->ignore();
         return;
     }
-    FormClose();
+    RunHandler([this] { FormClose(); });
     closing_ = true;
     QDialog::closeEvent(event);  // hides through reject(), which ends a modal loop
     closing_ = false;
@@ -73,7 +77,7 @@ void TForm::closeEvent(QCloseEvent* event)
 void TForm::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    FormResize();
+    RunHandler([this] { FormResize(); });
 }
 
 void TForm::reject()

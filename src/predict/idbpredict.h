@@ -8,6 +8,9 @@
 // four series of recent-form values. The operations keep their slot order.
 class IDBPredict {
 public:
+    // The row of the result table that every reader reads.
+    static constexpr int ResultRow = 5;
+
     virtual bool LoadFromFile(const AnsiString& name, int team1ID, int team2ID, int option) = 0;
     // Fills the record from the text; true exactly when team1ID is not 0.
     virtual bool Parse(const AnsiString& text, int team1ID, int team2ID, int option) = 0;

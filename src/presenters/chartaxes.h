@@ -2,6 +2,7 @@
 
 #include <QAbstractSeries>
 #include <QChart>
+#include <QValueAxis>
 
 // The series' axis of one direction and kind, added to the chart (which owns it) when
 // the series has none yet.
@@ -17,3 +18,7 @@ Axis* AttachedAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orien
     series.attachAxis(axis);
     return axis;
 }
+
+// Ranges a value axis of whole numbers (goals, matches, ratings) over low..high with
+// ticks only on whole steps, so that every tick's label reads its true value.
+void SetWholeNumberRange(QValueAxis& axis, double low, double high);

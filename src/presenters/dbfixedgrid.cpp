@@ -64,13 +64,6 @@ int ChartValue(int mode, int own, int rival)
     }
 }
 
-QValueAxis* ValueAxis(QChart& chart, QAbstractSeries& series, Qt::Orientation orientation)
-{
-    QValueAxis* axis = AttachedAxis<QValueAxis>(chart, series, orientation);
-    axis->setLabelFormat("%d");
-    return axis;
-}
-
 // Shows one value per match, the first (newest) at x = N and the last at x = 1.
 void ShowChartValues(QChart& chart, const std::vector<int>& values)
 {
@@ -90,9 +83,9 @@ void ShowChartValues(QChart& chart, const std::vector<int>& values)
 
     // Explicit ranges after loading: the axes never guess from stale points.
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    ValueAxis(chart, *series, Qt::Horizontal)->setRange(0, count + 1);
-    ValueAxis(chart, *series, Qt::Vertical)
-            ->setRange(std::min(0, count ? *low : 0), std::max(1, count ? *high : 1));
+    SetWholeNumberRange(*AttachedAxis<QValueAxis>(chart, *series, Qt::Horizontal), 0, count + 1);
+    SetWholeNumberRange(*AttachedAxis<QValueAxis>(chart, *series, Qt::Vertical), std::min(0, count ? *low : 0),
+                        std::max(1, count ? *high : 1));
 }
 
 }  // namespace

@@ -373,8 +373,6 @@ void DBResultGrid::LoadEloChart(QChart* chart, int teamID)
         for (QValueAxis* axis : {x, y})
             if (!curve->attachedAxes().contains(axis))
                 curve->attachAxis(axis);
-    x->setLabelFormat("%d");
-    y->setLabelFormat("%d");
-    x->setRange(0, static_cast<double>(longest));
-    y->setRange(low, std::max(high, low + 1));
+    SetWholeNumberRange(*x, 0, longest);
+    SetWholeNumberRange(*y, low, std::max(high, low + 1));
 }

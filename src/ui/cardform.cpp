@@ -5,20 +5,28 @@
 #include "data/dbseason.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
+#include "platform/sysutils.h"
 #include "presenters/gridfill.h"
 #include "ui/flagpicture.h"
 #include "ui/formcontrols.h"
 #include "ui/formfont.h"
 
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLegend>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -112,7 +120,7 @@ void TCardForm::keyPressEvent(QKeyEvent* event)
 
 void TCardForm::ConnectPages()
 {
-    connect(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
+    ConnectHandler(pages_, &QTabWidget::currentChanged, this, &TCardForm::page1Change);
 }
 
 void RadioRow::SetCaptions(std::initializer_list<int> textIds) const
@@ -142,7 +150,7 @@ int RadioRow::Field() const
 void RadioRow::OnChecked(QObject* receiver, const std::function<void()>& handler) const
 {
     for (QRadioButton* radio : radios)
-        QObject::connect(radio, &QRadioButton::toggled, receiver, [handler](bool checked) {
+        ConnectHandler(radio, &QRadioButton::toggled, receiver, [handler](bool checked) {
             if (checked)
                 handler();
         });
@@ -175,6 +183,68 @@ RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_
     RadioRow sides = AddRadioRow(parent, frameName, radios);
     sides.SetCaptions({1092, 1093, 1094});
     return sides;
+}
+
+void CheckRow::SetCaptions(std::initializer_list<int> textIds) const
+{
+    auto box = boxes.begin();
+    for (auto id = textIds.begin(); box != boxes.end() && id != textIds.end(); ++box, ++id)
+        SetCaption(*box, LangText(*id));
+}
+
+bool CheckRow::AllChecked() const
+{
+    return std::all_of(boxes.begin(), boxes.end(), [](const QCheckBox* box) { return box->isChecked(); });
+}
+
+AnsiString CheckRow::TypeList() const
+{
+    const int types[] = {ChampTypeID::League, ChampTypeID::Cup, ChampTypeID::International};
+    AnsiString list;
+    for (size_t i = 0; i < boxes.size() && i < std::size(types); ++i)
+        if (boxes[i]->isChecked())
+            list += (list.empty() ? "" : ",") + IntToStr(types[i]);
+    return list;
+}
+
+void CheckRow::OnToggled(QObject* receiver, const std::function<void()>& handler) const
+{
+    for (QCheckBox* box : boxes)
+        ConnectHandler(box, &QCheckBox::toggled, receiver, [handler] { handler(); });
+}
+
+CheckRow AddCheckRow(QWidget* parent, std::initializer_list<CheckName> boxes)
+{
+    CheckRow row;
+    row.frame = new QGroupBox(parent);
+    auto* layout = new QHBoxLayout(row.frame);
+    layout->setContentsMargins(6, 2, 6, 2);
+    for (const CheckName& named : boxes) {
+        auto* box = new QCheckBox(row.frame);
+        box->setObjectName(named.name);
+        box->setChecked(true);
+        layout->addWidget(box);
+        row.boxes.push_back(box);
+        *named.member = box;
+    }
+    return row;
+}
+
+CheckRow AddTypeBoxes(QWidget* parent, std::initializer_list<CheckName> boxes)
+{
+    CheckRow types = AddCheckRow(parent, boxes);
+    types.SetCaptions({1133, 1134, 1135});
+    return types;
+}
+
+QChartView* AddChartView(QWidget* parent, const char* name)
+{
+    auto* view = new QChartView(parent);
+    view->setObjectName(name);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->chart()->legend()->hide();
+    view->chart()->setMargins(QMargins(2, 2, 2, 2));
+    return view;
 }
 
 QVBoxLayout* AddPageLayout(QWidget* page, std::initializer_list<QWidget*> options)

@@ -11,6 +11,8 @@
 #include "platform/types.h"
 
 class DBSeason;
+class QChartView;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -129,6 +131,36 @@ RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_li
                      Qt::Orientation orientation = Qt::Horizontal);
 // The three side radios (every match, home, away) with their captions.
 RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios);
+
+// Check boxes of a card page in a row, inside a frame of their own.
+struct CheckRow {
+    QGroupBox* frame = nullptr;
+    std::vector<QCheckBox*> boxes;
+
+    // Captions in order from language text ids.
+    void SetCaptions(std::initializer_list<int> textIds) const;
+    bool AllChecked() const;
+    // Of the three tournament-type boxes (league, cups, international): the checked
+    // types joined by ","; empty when none is checked.
+    AnsiString TypeList() const;
+    // Runs handler on every change of a box, by a click or from code.
+    void OnToggled(QObject* receiver, const std::function<void()>& handler) const;
+};
+
+// A box of a row: its object name and the member of the window that holds it.
+struct CheckName {
+    const char* name;
+    QCheckBox** member;
+};
+
+// The boxes in a row, all checked.
+CheckRow AddCheckRow(QWidget* parent, std::initializer_list<CheckName> boxes);
+// The three tournament-type boxes (league, cups, international) with their captions,
+// all checked.
+CheckRow AddTypeBoxes(QWidget* parent, std::initializer_list<CheckName> boxes);
+
+// A chart of a card page, without a legend.
+QChartView* AddChartView(QWidget* parent, const char* name);
 
 // The layout of a card page: a row of option controls at the top, from the left; the
 // caller adds what the options choose below them.

@@ -4,6 +4,7 @@
 #include "data/dbseason.h"
 #include "data/dbtable.h"
 #include "foundation/jxgrid.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbtablegrid.h"
 
 #include <QComboBox>
@@ -18,7 +19,7 @@ TChampStatsPage::TChampStatsPage(QWidget* parent, int champID, const AnsiString&
     StatsGrid->SetupChampStatsColumns();
     FillSeasonCombo(cboStatsSeason, Season.get(), seasonName);
 
-    connect(cboStatsSeason, &QComboBox::activated, this, &TChampStatsPage::cboStatsSeasonChange);
+    ConnectHandler(cboStatsSeason, &QComboBox::activated, this, &TChampStatsPage::cboStatsSeasonChange);
     Sides.OnChecked(this, [this] { Fill(); });
 }
 

@@ -5,6 +5,7 @@
 #include "data/dbseason.h"
 #include "data/dbtable.h"
 #include "foundation/jxgrid.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbtablegrid.h"
 
 #include <QComboBox>
@@ -32,10 +33,10 @@ TChampTablePage::TChampTablePage(QWidget* parent, int champID, const AnsiString&
     TableGrid->SetupTableColumns();
     FillSeasonCombo(cboTableSeason, Season.get(), seasonName);
 
-    connect(cboTableSeason, &QComboBox::activated, this, &TChampTablePage::cboTableSeasonChange);
+    ConnectHandler(cboTableSeason, &QComboBox::activated, this, &TChampTablePage::cboTableSeasonChange);
     Sides.OnChecked(this, [this] { Fill(); });
-    connect(lstRound, &QListWidget::currentRowChanged, this, &TChampTablePage::lstRoundClick);
-    connect(cboRound1, &QComboBox::activated, this, &TChampTablePage::lstRoundClick);
+    ConnectHandler(lstRound, &QListWidget::currentRowChanged, this, &TChampTablePage::lstRoundClick);
+    ConnectHandler(cboRound1, &QComboBox::activated, this, &TChampTablePage::lstRoundClick);
 }
 
 TChampTablePage::~TChampTablePage() = default;

@@ -8,6 +8,7 @@
 #include "data/dbtable.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "presenters/dbresultgrid.h"
@@ -49,9 +50,9 @@ TDlgChamp::TDlgChamp(QWidget* owner, DBFilter* filter, int champID, const AnsiSt
     CrossGrid = std::make_unique<DBResultGrid>(gridChess);
 
     ConnectPages();
-    connect(tabTable->gridTable, &TJXGrid::OnDblClick, this, &TDlgChamp::gridTableDblClick);
-    connect(tabStats->gridStats, &TJXGrid::OnDblClick, this, &TDlgChamp::gridStatsDblClick);
-    connect(gridCalendar, &TJXGrid::OnDblClick, this, &TDlgChamp::gridCalendarDblClick);
+    ConnectHandler(tabTable->gridTable, &TJXGrid::OnDblClick, this, &TDlgChamp::gridTableDblClick);
+    ConnectHandler(tabStats->gridStats, &TJXGrid::OnDblClick, this, &TDlgChamp::gridStatsDblClick);
+    ConnectHandler(gridCalendar, &TJXGrid::OnDblClick, this, &TDlgChamp::gridCalendarDblClick);
 }
 
 TDlgChamp::~TDlgChamp()

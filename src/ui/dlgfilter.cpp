@@ -7,6 +7,7 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "ui/dlgmain.h"
 #include "ui/formcontrols.h"
@@ -46,12 +47,12 @@ TDlgFilter::TDlgFilter(QWidget* owner) : TForm(owner)
     BuildLayout();
     Season = std::make_unique<DBSeason>();
     FieldButtons = {btnFieldAll, btnFieldHome, btnFieldAway};
-    connect(btnFilter, &QPushButton::clicked, this, &TDlgFilter::btnFilterClick);
-    connect(btnClose, &QPushButton::clicked, this, &TDlgFilter::btnCloseClick);
-    connect(cboSeason, &QComboBox::activated, this, &TDlgFilter::cboSeasonChange);
+    ConnectHandler(btnFilter, &QPushButton::clicked, this, &TDlgFilter::btnFilterClick);
+    ConnectHandler(btnClose, &QPushButton::clicked, this, &TDlgFilter::btnCloseClick);
+    ConnectHandler(cboSeason, &QComboBox::activated, this, &TDlgFilter::cboSeasonChange);
     for (const GoalControls& goal : Goals())
-        connect(goal.steps, &TUpDown::Click, this,
-                [this, count = goal.count](TUDBtnType button) { StepCount(count, button); });
+        ConnectHandler(goal.steps, &TUpDown::Click, this,
+                       [this, count = goal.count](TUDBtnType button) { StepCount(count, button); });
 }
 
 TDlgFilter::~TDlgFilter()

@@ -6,6 +6,7 @@
 #include "foundation/jxgrid.h"
 #include "platform/adoquery.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/sysutils.h"
 #include "ui/formfont.h"
 
@@ -103,8 +104,8 @@ void TDlgForm::BuildLayout()
     btnTeam2Change->setGeometry(RightX, 385, ColumnWidth, 25);
     for (QPushButton* button : {btnTeam1Change, btnTeam2Change})
         button->hide();
-    connect(btnTeam1Change, &QPushButton::clicked, this, &TDlgForm::btnTeam1ChangeClick);
-    connect(btnTeam2Change, &QPushButton::clicked, this, &TDlgForm::btnTeam2ChangeClick);
+    ConnectHandler(btnTeam1Change, &QPushButton::clicked, this, &TDlgForm::btnTeam1ChangeClick);
+    ConnectHandler(btnTeam2Change, &QPushButton::clicked, this, &TDlgForm::btnTeam2ChangeClick);
 }
 
 void TDlgForm::FormShow()

@@ -1,25 +1,32 @@
 #include "ui/dlgmain.h"
 
 #include "data/dbasecontrols.h"
+#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
+#include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
-#include "foundation/jxmath.h"
 #include "foundation/resulticons.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
+#include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
 #include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "presenters/dbfixedgrid.h"
 #include "ui/cardform.h"
+#include "ui/dlgabout.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgsupport.h"
+#include "ui/dlgteam.h"
 #include "ui/dlgtoday.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
@@ -176,28 +183,35 @@ QWidget* TDlgMain::BuildMainToolBar()
 
 void TDlgMain::ConnectHandlers()
 {
-    connect(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
-    connect(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
-    connect(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
-    connect(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
-    connect(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
-    connect(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
-    connect(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
-    connect(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
-    connect(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
-    connect(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
-    connect(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
-    connect(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
+    ConnectHandler(panelNavig->btnNBack, &QToolButton::clicked, this, &TDlgMain::btnNBackClick);
+    ConnectHandler(panelNavig->btnNForward, &QToolButton::clicked, this, &TDlgMain::btnNForwardClick);
+    ConnectHandler(panelNavig->btnNFilter, &QToolButton::clicked, this, &TDlgMain::btnNFilterClick);
+    ConnectHandler(panelNavig->btnNTeamChamp, &QToolButton::clicked, this, &TDlgMain::btnNTeamChampClick);
+    ConnectHandler(panelBottomMain->btnBChamp, &QToolButton::clicked, this, &TDlgMain::btnBChampClick);
+    ConnectHandler(panelNavig->btnNTeamRival, &QToolButton::clicked, this, &TDlgMain::btnNTeamRivalClick);
+    ConnectHandler(panelBottomMain->btnBTeam1, &QToolButton::clicked, this, &TDlgMain::btnBTeam1Click);
+    ConnectHandler(panelBottomMain->btnBTeam2, &QToolButton::clicked, this, &TDlgMain::btnBTeam2Click);
+    ConnectHandler(panelNavig->lblNTeamChamp, &TLabel::clicked, this, &TDlgMain::lblNTeamChampClick);
+    ConnectHandler(panelNavig->lblNTeamRival, &TLabel::clicked, this, &TDlgMain::lblNTeamRivalClick);
+    ConnectHandler(panelNavig->cboSeason, &QComboBox::activated, this, &TDlgMain::cboSeasonChange);
+    ConnectHandler(panelNavig->btnPlus, &QPushButton::clicked, this, &TDlgMain::btnPlusClick);
+    ConnectHandler(panelNavig->btnMinus, &QPushButton::clicked, this, &TDlgMain::btnMinusClick);
+    ConnectHandler(btnCloseMDI, &QToolButton::clicked, this, &TDlgMain::btnCloseMDIClick);
+    ConnectHandler(btnTeam, &QToolButton::clicked, this, &TDlgMain::btnTeamClick);
     // A right click on the team button opens the head-to-head picker.
     btnTeam->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
-    connect(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
-    connect(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
-    connect(btnToday, &QToolButton::clicked, this, &TDlgMain::btnTodayClick);
-    connect(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
-    connect(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
-    connect(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
-    connect(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
+    ConnectHandler(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
+    ConnectHandler(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
+    ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
+    ConnectHandler(btnToday, &QToolButton::clicked, this, &TDlgMain::btnTodayClick);
+    ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    ConnectHandler(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
+    ConnectHandler(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
+    ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
+    ConnectHandler(panelBottomMain->btnBFixed, &QToolButton::clicked, this, &TDlgMain::btnBFixedClick);
+    ConnectHandler(panelNavig->btnNFixed, &QToolButton::clicked, this, &TDlgMain::btnNFixedClick);
+    ConnectHandler(gridFixed, &TJXGrid::OnSelectCell, this, &TDlgMain::gridFixedSelectCell);
+    ConnectHandler(gridFixed, &TJXGrid::OnDblClick, this, &TDlgMain::gridFixedDblClick);
 }
 
 std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
@@ -210,6 +224,7 @@ std::vector<TToolButton*> TDlgMain::ToolBarButtons() const
 
 void TDlgMain::FormShow()
 {
+    ReportUnreadableData();
     Setting()->OpenFormSetting("DlgMain");
     if (!Setting()->ReadBool("SaveHistory"))
         Filter->EraseFilter();
@@ -222,6 +237,15 @@ void TDlgMain::FormShow()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     FormResize();
+}
+
+void TDlgMain::ReportUnreadableData()
+{
+    const AnsiString error = DBConnect::GetData()->OpenError();
+    if (error.empty())
+        return;
+    SaveLog(GetAppPath(), "ERROR DBCONNECT " + error);
+    MessageBox(Setting()->GetLangText(1019) + "\r\n" + error, "", MB_OK | MB_ICONERROR);
 }
 
 void TDlgMain::FormActivate()
@@ -385,18 +409,11 @@ void TDlgMain::ShowResultSummary()
     const MatchCounters& c = FixedGrid->Counters();
     const int g = c.games;
     TMainSummary* summary = panelResultMain;
-    SetCaption(summary->lblRWDL, "+" + IntToStr(c.wins) + "=" + IntToStr(g - c.wins - c.losses) + "-" +
-                                     IntToStr(c.losses));
-    SetCaption(summary->lblRGoals, IntToStr(c.goalsFor) + ":" + IntToStr(c.goalsAgainst));
-    SetCaption(summary->lblRTotal, IntToStr(g - c.overs) + "-" + IntToStr(c.overs));
-    SetCaption(summary->lblRGame, IntToStr(g));
+    summary->Shared.Show(c);
     SetCaption(summary->lblRMinus, IntToStr(c.wonBy2));
     SetCaption(summary->lblRPlus, IntToStr(c.notLostBy2));
     SetCaption(summary->lblRByScore, IntToStr(c.scoredIn) + "-" + IntToStr(g - c.scoredIn));
     SetCaption(summary->lblRByMiss, IntToStr(c.concededIn) + "-" + IntToStr(g - c.concededIn));
-    // Averages of no match are shown as nothing scored and nothing conceded.
-    const auto average = [g](int goals) { return g == 0 ? AnsiString("0") : FloatToStrRound(double(goals) / g, 2); };
-    SetCaption(summary->lblRAvgGoals, average(c.goalsFor) + "-" + average(c.goalsAgainst));
     summary->Centre();
 }
 
@@ -567,26 +584,62 @@ void TDlgMain::ShowDialog(Arguments... arguments)
 }
 
 template <typename CardForm, typename... Arguments>
-void TDlgMain::ShowNewCard(CardForm*& global, Arguments... arguments)
+CardForm* TDlgMain::NewCard(CardForm*& global, Arguments... arguments)
 {
     auto* card = new CardForm(this, arguments...);
     KeepCardPointer(global, card);
+    return card;
+}
+
+void TDlgMain::ShowTeamCard(int teamID)
+{
+    TDlgTeam* card = NewCard(DlgTeam, Filter.get());
+    card->SetTeam(teamID);
     ShowCard(card);
+}
+
+DBFixed* TDlgMain::PanelMatch()
+{
+    DBFixed* fixed = FixedGrid->Fixed();
+    if (fixed->Count() < 1)
+        return nullptr;
+    fixed->MoveBy(gridFixed->Row() - 1);
+    return fixed;
 }
 
 void TDlgMain::btnNTeamChampClick()
 {
-    if (Filter->GetMode() == FilterMode::Tournament)
-        ShowNewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI);
+    switch (Filter->GetMode()) {
+    case FilterMode::Tournament:
+        ShowCard(NewCard(DlgChamp, Filter.get(), Filter->GetChampID(), Filter->GetSeasonName(), btnCloseMDI));
+        break;
+    case FilterMode::Team:
+    case FilterMode::Pair: ShowTeamCard(Filter->GetTeamID()); break;
+    default: break;
+    }
+}
+
+void TDlgMain::btnNTeamRivalClick()
+{
+    ShowTeamCard(Filter->GetTeamRivalID());
 }
 
 void TDlgMain::btnBChampClick()
 {
-    DBFixed* fixed = FixedGrid->Fixed();
-    if (fixed->Count() < 1)
-        return;
-    fixed->MoveBy(gridFixed->Row() - 1);
-    ShowNewCard(DlgChamp, Filter.get(), fixed->GetChampID(), fixed->GetSeason(), btnCloseMDI);
+    if (DBFixed* match = PanelMatch())
+        ShowCard(NewCard(DlgChamp, Filter.get(), match->GetChampID(), match->GetSeason(), btnCloseMDI));
+}
+
+void TDlgMain::btnBTeam1Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam1ID());
+}
+
+void TDlgMain::btnBTeam2Click()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowTeamCard(match->GetTeam2ID());
 }
 
 void TDlgMain::btnTeamClick()
@@ -619,9 +672,39 @@ void TDlgMain::btnUpdateClick()
     ShowDialog<TDlgUpdate>();
 }
 
+void TDlgMain::btnSupportClick()
+{
+    TDlgSupport dialog(this);
+    dialog.ShowModal();
+}
+
+void TDlgMain::btnAboutClick()
+{
+    TDlgAbout dialog(this);
+    dialog.ShowModal();
+}
+
 void TDlgMain::btnExitClick()
 {
     Close();
+}
+
+void TDlgMain::btnBFixedClick()
+{
+    if (DBFixed* match = PanelMatch())
+        ShowFixedCard(match->GetTeam1ID(), match->GetTeam2ID());
+}
+
+void TDlgMain::btnNFixedClick()
+{
+    ShowFixedCard(Filter->GetTeamID(), Filter->GetTeamRivalID());
+}
+
+void TDlgMain::ShowFixedCard(int team1ID, int team2ID)
+{
+    TDlgFixed* card = NewCard(DlgFixed);
+    card->SetTeams(team1ID, team2ID);
+    ShowCard(card);
 }
 
 void TDlgMain::gridFixedSelectCell(int /*aCol*/, int aRow)

@@ -8,6 +8,7 @@
 #include "platform/types.h"
 
 class DBFilter;
+class DBFixed;
 class DBFixedGrid;
 class DBSeason;
 class QKeyEvent;
@@ -88,6 +89,9 @@ private:
     void FormDestroy();
     // Keeps the window's height at 600 pixels.
     void PinHeight();
+    // Tells the user once, and the log, when data.mdb cannot be read: every list would
+    // stay empty without a word why.
+    void ReportUnreadableData();
     std::vector<TToolButton*> ToolBarButtons() const;
     // Puts text centred into a 64-pixel tool bar button by blanks on both sides.
     void SetCentredCaption(TToolButton* button, const AnsiString& text);
@@ -108,18 +112,31 @@ private:
     // Shows a modal dialog of this window and refreshes when it handed a choice back.
     template <typename Dialog, typename... Arguments>
     void ShowDialog(Arguments... arguments);
-    // Creates a card of this window, keeps it in global while it lives and shows it.
+    // Creates a card of this window and keeps it in global while it lives.
     template <typename CardForm, typename... Arguments>
-    void ShowNewCard(CardForm*& global, Arguments... arguments);
+    CardForm* NewCard(CardForm*& global, Arguments... arguments);
+    // The team card of teamID in the list's place.
+    void ShowTeamCard(int teamID);
+    // The match of the bottom panel (the list's current row); null when the list is empty.
+    DBFixed* PanelMatch();
     void btnNTeamChampClick();
+    void btnNTeamRivalClick();
     void btnBChampClick();
+    void btnBTeam1Click();
+    void btnBTeam2Click();
     void btnTeamClick();
     void btnTeamContextPopup();
     void btnChampionatClick();
     void btnFixedClick();
     void btnTodayClick();
     void btnUpdateClick();
+    void btnSupportClick();
+    void btnAboutClick();
     void btnExitClick();
+    void btnBFixedClick();
+    void btnNFixedClick();
+    // The match card of the two teams, team1ID at home.
+    void ShowFixedCard(int team1ID, int team2ID);
     void gridFixedSelectCell(int aCol, int aRow);
     void gridFixedDblClick();
 

@@ -6,6 +6,7 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "ui/formcontrols.h"
 #include "ui/formfont.h"
 
@@ -39,11 +40,11 @@ TDlgSelectChamp::TDlgSelectChamp(QWidget* owner, DBFilter* filter) : TForm(owner
     SetCaption(lblType, Setting()->GetLangText(1046) + ":");
     SetCaption(lblSeason, Setting()->GetLangText(1043) + ":");
     FormCreate();
-    connect(cboTypeChamp, &QComboBox::activated, this, &TDlgSelectChamp::cboTypeChampChange);
-    connect(cboSeason, &QComboBox::activated, this, &TDlgSelectChamp::cboSeasonChange);
-    connect(lstChamp, &QListWidget::currentRowChanged, this, &TDlgSelectChamp::lstChampClick);
-    connect(lstChamp, &QListWidget::itemDoubleClicked, this, &TDlgSelectChamp::btnOkClick);
-    connect(btnOk, &QPushButton::clicked, this, &TDlgSelectChamp::btnOkClick);
+    ConnectHandler(cboTypeChamp, &QComboBox::activated, this, &TDlgSelectChamp::cboTypeChampChange);
+    ConnectHandler(cboSeason, &QComboBox::activated, this, &TDlgSelectChamp::cboSeasonChange);
+    ConnectHandler(lstChamp, &QListWidget::currentRowChanged, this, &TDlgSelectChamp::lstChampClick);
+    ConnectHandler(lstChamp, &QListWidget::itemDoubleClicked, this, &TDlgSelectChamp::btnOkClick);
+    ConnectHandler(btnOk, &QPushButton::clicked, this, &TDlgSelectChamp::btnOkClick);
 }
 
 TDlgSelectChamp::~TDlgSelectChamp()

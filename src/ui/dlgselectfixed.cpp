@@ -3,6 +3,7 @@
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "ui/formcontrols.h"
 #include "ui/formfont.h"
 
@@ -76,17 +77,17 @@ TDlgSelectFixed::TDlgSelectFixed(QWidget* owner, DBFilter* filter) : TForm(owner
     for (auto [team, rival] : {std::pair{lblChamp1, lblChamp2}, {lblSeason1, lblSeason2}, {lblFind1, lblFind2}})
         SetCaption(rival, Caption(team));
     FormCreate();
-    connect(cboTeamChamp, &QComboBox::activated, this, &TDlgSelectFixed::cboTeamChampChange);
-    connect(cboTeamSeason, &QComboBox::activated, this, &TDlgSelectFixed::cboTeamSeasonChange);
-    connect(txtTeamFilter, &QLineEdit::textChanged, this, &TDlgSelectFixed::txtTeamFilterChange);
-    connect(lstTeam, &QListWidget::currentRowChanged, this, &TDlgSelectFixed::lstTeamClick);
-    connect(lstTeam, &QListWidget::itemDoubleClicked, this, &TDlgSelectFixed::btnOkClick);
-    connect(cboRivalChamp, &QComboBox::activated, this, &TDlgSelectFixed::cboRivalChampChange);
-    connect(cboRivalSeason, &QComboBox::activated, this, &TDlgSelectFixed::cboRivalSeasonChange);
-    connect(txtRivalFilter, &QLineEdit::textChanged, this, &TDlgSelectFixed::txtRivalFilterChange);
-    connect(lstRival, &QListWidget::currentRowChanged, this, &TDlgSelectFixed::lstRivalClick);
-    connect(lstRival, &QListWidget::itemDoubleClicked, this, &TDlgSelectFixed::btnOkClick);
-    connect(btnOk, &QPushButton::clicked, this, &TDlgSelectFixed::btnOkClick);
+    ConnectHandler(cboTeamChamp, &QComboBox::activated, this, &TDlgSelectFixed::cboTeamChampChange);
+    ConnectHandler(cboTeamSeason, &QComboBox::activated, this, &TDlgSelectFixed::cboTeamSeasonChange);
+    ConnectHandler(txtTeamFilter, &QLineEdit::textChanged, this, &TDlgSelectFixed::txtTeamFilterChange);
+    ConnectHandler(lstTeam, &QListWidget::currentRowChanged, this, &TDlgSelectFixed::lstTeamClick);
+    ConnectHandler(lstTeam, &QListWidget::itemDoubleClicked, this, &TDlgSelectFixed::btnOkClick);
+    ConnectHandler(cboRivalChamp, &QComboBox::activated, this, &TDlgSelectFixed::cboRivalChampChange);
+    ConnectHandler(cboRivalSeason, &QComboBox::activated, this, &TDlgSelectFixed::cboRivalSeasonChange);
+    ConnectHandler(txtRivalFilter, &QLineEdit::textChanged, this, &TDlgSelectFixed::txtRivalFilterChange);
+    ConnectHandler(lstRival, &QListWidget::currentRowChanged, this, &TDlgSelectFixed::lstRivalClick);
+    ConnectHandler(lstRival, &QListWidget::itemDoubleClicked, this, &TDlgSelectFixed::btnOkClick);
+    ConnectHandler(btnOk, &QPushButton::clicked, this, &TDlgSelectFixed::btnOkClick);
 }
 
 TDlgSelectFixed::~TDlgSelectFixed()

@@ -4,6 +4,7 @@
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "ui/formcontrols.h"
 #include "ui/formfont.h"
 
@@ -35,12 +36,12 @@ TDlgSelectTeam::TDlgSelectTeam(QWidget* owner, DBFilter* filter) : TForm(owner),
     SetCaption(lblSeason, Setting()->GetLangText(1043) + ":");
     SetCaption(lblFind, Setting()->GetLangText(1044) + ":");
     FormCreate();
-    connect(txtFilter, &QLineEdit::textChanged, this, &TDlgSelectTeam::txtFilterChange);
-    connect(cboChamp, &QComboBox::activated, this, &TDlgSelectTeam::cboChampChange);
-    connect(cboSeason, &QComboBox::activated, this, &TDlgSelectTeam::cboSeasonChange);
-    connect(lstTeam, &QListWidget::currentRowChanged, this, &TDlgSelectTeam::lstTeamClick);
-    connect(lstTeam, &QListWidget::itemDoubleClicked, this, &TDlgSelectTeam::btnOkClick);
-    connect(btnOk, &QPushButton::clicked, this, &TDlgSelectTeam::btnOkClick);
+    ConnectHandler(txtFilter, &QLineEdit::textChanged, this, &TDlgSelectTeam::txtFilterChange);
+    ConnectHandler(cboChamp, &QComboBox::activated, this, &TDlgSelectTeam::cboChampChange);
+    ConnectHandler(cboSeason, &QComboBox::activated, this, &TDlgSelectTeam::cboSeasonChange);
+    ConnectHandler(lstTeam, &QListWidget::currentRowChanged, this, &TDlgSelectTeam::lstTeamClick);
+    ConnectHandler(lstTeam, &QListWidget::itemDoubleClicked, this, &TDlgSelectTeam::btnOkClick);
+    ConnectHandler(btnOk, &QPushButton::clicked, this, &TDlgSelectTeam::btnOkClick);
 }
 
 TDlgSelectTeam::~TDlgSelectTeam()

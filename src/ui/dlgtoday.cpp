@@ -2,8 +2,9 @@
 
 #include "data/dbsetting.h"
 #include "foundation/jxerr.h"
+#include "platform/eventhandler.h"
 #include "predict/dbpredict.h"
-#include "ui/formfont.h"
+#include "ui/formcontrols.h"
 #include "ui/todaylastpage.h"
 #include "ui/todaynextpage.h"
 #include "ui/todayseriespage.h"
@@ -33,7 +34,7 @@ TDlgToday::TDlgToday(QWidget* owner, DBFilter* filter) : TForm(owner), Predict(s
     for (const auto& [page, id] : captions)
         page1->setTabText(page1->indexOf(page), QString::fromStdString(Setting()->GetLangText(id)));
     SetTag(0);
-    connect(page1, &QTabWidget::currentChanged, this, &TDlgToday::page1Change);
+    ConnectHandler(page1, &QTabWidget::currentChanged, this, &TDlgToday::page1Change);
 }
 
 TDlgToday::~TDlgToday()
@@ -43,15 +44,8 @@ TDlgToday::~TDlgToday()
 
 void TDlgToday::BuildLayout(DBFilter* filter)
 {
-    setObjectName("DlgToday");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(FormWidth, FormHeight);
-    SetFormFont(this);
-    setWindowTitle("Ближайшие матчи");
-
-    page1 = new QTabWidget(this);
-    page1->setObjectName("page1");
-    page1->setGeometry(0, 0, FormWidth, FormHeight);
+    BeginDialog(this, "DlgToday", "Ближайшие матчи", FormWidth, FormHeight);
+    page1 = AddControl<QTabWidget>(this, "page1", QRect(0, 0, FormWidth, FormHeight));
     const auto handBack = [this] { HandBack(); };
     tabNext = new TTodayNextPage(page1, filter, handBack);
     tabLastFixed = new TTodayLastPage(page1, filter, handBack);

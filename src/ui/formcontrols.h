@@ -1,14 +1,9 @@
 #pragma once
 
-#include <QRect>
-#include <QWidget>
+#include <string>
 
-// A control of a window's fixed layout, made on parent with its program name and place.
-template <typename Control>
-Control* AddControl(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
+#include "platform/formcontrols.h"
+
+// Starts a dialog's fixed layout: its name, layout caption, a fixed single border with
+// the system menu only around a client area of width x height, and the layouts' text size.
+void BeginDialog(QWidget* form, const char* name, const std::string& caption, int width, int height);

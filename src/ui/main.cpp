@@ -6,8 +6,10 @@
 #include "platform/qtmessagebox.h"
 #include "platform/registry.h"
 #include "platform/tapplication.h"
+#include "research/dlgtestpredict.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/toolpictures.h"
 
 #include <clocale>
 #include <exception>
@@ -33,6 +35,7 @@ void RunForms(TApplication& application)
 {
     TDlgMain dlgMain;
     TDlgFilter dlgFilter;
+    TDlgTestPredict dlgTestPredict;
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&dlgMain, &QDialog::finished, &application, &QCoreApplication::quit);
     dlgMain.show();
@@ -54,6 +57,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     UseQtMessageBoxes();
     TApplication::SetTitle(name);
+    TApplication::setWindowIcon(ApplicationIcon());
     if (!SettingsInstalled())
         return 1;
     try {

@@ -19,14 +19,14 @@ TMainSummary::TMainSummary(QWidget* parent) : QWidget(parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
     // Caption texts are shown until a language file is loaded; "-1.5:" and "+1.5:" stay.
-    lblRLGame = AddLabel("lblRLGame", "Игр:", false);
-    lblRGame = AddLabel("lblRGame", "0", true);
-    lblRLWDL = AddLabel("lblRLWDL", "ВНП:", false);
-    lblRWDL = AddLabel("lblRWDL", "+0=0-0", true);
-    lblRLGoals = AddLabel("lblRLGoals", "Мячи:", false);
-    lblRGoals = AddLabel("lblRGoals", "0:0", true);
-    lblRLUnOv = AddLabel("lblRLUnOv", "ТМ-ТБ:", false);
-    lblRTotal = AddLabel("lblRTotal", "0-0", true);
+    Shared.lblRLGame = AddLabel("lblRLGame", "Игр:", false);
+    Shared.lblRGame = AddLabel("lblRGame", "0", true);
+    Shared.lblRLWDL = AddLabel("lblRLWDL", "ВНП:", false);
+    Shared.lblRWDL = AddLabel("lblRWDL", "+0=0-0", true);
+    Shared.lblRLGoals = AddLabel("lblRLGoals", "Мячи:", false);
+    Shared.lblRGoals = AddLabel("lblRGoals", "0:0", true);
+    Shared.lblRLUnOv = AddLabel("lblRLUnOv", "ТМ-ТБ:", false);
+    Shared.lblRTotal = AddLabel("lblRTotal", "0-0", true);
     lblRLWgNg = AddLabel("lblRLWgNg", "СЗб-БЗб:", false);
     lblRByScore = AddLabel("lblRByScore", "0-0", true);
     lblRLWmNm = AddLabel("lblRLWmNm", "СПр-БПр:", false);
@@ -35,23 +35,17 @@ TMainSummary::TMainSummary(QWidget* parent) : QWidget(parent)
     lblRMinus = AddLabel("lblRMinus", "0", true);
     lblRLPlus = AddLabel("lblRLPlus", "+1.5:", false);
     lblRPlus = AddLabel("lblRPlus", "0", true);
-    lblRLAvGAvM = AddLabel("lblRLAvGAvM", "СрЗб-СрПр:", false);
-    lblRAvgGoals = AddLabel("lblRAvgGoals", "0-0", true);
+    Shared.lblRLAvGAvM = AddLabel("lblRLAvGAvM", "СрЗб-СрПр:", false);
+    Shared.lblRAvgGoals = AddLabel("lblRAvgGoals", "0-0", true);
 }
 
 void TMainSummary::ApplyLanguage(DBSetting* setting)
 {
-    SetCaption(lblRLGame, setting->GetLangText(1031) + ":");
-    SetCaption(lblRLWDL, setting->GetLangText(1032) + ":");
-    SetCaption(lblRLGoals, setting->GetLangText(1033) + ":");
-    SetCaption(lblRLUnOv, setting->GetLangText(1034) + ":");
-    SetHint(lblRLUnOv, setting->GetLangText(1038));
+    Shared.ApplyLanguage();
     SetCaption(lblRLWgNg, setting->GetLangText(1035) + ":");
     SetHint(lblRLWgNg, setting->GetLangText(1039));
     SetCaption(lblRLWmNm, setting->GetLangText(1036) + ":");
     SetHint(lblRLWmNm, setting->GetLangText(1040));
-    SetCaption(lblRLAvGAvM, setting->GetLangText(1037) + ":");
-    SetHint(lblRLAvGAvM, setting->GetLangText(1041));
     Centre();
 }
 
@@ -63,13 +57,5 @@ void TMainSummary::Centre()
 
 QLabel* TMainSummary::AddLabel(const char* name, const char* text, bool value)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), panelResult);
-    label->setObjectName(name);
-    if (value) {
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-    }
-    panelResult->layout()->addWidget(label);
-    return label;
+    return AddSummaryLabel(panelResult, name, text, value);
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/resultsummary.h"
+
 class DBSetting;
 class QLabel;
 
@@ -19,14 +21,8 @@ public:
     void Centre();
 
     QWidget* panelResult;
-    QLabel* lblRLGame;
-    QLabel* lblRGame;
-    QLabel* lblRLWDL;
-    QLabel* lblRWDL;
-    QLabel* lblRLGoals;
-    QLabel* lblRGoals;
-    QLabel* lblRLUnOv;
-    QLabel* lblRTotal;
+    // The figures the match card's summary shows too.
+    ResultSummaryLabels Shared;
     QLabel* lblRLWgNg;
     QLabel* lblRByScore;
     QLabel* lblRLWmNm;
@@ -35,8 +31,6 @@ public:
     QLabel* lblRMinus;
     QLabel* lblRLPlus;
     QLabel* lblRPlus;
-    QLabel* lblRLAvGAvM;
-    QLabel* lblRAvgGoals;
 
 private:
     QLabel* AddLabel(const char* name, const char* text, bool value);

@@ -6,6 +6,7 @@
 #include "data/dbfixed.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbfixedgrid.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
@@ -37,9 +38,9 @@ TTodayLastPage::TTodayLastPage(QWidget* parent, DBFilter* filter, std::function<
     LastGrid = std::make_unique<DBFixedGrid>(gridLastFixed);
     LastGrid->SetupColumns(false);
 
-    connect(cboDays, &QComboBox::activated, this, &TTodayLastPage::cboDaysChange);
-    connect(cboChampLast, &QComboBox::activated, this, &TTodayLastPage::cboChampLastChange);
-    connect(gridLastFixed, &TJXGrid::OnDblClick, this, &TTodayLastPage::gridLastFixedDblClick);
+    ConnectHandler(cboDays, &QComboBox::activated, this, &TTodayLastPage::cboDaysChange);
+    ConnectHandler(cboChampLast, &QComboBox::activated, this, &TTodayLastPage::cboChampLastChange);
+    ConnectHandler(gridLastFixed, &TJXGrid::OnDblClick, this, &TTodayLastPage::gridLastFixedDblClick);
 }
 
 TTodayLastPage::~TTodayLastPage() = default;

@@ -9,7 +9,7 @@
 #include "foundation/jxerr.h"
 #include "foundation/jxfile.h"
 #include "foundation/jxgrid.h"
-#include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
 #include "predict/fillpredictfilelist.h"
@@ -125,15 +125,13 @@ TTodayNextPage::TTodayNextPage(QWidget* parent, DBFilter* filter, std::function<
 {
     BuildLayout();
     SetupGridColumns(*grid, DayColumns);
-    SetCaption(lblTime, Setting()->GetLangText(1233));
-    SetCaption(btnPredict, Setting()->GetLangText(1404));
 
-    connect(dataToday, &QDateEdit::dateChanged, this, &TTodayNextPage::dataTodayChange);
-    connect(lstChamp, &QListWidget::currentRowChanged, this, &TTodayNextPage::lstChampClick);
-    connect(grid, &TJXGrid::OnDblClick, this, &TTodayNextPage::gridDblClick);
-    connect(udTodayDays, &TUpDown::Click, this, &TTodayNextPage::udTodayDaysClick);
-    connect(udTodayDaysMinus, &TUpDown::Click, this, &TTodayNextPage::udTodayDaysMinusClick);
-    connect(cboPredict, &QComboBox::activated, this, &TTodayNextPage::cboPredictChange);
+    ConnectHandler(dataToday, &QDateEdit::dateChanged, this, &TTodayNextPage::dataTodayChange);
+    ConnectHandler(lstChamp, &QListWidget::currentRowChanged, this, &TTodayNextPage::lstChampClick);
+    ConnectHandler(grid, &TJXGrid::OnDblClick, this, &TTodayNextPage::gridDblClick);
+    ConnectHandler(udTodayDays, &TUpDown::Click, this, &TTodayNextPage::udTodayDaysClick);
+    ConnectHandler(udTodayDaysMinus, &TUpDown::Click, this, &TTodayNextPage::udTodayDaysMinusClick);
+    ConnectHandler(cboPredict, &QComboBox::activated, this, &TTodayNextPage::cboPredictChange);
 }
 
 TTodayNextPage::~TTodayNextPage() = default;
@@ -152,9 +150,10 @@ void TTodayNextPage::BuildLayout()
     udTodayDays = AddControl<TUpDown>(this, "udTodayDays", QRect(ListLeft + 100, 360, 16, 21));
     for (TUpDown* steps : {udTodayDaysMinus, udTodayDays})
         steps->SetRange(DaysMin, DaysMax);
-    lblTime = AddControl<QLabel>(this, "lblTime", QRect(ListLeft + 120, 362, 60, 16));
+    lblTime = AddControl<QLabel>(this, "lblTime", QRect(ListLeft + 120, 362, 60, 16), Setting()->GetLangText(1233));
     cboPredict = AddControl<QComboBox>(this, "cboPredict", QRect(ListLeft, 334, 140, 22));
-    btnPredict = AddControl<QPushButton>(this, "btnPredict", QRect(ListLeft + 144, 334, 110, 22));
+    btnPredict =
+            AddControl<QPushButton>(this, "btnPredict", QRect(ListLeft + 144, 334, 110, 22), Setting()->GetLangText(1404));
     btnSendToServer = AddControl<QPushButton>(this, "btnSendToServer", QRect(ListLeft + 144, 308, 110, 22));
     for (QWidget* hidden : std::initializer_list<QWidget*>{txtTodayDaysMinus, udTodayDaysMinus, txtTodayDays,
                                                            udTodayDays, lblTime, cboPredict, btnPredict,

@@ -9,6 +9,7 @@
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "platform/messagebox.h"
 #include "platform/sysutils.h"
 #include "platform/tprogressbar.h"
@@ -60,13 +61,13 @@ TTodaySeriesPage::TTodaySeriesPage(QWidget* parent, DBFilter* filter, std::funct
     gridNextFixed->SetRowCount(2);
 
     Sides.OnChecked(this, [this] { btnFieldAllClick(); });
-    connect(chkMax, &QCheckBox::toggled, this, &TTodaySeriesPage::btnFieldAllClick);
+    ConnectHandler(chkMax, &QCheckBox::toggled, this, &TTodaySeriesPage::btnFieldAllClick);
     Kinds.OnChecked(this, [this] { btnWinClick(Kinds.Checked()); });
-    connect(gridAllSeries, &TJXGrid::OnSelectCell, this, &TTodaySeriesPage::gridAllSeriesSelectCell);
-    connect(gridAllSeries, &TJXGrid::OnDblClick, this, &TTodaySeriesPage::gridAllSeriesDblClick);
-    connect(gridNextFixed, &TJXGrid::OnDblClick, this, &TTodaySeriesPage::gridNextFixedDblClick);
-    connect(btnUpdateSeries, &QPushButton::clicked, this, &TTodaySeriesPage::btnUpdateSeriesClick);
-    connect(btnEnter, &QPushButton::clicked, this, &TTodaySeriesPage::btnEnterClick);
+    ConnectHandler(gridAllSeries, &TJXGrid::OnSelectCell, this, &TTodaySeriesPage::gridAllSeriesSelectCell);
+    ConnectHandler(gridAllSeries, &TJXGrid::OnDblClick, this, &TTodaySeriesPage::gridAllSeriesDblClick);
+    ConnectHandler(gridNextFixed, &TJXGrid::OnDblClick, this, &TTodaySeriesPage::gridNextFixedDblClick);
+    ConnectHandler(btnUpdateSeries, &QPushButton::clicked, this, &TTodaySeriesPage::btnUpdateSeriesClick);
+    ConnectHandler(btnEnter, &QPushButton::clicked, this, &TTodaySeriesPage::btnEnterClick);
 }
 
 TTodaySeriesPage::~TTodaySeriesPage() = default;
@@ -77,16 +78,13 @@ void TTodaySeriesPage::BuildLayout()
                           {{"btnFieldAll", &btnFieldAll}, {"btnFieldHome", &btnFieldHome}, {"btnFieldAway", &btnFieldAway}});
     gb2 = Sides.frame;
     gb2->setGeometry(PageLeft, 0, 200, StripHeight);
-    chkMax = AddControl<QCheckBox>(this, "chkMax", QRect(210, 4, 150, 20));
-    SetCaption(chkMax, Setting()->GetLangText(1231));
-    lblTotal = AddControl<QLabel>(this, "lblTotal", QRect(370, 6, 50, 16));
+    chkMax = AddControl<QCheckBox>(this, "chkMax", QRect(210, 4, 150, 20), Setting()->GetLangText(1231));
+    lblTotal = AddControl<QLabel>(this, "lblTotal", QRect(370, 6, 50, 16), Setting()->GetLangText(1107) + ":");
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetCaption(lblTotal, Setting()->GetLangText(1107) + ":");
     cboTotal = AddControl<QComboBox>(this, "cboTotal", QRect(424, 3, 56, 22));
     for (int line = 0; line < TotalLines; ++line)
         cboTotal->addItem(QString::fromStdString(FloatToStr(line + 0.5)));
-    btnEnter = AddControl<QPushButton>(this, "btnEnter", QRect(488, 2, 110, 24));
-    SetCaption(btnEnter, Setting()->GetLangText(1281));
+    btnEnter = AddControl<QPushButton>(this, "btnEnter", QRect(488, 2, 110, 24), Setting()->GetLangText(1281));
 
     Kinds = AddRadioRow(this, "gb1",
                         {{"btnWin", &btnWin},
@@ -109,8 +107,8 @@ void TTodaySeriesPage::BuildLayout()
     SetCaption(btn00, "0:0");
 
     bar = AddControl<TProgressBar>(this, "bar", QRect(4, KindsTop + 4, 560, 20));
-    btnUpdateSeries = AddControl<QPushButton>(this, "btnUpdateSeries", QRect(572, KindsTop + 2, 140, 24));
-    SetCaption(btnUpdateSeries, Setting()->GetLangText(1202));
+    btnUpdateSeries = AddControl<QPushButton>(this, "btnUpdateSeries", QRect(572, KindsTop + 2, 140, 24),
+                                              Setting()->GetLangText(1202));
 
     gridAllSeries = AddControl<TJXGrid>(this, "gridAllSeries", QRect(PageLeft, TopListTop, PageWidth, TopListHeight));
     gridNextFixed =

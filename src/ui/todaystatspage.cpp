@@ -6,6 +6,7 @@
 #include "data/dbtable.h"
 #include "foundation/jxgrid.h"
 #include "platform/controltext.h"
+#include "platform/eventhandler.h"
 #include "presenters/dbtablegrid.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
@@ -41,8 +42,8 @@ TTodayStatsPage::TTodayStatsPage(QWidget* parent, DBFilter* filter, std::functio
     StatsGrid->SetupFavChampsColumns();
 
     Sorts.OnChecked(this, [this] { btnChampWinClick(); });
-    connect(cboStatsChamp, &QComboBox::activated, this, &TTodayStatsPage::cboStatsChampChange);
-    connect(gridStatsChamp, &TJXGrid::OnDblClick, this, &TTodayStatsPage::gridStatsChampDblClick);
+    ConnectHandler(cboStatsChamp, &QComboBox::activated, this, &TTodayStatsPage::cboStatsChampChange);
+    ConnectHandler(gridStatsChamp, &TJXGrid::OnDblClick, this, &TTodayStatsPage::gridStatsChampDblClick);
 }
 
 TTodayStatsPage::~TTodayStatsPage() = default;

@@ -174,6 +174,21 @@ void Sheet(QPainter& p)
     p.drawPolyline(QPolygonF({QPointF(25, 16), QPointF(29, 20), QPointF(25, 24)}));
 }
 
+void Ball(QPainter& p, QPointF centre, double radius)
+{
+    Outline(p, Qt::white, 1.2);
+    p.drawEllipse(centre, radius, radius);
+    QPolygonF patch;
+    for (int i = 0; i < 5; ++i) {
+        const double angle = -std::numbers::pi / 2 + i * 2 * std::numbers::pi / 5;
+        const QPointF direction(std::cos(angle), std::sin(angle));
+        patch << centre + direction * radius * 0.42;
+        p.drawLine(centre + direction * radius * 0.42, centre + direction * radius);
+    }
+    p.setBrush(Ink);
+    p.drawPolygon(patch);
+}
+
 TImageList ListOf(std::initializer_list<ToolPicture> pictures, int size)
 {
     TImageList list(size, size);
@@ -228,4 +243,30 @@ TImageList CreateMainToolImages()
                    ToolPicture::Update, ToolPicture::Ranking, ToolPicture::Favourites, ToolPicture::Settings,
                    ToolPicture::Help, ToolPicture::Support, ToolPicture::About, ToolPicture::Exit},
                   28);
+}
+
+QPixmap DrawApplicationIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / Grid, size / Grid);
+    Outline(p, Green);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Gold);
+    const double barTops[] = {19, 13, 6};
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRectF(16.5 + i * 4.5, barTops[i], 3.4, 27 - barTops[i]));
+    Ball(p, QPointF(10, 21), 7);
+    return pixmap;
+}
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(DrawApplicationIcon(size));
+    return icon;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/imagelist.h"
 
+#include <QIcon>
 #include <QPixmap>
 
 // The program's own tool bar pictures, drawn in code.
@@ -36,3 +37,8 @@ inline constexpr int NavigationTournamentImage = 3;
 // head-to-head, coming matches, update, ranking, favourites, settings, help, support,
 // about, exit.
 TImageList CreateMainToolImages();
+
+// The program's own icon: a ball beside the bars of a chart on a pitch-green tile.
+QPixmap DrawApplicationIcon(int size);
+// The icon at the sizes window frames and task bars ask for.
+QIcon ApplicationIcon();

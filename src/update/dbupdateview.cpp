@@ -40,10 +40,16 @@ void MoveBar(IProgressBar* bar, int by)
         bar->SetPosition(bar->Position() + by);
 }
 
-// Runs one statement on data.mdb; a rejected statement is logged and skipped.
-void Exec(const AnsiString& sql)
+// Runs one statement on data.mdb. A statement the database rejects is logged and
+// skipped; the result tells so, for the count of rejected statements.
+bool Exec(const AnsiString& sql)
 {
-    DBConnect::GetData()->ExecSQL(sql, false);
+    try {
+        DBConnect::GetData()->ExecSQL(sql, true);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
 }
 
 // The matches of one side as TeamResults rows: own goals in Gol1, the rival's in Gol2.
@@ -80,14 +86,21 @@ AnsiString StatsInsertSql(int side, bool tableRounds)
            team + (tableRounds ? ",Fixed.RoundID" : "");
 }
 
-// One transaction on data.mdb, rolled back unless committed.
+// One transaction on data.mdb, rolled back unless committed. Where the caller holds a
+// transaction already, the work joins it: committing or undoing it is the caller's.
 class DataTransaction {
 public:
-    DataTransaction() : connection_(DBConnect::GetData()->GetConnection()) { connection_->BeginTrans(); }
+    DataTransaction()
+        : connection_(DBConnect::GetData()->GetConnection()), own_(!connection_->InTransaction())
+    {
+        if (own_)
+            connection_->BeginTrans();
+    }
     ~DataTransaction()
     {
         try {
-            connection_->RollbackTrans();
+            if (own_)
+                connection_->RollbackTrans();
         } catch (const std::exception&) {
             // Leaving by an exception already: the connection reports the next use.
         }
@@ -98,10 +111,22 @@ public:
     // Statement errors are swallowed by the action query; a transaction that SQLite
     // gave up must still stop the caller.
     void CheckIntact() { connection_->CheckTransactionIntact(); }
-    void Commit() { connection_->CommitTrans(); }
+    void Commit()
+    {
+        CheckIntact();
+        if (own_)
+            connection_->CommitTrans();
+    }
 
 private:
     TADOConnection* connection_;
+    bool own_;
+};
+
+// Raised when no favourite tournament has a match to compute the series from.
+class NoSeriesSource : public Exception {
+public:
+    NoSeriesSource() : Exception("DBUpdateView::CalcSeries: no matches to compute the series from") {}
 };
 
 // The total-goals line of the runs Over and Under: the threshold the nearest-matches
@@ -144,7 +169,8 @@ bool DBUpdateView::ApplyInstructions(const AnsiString& text, IProgressBar* bar, 
         transaction.emplace();
         for (int r = 0; r < rows; ++r) {
             statement = JXParse::ExpandSql(table.GetField(r, "instruct"));
-            Exec(statement);
+            if (!Exec(statement))
+                ++rejected;
             transaction->CheckIntact();
             SetBar(bar, static_cast<int>(ProgressAt(pos, step, r + 1, rows)));
             ProcessMessages();
@@ -165,7 +191,9 @@ bool DBUpdateView::UpdateStats(IProgressBar* bar, int total)
         const int maxSeasonID = DBSeason::GetMaxSeasonID();
         SetBar(bar, 0);
         ProcessMessages();
+        DataTransaction transaction;
         RebuildTeamResults(maxSeasonID);
+        transaction.CheckIntact();
         ProcessMessages();
         const int q = (total / 2) / 4;
         Exec("DELETE FROM Stats");
@@ -173,12 +201,14 @@ bool DBUpdateView::UpdateStats(IProgressBar* bar, int total)
                 {{FieldCode::Home, true}, {FieldCode::Home, false}, {FieldCode::Away, true}, {FieldCode::Away, false}}};
         for (size_t i = 0; i < parts.size(); ++i) {
             Exec(StatsInsertSql(parts[i].first, parts[i].second));
+            transaction.CheckIntact();
             if (i + 1 < parts.size())
                 MoveBar(bar, q);
             else
                 SetBar(bar, 100);
             ProcessMessages();
         }
+        transaction.Commit();
         return true;
     } catch (const std::exception&) {
         return false;
@@ -196,11 +226,19 @@ bool DBUpdateView::RebuildSeries(IProgressBar* bar)
 {
     try {
         SetBar(bar, 0);
+        DataTransaction transaction;
         Exec("DELETE * FROM Series");
         MoveBar(bar, 2);
         ProcessMessages();
-        CalcSeries(bar, 98);
-        return true;
+        bool computed = true;
+        try {
+            CalcSeries(bar, 98);
+        } catch (const NoSeriesSource&) {
+            // Nothing to compute from: the table stays empty.
+            computed = false;
+        }
+        transaction.Commit();
+        return computed;
     } catch (const std::exception&) {
         return false;
     }
@@ -217,7 +255,7 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
     TADOQuery* rows = source.GetQuery();
     const int count = rows->RecordCount();  // raises when the select failed
     if (count == 0)
-        throw Exception("DBUpdateView::CalcSeries: no matches to compute the series from");
+        throw NoSeriesSource();
     const double start = bar ? bar->Position() : 0;
     int done = 0;
     TField* teamField = rows->FieldByName("TeamID");
@@ -230,7 +268,8 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
         InsertSeries(teamID, FieldCode::Home, HomeRow);
         InsertSeries(teamID, FieldCode::Away, AwayRow);
     };
-    // One transaction for the whole table: a commit per row would cost a disk flush each.
+    // One transaction for the whole table (a commit per row would cost a disk flush
+    // each), or the rebuild's own.
     DataTransaction transaction;
     rows->First();
     while (!rows->Eof()) {
@@ -254,7 +293,6 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
         rows->Next();
     }
     insertTeam(team);
-    transaction.CheckIntact();
     transaction.Commit();
 }
 

@@ -17,9 +17,16 @@ public:
     DBUpdateView& operator=(const DBUpdateView&) = delete;
 
     // Runs the statements of one instruction file in one transaction. A statement
-    // the database rejects is logged and skipped; false only when the transaction
-    // itself failed and was rolled back. The file moves bar from pos to pos + step.
+    // the database rejects is logged, counted and skipped; false only when the
+    // transaction itself failed and was rolled back. The file moves bar from pos to
+    // pos + step.
     bool ApplyInstructions(const AnsiString& text, IProgressBar* bar, double step, double pos);
+    // Statements of the files applied by this object that the database rejected.
+    int RejectedStatements() const { return rejected; }
+
+    // The rebuilds below each run in one transaction, their DELETE included, so a failure
+    // or a killed process leaves the table as it was. Inside a transaction the caller
+    // holds they open none, and after a false result the caller must roll back.
 
     // Rebuilds TeamResults, then Stats, moving bar from 0 to 100.
     bool UpdateStats(IProgressBar* bar, int total);
@@ -49,4 +56,5 @@ public:
 private:
     SeriesRunTable cur{};
     SeriesRunTable max{};
+    int rejected = 0;
 };

@@ -6,6 +6,7 @@
 #include "foundation/jxinet.h"
 #include "foundation/jxparse.h"
 #include "platform/application.h"
+#include "platform/eventhandler.h"
 #include "platform/exceptions.h"
 #include "platform/shellopen.h"
 #include "platform/sysutils.h"
@@ -57,15 +58,6 @@ AnsiString LoginPath(const AnsiString& userName, const AnsiString& userPwd, cons
     user = JXStr::Replace(user, "&", ";A;");
     return LoginPage + "?user=" + user.GetAnsi() + "&pwd=" + userPwd + "&ver=" + IntToStr(ProtocolVersion) +
            "&upd=" + updateNum;
-}
-
-void UseProxySettings(JXInet& inet, DBSetting& setting)
-{
-    if (setting.ReadBool("UseProxy"))
-        inet.SetProxy(setting.ReadString("ProxyAddress"), setting.ReadInteger("ProxyPort"),
-                      setting.ReadString("ProxyUser"), setting.ReadString("ProxyPwd"));
-    else
-        inet.ClearProxy();
 }
 
 // A reply the dialog can act on: a data row with a status, and the end date for every
@@ -126,12 +118,12 @@ void TDlgUpdate::BuildLayout()
     btnUpdate = new QPushButton(QString::fromUtf8("Обновить"), this);
     btnUpdate->setObjectName("btnUpdate");
     btnUpdate->setGeometry(11, 272, 148, 25);
-    connect(btnUpdate, &QPushButton::clicked, this, &TDlgUpdate::btnUpdateClick);
+    ConnectHandler(btnUpdate, &QPushButton::clicked, this, &TDlgUpdate::btnUpdateClick);
 
     btnExit = new QPushButton(QString::fromUtf8("Выход"), this);
     btnExit->setObjectName("btnExit");
     btnExit->setGeometry(169, 272, 148, 25);
-    connect(btnExit, &QPushButton::clicked, this, &TDlgUpdate::btnExitClick);
+    ConnectHandler(btnExit, &QPushButton::clicked, this, &TDlgUpdate::btnExitClick);
 
     // A status bar of one simple panel along the bottom edge.
     statusBar = new QStatusBar(this);
@@ -255,7 +247,11 @@ void TDlgUpdate::Download(DBUpdateView& view, JXInet& inet, const AnsiString& ho
     }
     // Files may be applied from here on, even when one fails: the opener must reload.
     SetTag(1);
-    if (FetchAndApply(view, inet, host, *first, *last))
+    const bool ok = FetchAndApply(view, inet, host, *first, *last);
+    Write(ok ? "OK\r\n" : "ERR\r\n");
+    if (const int rejected = view.RejectedStatements(); rejected > 0)
+        Write(Lang(1064) + ": " + IntToStr(rejected) + "\r\n");
+    if (ok)
         RebuildAndCompact(view);
     else
         WriteFailedFiles();
@@ -264,7 +260,6 @@ void TDlgUpdate::Download(DBUpdateView& view, JXInet& inet, const AnsiString& ho
 
 bool TDlgUpdate::FetchAndApply(DBUpdateView& view, JXInet& inet, const AnsiString& host, int first, int last)
 {
-    bool ok = true;
     const double step = 90.0 / (static_cast<double>(last) - first + 1);
     double pos = 10.0;
     for (int n = first;; ++n) {
@@ -272,18 +267,18 @@ bool TDlgUpdate::FetchAndApply(DBUpdateView& view, JXInet& inet, const AnsiStrin
         bar->SetPosition(static_cast<int>(pos));
         ProcessMessages();
         Log(IntToStr(n));
-        // A failed file does not stop the later ones.
+        // A later file builds on this one, and its statements would move the data
+        // version past the missing one for good: the next run starts here instead.
         if (!inet.Get(host, FileFolder + IntToStr(n) + ".txt") ||
             !view.ApplyInstructions(inet.GetText(), bar, step, pos))
-            ok = false;
+            return false;
         if (n == last)
-            return ok;
+            return true;
     }
 }
 
 void TDlgUpdate::RebuildAndCompact(DBUpdateView& view)
 {
-    Write("OK\r\n");
     Write("4. " + Lang(1056) + "... ");
     if (view.UpdateStats(bar, 100)) {
         Write("OK\r\n");
@@ -305,7 +300,6 @@ void TDlgUpdate::RebuildAndCompact(DBUpdateView& view)
 
 void TDlgUpdate::WriteFailedFiles()
 {
-    Write("ERR\r\n");
     Write("\r\n" + Lang(1058) + "!\r\n" + Lang(1059) + "!");
     Log("Warning: " + Lang(1058) + " " + Lang(1059));
 }

@@ -35,7 +35,8 @@ private:
     void btnUpdateClick();
     void btnExitClick();
 
-    // The parts of a run. FetchAndApply is true when every file was fetched and applied.
+    // The parts of a run. FetchAndApply is true when every file was fetched and applied;
+    // it stops at the first file that was not.
     void BeginRun();
     void UpdateRoad(DBUpdateView& view, JXInet& inet);
     // Ends step 2 by the reply's status; true for "update", which goes on to the files.

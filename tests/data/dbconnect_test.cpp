@@ -1,20 +1,16 @@
 #include "data/dbconnect.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
 #include <random>
 #include <thread>
 
+#include "childprocess.h"
 #include "datafolderfixture.h"
 #include "platform/exceptions.h"
 #include "sqlitefile.h"
-
-extern char** environ;
 
 namespace {
 
@@ -112,14 +108,9 @@ TEST_F(DBConnectTest, KilledCompactionNeverLosesTheFile)
     DBConnect::ResetForTests();
     std::mt19937 random(20261206);
     for (int round = 0; round < 25; ++round) {
-        const std::string child = KOVRAL_COMPACT_CHILD;
-        char* argv[] = {const_cast<char*>(child.c_str()), const_cast<char*>(Folder().c_str()), nullptr};
-        pid_t pid = 0;
-        ASSERT_EQ(posix_spawn(&pid, child.c_str(), nullptr, nullptr, argv, environ), 0);
+        ChildProcess child(KOVRAL_COMPACT_CHILD, {Folder()});
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 150000));
-        kill(pid, SIGKILL);
-        int status = 0;
-        waitpid(pid, &status, 0);
+        child.Kill();
         ASSERT_EQ(IntegrityAndCount(File("data.mdb")), "ok 20000") << "after kill " << round;
     }
 }

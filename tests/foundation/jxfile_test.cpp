@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "jxstrprint.h"
@@ -71,8 +72,14 @@ TEST_F(JXFileTest, SaveEndsEveryLineWithCrLfAndLoadEndsThemAtCrLfLfOrCr)
     file.Add("1:Спартак");
     file.Add("");
     file.Add("3");
+    WriteFile(File("out.txt"), "a longer earlier content\r\n");
     file.SaveToFile(File("out.txt"));
     EXPECT_EQ(ReadFile(File("out.txt")), "1:Спартак\r\n\r\n3\r\n");
+    const auto entries = std::filesystem::directory_iterator(Folder());
+    EXPECT_EQ(std::count_if(begin(entries), end(entries),
+                            [](const auto& entry) { return entry.path().filename().string().starts_with("out"); }),
+              1)
+            << "the temporary file is gone";
 
     WriteFile(File("lines.txt"), "a\r\nb\nc\rd\r\n\r\nf\n");
     file.LoadFromFile(File("lines.txt"));

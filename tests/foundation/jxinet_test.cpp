@@ -5,9 +5,16 @@
 #include <QByteArray>
 
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
+#include <limits>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -54,6 +61,8 @@ private:
     std::vector<httplib::Request> requests_;
 };
 
+const std::string TrickleText = "status:time_end;update:31.12.2099;";
+
 // The update host as the tests play it.
 void OriginRoutes(httplib::Server& server)
 {
@@ -72,6 +81,36 @@ void OriginRoutes(httplib::Server& server)
     const auto moved = [](const httplib::Request&, httplib::Response& response) { response.set_redirect("/target"); };
     server.Get("/moved", moved);
     server.Post("/moved", moved);
+    // Replies that test the limits: one that never comes, one a byte every 25 ms, one
+    // without end, and one of 100 MB.
+    server.Get("/silent", [](const httplib::Request&, httplib::Response& response) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        response.set_content("too late", "text/plain");
+    });
+    server.Get("/trickle", [](const httplib::Request&, httplib::Response& response) {
+        response.set_chunked_content_provider("text/plain", [](size_t offset, httplib::DataSink& sink) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+            if (offset == TrickleText.size()) {
+                sink.done();
+                return true;
+            }
+            return sink.write(TrickleText.data() + offset, 1);
+        });
+    });
+    const auto stream = [](size_t bytes) {
+        return [bytes](const httplib::Request&, httplib::Response& response) {
+            response.set_chunked_content_provider("text/plain", [bytes](size_t offset, httplib::DataSink& sink) {
+                static const std::string block(64 << 10, 'x');
+                if (offset >= bytes) {
+                    sink.done();
+                    return true;
+                }
+                return sink.write(block.data(), std::min(block.size(), bytes - offset));
+            });
+        };
+    };
+    server.Get("/endless", stream(std::numeric_limits<size_t>::max()));
+    server.Get("/large", stream(size_t{100} << 20));
 }
 
 const char* const ProxyUser = "proxy user";
@@ -103,8 +142,45 @@ int ClosedPort()
 
 class JXInetTest : public ::testing::Test {
 protected:
+    ~JXInetTest() override { JXInet::SetLimitsForTests({}); }
+
     LoopbackServer origin_{OriginRoutes};
     JXInet inet_;
+};
+
+// A port on 127.0.0.1 whose listen queue is full: a further connection never completes.
+class FullListenQueue {
+public:
+    FullListenQueue()
+    {
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
+        listen(listener_, 0);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        // The queue of a backlog of 0 holds one connection; nobody accepts it.
+        for (int& filler : fillers_) {
+            filler = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            connect(filler, reinterpret_cast<sockaddr*>(&address), length);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ~FullListenQueue()
+    {
+        for (int filler : fillers_)
+            close(filler);
+        close(listener_);
+    }
+    std::string Host() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    int listener_ = -1;
+    int fillers_[2]{};
+    int port_ = 0;
 };
 
 TEST_F(JXInetTest, GetKeepsTheBodyAsTextAndEncodesOnlyWhatAUrlCannotCarry)
@@ -198,6 +274,16 @@ TEST_F(JXInetTest, ProxyReceivesBothRequestsWithItsCredentialsUntilCleared)
     EXPECT_EQ(origin_.Requests().size(), 2u);
 }
 
+TEST_F(JXInetTest, ProxyPasswordTravelsAlsoWithoutAUserName)
+{
+    LoopbackServer proxy(ProxyRoutes);
+    inet_.SetProxy("127.0.0.1", proxy.Port(), "", ProxyPassword);
+    inet_.Get(origin_.Host(), "hello");
+    ASSERT_EQ(proxy.Requests().size(), 1u);
+    EXPECT_EQ(proxy.Requests()[0].get_header_value("Proxy-Authorization"),
+              "Basic " + QByteArray(":").append(ProxyPassword).toBase64().toStdString());
+}
+
 TEST_F(JXInetTest, ProxyThatRefusesOrCannotBeReachedIsAFailure)
 {
     LoopbackServer proxy(ProxyRoutes);
@@ -210,4 +296,39 @@ TEST_F(JXInetTest, ProxyThatRefusesOrCannotBeReachedIsAFailure)
     inet_.SetProxy("127.0.0.1", ClosedPort(), ProxyUser, ProxyPassword);
     EXPECT_FALSE(inet_.Get(origin_.Host(), "hello"));
     EXPECT_TRUE(origin_.Requests().empty());
+}
+
+TEST_F(JXInetTest, LimitsEndASilentServerAStalledConnectAndAnEndlessReplyButNotASteadyOne)
+{
+    JXInet::SetLimitsForTests({std::chrono::milliseconds(300), std::chrono::milliseconds(300), 1 << 20});
+    FullListenQueue full;
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(20);
+    const struct {
+        std::string host, path;
+        bool passes;
+        bool waits;  // longer than the limits, so the message loop must have run meanwhile
+    } cases[] = {
+        {origin_.Host(), "silent", false, true},
+        {full.Host(), "hello", false, true},
+        {origin_.Host(), "endless", false, false},
+        {origin_.Host(), "trickle", true, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.path + " on " + test.host);
+        ticks = 0;
+        EXPECT_EQ(inet_.Get(test.host, test.path), test.passes);
+        EXPECT_EQ(inet_.GetText(), test.passes ? TrickleText : "");
+        if (test.waits) {
+            EXPECT_GT(ticks, 5) << "the message loop ran while the request waited";
+        }
+    }
+}
+
+TEST_F(JXInetTest, ReplyOfAHundredMegabytesPassesTheProgramsLimits)
+{
+    ASSERT_TRUE(inet_.Get(origin_.Host(), "large"));
+    EXPECT_EQ(inet_.GetText().size(), size_t{100} << 20);
 }

@@ -90,6 +90,11 @@ TEST_F(AdoConnectionTest, AMissingFileRaisesAndIsNotCreated)
 
     WriteFile(missing, "this is no database, only text long enough to fill a header page of sqlite");
     EXPECT_THROW(connection.Open(), EDatabaseError);
+
+    // SQLite would take an empty file for a new database and write its header.
+    WriteFile(missing, "");
+    EXPECT_THROW(connection.Open(), EDatabaseError);
+    EXPECT_EQ(std::filesystem::file_size(missing), 0u);
 }
 
 TEST_F(AdoConnectionTest, ErrorsCarrySqlitesMessageAndLeaveTheConnectionWorking)

@@ -10,6 +10,8 @@
 #include "jettestdatabase.h"
 #include "platform/exceptions.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 std::string TranslationError(const std::string& jet)
@@ -101,6 +103,7 @@ TEST(JetTranslatorTest, TranslatesEachJetRuleToSqlite)
         {"SELECT Round(2.5), Round(x, 2), Round(([Rang1]-[Rang2])/10)*10 FROM t",
          "SELECT JetRound(2.5), JetRound(x, 2), JetRound(CAST((\"Rang1\" - \"Rang2\") AS REAL) / 10) * 10 FROM t"},
         {"SELECT Count(*), Avg(Skills) FROM Players", "SELECT Count(*), Avg(Skills) FROM Players"},
+        {"SELECT Replace(Name, 'a', 'b') FROM Team", "SELECT Replace(Name, 'a', 'b') FROM Team"},
         // Signs never form a comment.
         {"SELECT a FROM t WHERE a - -b = --c", "SELECT a FROM t WHERE a - -b = -(-c)"},
         {"SELECT -(-a), +a FROM t", "SELECT -(-a), +a FROM t"},
@@ -132,7 +135,7 @@ TEST(JetTranslatorTest, UnreadableTextRaisesADatabaseErrorNamingThePlace)
               "Cannot read the SQL text: unclosed string literal at character 23 (\"'abc\")");
     EXPECT_EQ(TranslationError(""), "Cannot read the SQL text: a SELECT, INSERT, UPDATE or DELETE statement was "
                                     "expected at the end of the text");
-    const std::pair<const char*, const char*> cases[]{
+    const std::pair<std::string, const char*> cases[]{
         {"INSERT INTO Stats SELECT Count(*) FROM Fixed", "needs a name"},
         {"SELECT IIF(a, b) FROM t", "IIF takes 3 argument"},
         {"SELECT Date(1) FROM t", "Date takes 0 argument"},
@@ -140,7 +143,13 @@ TEST(JetTranslatorTest, UnreadableTextRaisesADatabaseErrorNamingThePlace)
         {"SELECT ##", ""}, {"SELECT #1/2/2019", ""}, {"SELECT a FROM t; DELETE FROM t", ""}, {"SELECT a FROM [t", ""},
         {"SELECT TOP 5 PERCENT a FROM t", ""}, {"SELECT TOP x a FROM t", ""}, {"SELECT 12abc FROM t", ""},
         {"SELECT a FROM t WHERE a ! b", ""}, {"CREATE TABLE t (a INTEGER)", ""}, {"SELECT a FROM t WHERE (a = 1", ""},
-        {"UPDATE t SET a", ""}, {"SELECT [] FROM t", ""}, {"SELECT T.* + 1 FROM t", ""}, {"SELECT a, FROM t", ""}};
+        {"UPDATE t SET a", ""}, {"SELECT [] FROM t", ""}, {"SELECT T.* + 1 FROM t", ""}, {"SELECT a, FROM t", ""},
+        // SQLite would stop reading at a NUL, or cannot parse a call of one of its keywords.
+        {"SELECT 'a\0b' FROM t"s, "NUL character in a string literal at character 10"},
+        {"SELECT [a\0b] FROM t"s, "NUL character in a [name] at character 10"},
+        {"SELECT Cast(a) FROM t", "SQLite has no function Cast at character 8"},
+        {"SELECT Limit(1) FROM t", "SQLite has no function Limit"},
+        {"SELECT Left(Name, 2) FROM Team", "SQLite has no function Left"}};
     for (const auto& [text, detail] : cases) {
         SCOPED_TRACE(text);
         const std::string message = TranslationError(text);
@@ -153,13 +162,35 @@ TEST(JetTranslatorTest, DeepNestingIsRefusedNotOverflowingTheStack)
 {
     const std::pair<std::string, std::string> cases[]{
         {"SELECT ", "("}, {"SELECT ", "NOT "}, {"SELECT ", "-"}, {"SELECT ", "a IN (SELECT "},
-        {"SELECT * FROM ", "(SELECT * FROM "}, {"SELECT * FROM ", "(a INNER JOIN "}};
+        {"SELECT * FROM ", "(SELECT * FROM "}, {"SELECT * FROM ", "(a INNER JOIN "}, {"SELECT 1", " < 1"}};
     for (const auto& [start, opening] : cases) {
         std::string text = start;
         for (int i = 0; i < 100000; ++i)
             text += opening;
-        EXPECT_NE(TranslationError(text + "1").find("nested too deeply"), std::string::npos) << opening;
+        EXPECT_NE(TranslationError(text + (opening.starts_with(" ") ? "" : "1")).find("nested too deeply"), std::string::npos) << opening;
     }
+}
+
+// Long statements translate whole: each operator of a chain extends the text in place.
+TEST(JetTranslatorTest, ChainsOfAMillionBytesTranslateWhole)
+{
+    const std::pair<std::string, std::string> chains[]{
+        {"a+", "a + "}, {"a-", "a - "}, {"a*", "a * "}, {"a=1 AND ", "a = 1 AND "}, {"a=1 OR ", "a = 1 OR "}};
+    for (const auto& [jet, sqlite] : chains) {
+        std::string jetText = "SELECT a FROM t WHERE ";
+        std::string expected = "SELECT a FROM t WHERE ";
+        while (jetText.size() < 1'000'000) {
+            jetText += jet;
+            expected += sqlite;
+        }
+        EXPECT_EQ(TranslateJetSql(jetText + "b"), expected + "b") << jet;
+    }
+    std::string quotient = "SELECT a";
+    for (int i = 0; i < 200'000; ++i)
+        quotient += "/b";
+    const std::string translated = TranslateJetSql(quotient);
+    EXPECT_TRUE(translated.starts_with("SELECT CAST(a AS REAL) / b / b")) << "one cast, before the first division";
+    EXPECT_EQ(translated.rfind("CAST"), translated.find("CAST"));
 }
 
 // Arbitrary text, and program texts with a few bytes changed, either translate into

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "messagerecorder.h"
+#include "platform/eventhandler.h"
 #include "platform/qtmessagebox.h"
 #include "platform/tapplication.h"
 #include "platform/tform.h"
@@ -81,25 +82,56 @@ TEST(TFormTest, ShowModalReturnsWhenTheFormClosesAndKeepsItsTag)
     EXPECT_FALSE(form.isVisible());
 }
 
+// A form whose show and close handlers raise once each.
+class FailingForm : public TForm {
+protected:
+    void FormShow() override
+    {
+        if (++shows == 1)
+            throw std::runtime_error("Show failed");
+    }
+    bool CanClose() override
+    {
+        if (++closeQueries == 1)
+            throw std::runtime_error("Close query failed");
+        return true;
+    }
+
+public:
+    int shows = 0;
+    int closeQueries = 0;
+};
+
 TEST(TApplicationTest, ExceptionOfAnEventHandlerIsShownAndTheProgramGoesOn)
 {
     MessageRecorder messages;
     TApplication::SetTitle("Kovral_/opt/kovral/");
     QPushButton button("throw");
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&clicks] {
+    ConnectHandler(&button, &QPushButton::clicked, &button, [&clicks] {
         if (++clicks == 1)
             throw std::runtime_error("Table Filter not found");
     });
     button.show();
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
-
     EXPECT_EQ(clicks, 2);
-    ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_EQ(messages.Messages()[0].text, "Table Filter not found");
-    EXPECT_EQ(messages.Messages()[0].caption, "Kovral_/opt/kovral/");
-    EXPECT_EQ(messages.Messages()[0].flags, MB_OK | MB_ICONERROR);
+
+    FailingForm form;
+    form.show();
+    EXPECT_TRUE(form.isVisible()) << "a failed show handler leaves the form shown";
+    form.Close();
+    EXPECT_TRUE(form.isVisible()) << "a failed close query keeps the form open";
+    form.Close();
+    EXPECT_FALSE(form.isVisible());
+
+    std::vector<std::string> texts;
+    for (const MessageBoxRequest& message : messages.Messages()) {
+        texts.push_back(message.text);
+        EXPECT_EQ(message.caption, "Kovral_/opt/kovral/");
+        EXPECT_EQ(message.flags, MB_OK | MB_ICONERROR);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Table Filter not found", "Show failed", "Close query failed"}));
 }
 
 TEST(QtMessageBoxTest, ShowsTextCaptionIconAndButtonsAndReturnsTheAnswer)

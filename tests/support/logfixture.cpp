@@ -3,7 +3,8 @@
 #include "foundation/jxerr.h"
 #include "platform/codepage.h"
 
-#include <regex>
+#include <algorithm>
+#include <cctype>
 
 LogFixture::LogFixture()
 {
@@ -30,13 +31,17 @@ LogFixture::Lines LogFixture::LogLines() const
 
 std::string LogFixture::WithoutStamp(const std::string& line)
 {
-    static const std::regex stamp(R"(^\d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d )");
-    std::smatch match;
-    if (!std::regex_search(line, match, stamp)) {
+    // "dd.mm.yyyy hh:mm:ss ": digits where the pattern has "9".
+    static const std::string pattern = "99.99.9999 99:99:99 ";
+    const bool stamped = line.size() >= pattern.size() &&
+                         std::equal(pattern.begin(), pattern.end(), line.begin(), [](char expected, char c) {
+                             return expected == '9' ? std::isdigit(static_cast<unsigned char>(c)) != 0 : c == expected;
+                         });
+    if (!stamped) {
         ADD_FAILURE() << "no time stamp at the start of: " << line;
         return line;
     }
-    return match.suffix();
+    return line.substr(pattern.size());
 }
 
 LogFixture::Lines LogFixture::LogTexts() const

@@ -41,6 +41,8 @@ inline const std::vector<LangIdGroup>& LangIdGroups()
         // Navigation bar hints, country labels, the filter button (1021 is also the
         // filter window's caption) and the hidden export button.
         {"main window navigation", {1013, 1014, 1015, 1016, 1017, 1020, 1021, 1258}},
+        // The message at start about a data file that cannot be read.
+        {"main window start", {1019}},
         // Result summary titles (1031-1034 and 1037 also on the match card; 1031 heads
         // the games column of the streak top list and the forecast grid; 1032 titles
         // the result row of the round-by-round strips) and their hints.
@@ -52,10 +54,10 @@ inline const std::vector<LangIdGroup>& LangIdGroups()
         {"pickers", Range(1042, 1047)},
         {"nearest-matches window",
          {1048, 1049, 1202, 1229, 1230, 1231, 1233, 1247, 1248, 1249, 1267, 1281, 1404}},
-        // Update dialog: caption, the step log, the login-refused page; 1051 is also
-        // the close button of the filter and support windows, 1057 the compaction
-        // button of the settings.
-        {"update dialog", Join({1050, 1051, 1246, 1402}, Range(1052, 1063))},
+        // Update dialog: caption, the step log, the login-refused page, the count of
+        // rejected statements; 1051 is also the close button of the filter and support
+        // windows, 1057 the compaction button of the settings.
+        {"update dialog", Join({1050, 1051, 1246, 1402}, Range(1052, 1064))},
         // Filter window; 1092-1094 are the all/home/away choices of every card,
         // 1095-1097 the result choices and pie labels, 1107 the total-goals titles.
         {"filter window", Join(Range(1092, 1107), {1200})},

@@ -50,29 +50,6 @@ constexpr int TeamColumn = 1;
 // The tournament card opened from the main window on the sample.
 class TDlgChampTest : public MainWindowFixture {
 protected:
-    // A team's record summed from the matches.
-    struct Record {
-        int games = 0;
-        int win = 0;
-        int draw = 0;
-        int lose = 0;
-        int gf = 0;
-        int ga = 0;
-
-        int Points() const { return 3 * win + draw; }
-        void Add(int own, int rival)
-        {
-            ++games;
-            win += own > rival;
-            draw += own == rival;
-            lose += own < rival;
-            gf += own;
-            ga += rival;
-        }
-        // The standings order: points, wins, goal difference, goals scored.
-        std::tuple<int, int, int, int> Rank() const { return {Points(), win, gf - ga, gf}; }
-    };
-
     // The card of the bottom panel's match in a tournament season view.
     TDlgChamp& OpenFromMatch(int champ, int season)
     {

@@ -8,8 +8,10 @@
 #include <QTest>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
+#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
@@ -18,6 +20,8 @@
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
 #include "mainwindowfixture.h"
+#include "messagerecorder.h"
+#include "tempfolder.h"
 
 namespace {
 
@@ -390,6 +394,45 @@ TEST_F(TDlgMainTest, ClosingEndsWithTheHelpWindowAndStoresThePlacement)
                                                      n(frame.left())}));
     EXPECT_GE(frame.width(), 799);
     EXPECT_GE(frame.height(), 600);
+}
+
+TEST_F(TDlgMainTest, UnreadableDataFileIsNamedOnceAtStartAndLeftAsItIs)
+{
+    const std::string lead = DBSetting::Global()->GetLangText(1019);
+    DBSetting::FreeGlobal();
+    DBConnect::ResetForTests();
+    const std::string sound = ReadFile(File("data.mdb"));
+    ASSERT_GT(sound.size(), 100000u);
+    std::filesystem::remove(File("data.mdb-wal"));
+    std::filesystem::remove(File("data.mdb-shm"));
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* error;  // SQLite's words, or ours for an empty file
+    } cases[] = {
+        {"truncated", sound.substr(0, sound.size() / 2), "database disk image is malformed"},
+        {"random bytes", std::string(8192, '\x5A'), "file is not a database"},
+        {"empty", "", "the file is empty"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        WriteFile(File("data.mdb"), test.bytes);
+        const MessageRecorder messages;
+        Start();
+        Stop();
+        DBConnect::ResetForTests();
+
+        ASSERT_FALSE(LogTexts().empty());
+        const std::string logged = LogTexts()[0];
+        ASSERT_TRUE(logged.starts_with("ERROR DBCONNECT ")) << logged;
+        const std::string error = logged.substr(16);
+        EXPECT_NE(error.find(test.error), std::string::npos) << error;
+        EXPECT_NE(error.find(File("data.mdb")), std::string::npos) << error;
+        ASSERT_EQ(messages.Messages().size(), 1u);
+        EXPECT_EQ(messages.Messages()[0].text, lead + "\r\n" + error);
+        EXPECT_EQ(messages.Messages()[0].flags, MB_OK | MB_ICONERROR);
+        EXPECT_TRUE(ReadFile(File("data.mdb")) == test.bytes) << "the file was written to";
+    }
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "platform/sysutils.h"
 #include "platform/tprogressbar.h"
 #include "sampledata/sampleids.h"
+#include "sqlitefile.h"
 #include "ui/dlgtoday.h"
 #include "ui/todaylastpage.h"
 #include "ui/todaynextpage.h"
@@ -367,6 +368,24 @@ TEST_F(TDlgTodayTest, RecomputeAtAnotherTotalLineRebuildsTheStreaksAndAStaleTabl
     EXPECT_EQ(stored(), runs(3.5));
     EXPECT_EQ(Value("SELECT UpdateSeries FROM Version"), "False");
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(TDlgTodayTest, FailingRebuildIsReportedKeepsThePreviousStreaksAndClearsTheFlag)
+{
+    const std::string before = Value("SELECT COUNT(*) FROM Series") + " " + Value("SELECT SUM(MaxWin) FROM Series");
+    ASSERT_NE(before.substr(0, 2), "0 ");
+    Exec("UPDATE Version SET UpdateSeries=1");
+    RunSqlite(File("data.mdb"), "ALTER TABLE TeamResults RENAME TO TeamResultsAside");
+    InToday([&](TDlgToday& today) {
+        ShowPage(today, today.tabSeries);
+        QTest::mouseClick(today.tabSeries->btnUpdateSeries, Qt::LeftButton);
+        EXPECT_TRUE(Shown(today.tabSeries->btnEnter)) << "the flag is cleared all the same";
+    });
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, "Error update series");
+    EXPECT_EQ(Messages()[0].caption, "Info");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series") + " " + Value("SELECT SUM(MaxWin) FROM Series"), before);
+    EXPECT_EQ(Value("SELECT UpdateSeries FROM Version"), "False");
 }
 
 TEST_F(TDlgTodayTest, StatisticsSortByEachButtonAndTheRowOfEverySeasonOpensTheNewestSeason)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -180,6 +181,27 @@ void MainWindowFixture::ExpectControlsFit(QWidget& window)
         else if (auto* combo = qobject_cast<QComboBox*>(control))
             for (int i = 0; i < combo->count(); ++i)
                 fits(combo->itemText(i), combo->width() - 24);
+    }
+}
+
+void MainWindowFixture::ExpectControlsApart(QWidget& page)
+{
+    QList<QWidget*> parents = {&page};
+    for (QGroupBox* frame : page.findChildren<QGroupBox*>())
+        parents << frame;
+    for (QWidget* parent : parents) {
+        QList<QWidget*> shown;
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                shown << child;
+        const auto name = [](const QWidget* control) {
+            const QWidget* named = control->objectName().isEmpty() ? control->findChild<QWidget*>() : control;
+            return named ? named->objectName().toStdString() : std::string();
+        };
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                        << name(shown[i]) << " overlaps " << name(shown[j]);
     }
 }
 

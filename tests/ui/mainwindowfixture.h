@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QWidget>
@@ -38,6 +39,29 @@ protected:
         bool aet = false;
         int champ = 0;
         int season = 0;
+    };
+
+    // A team's record in a tournament, summed from its matches.
+    struct Record {
+        int games = 0;
+        int win = 0;
+        int draw = 0;
+        int lose = 0;
+        int gf = 0;
+        int ga = 0;
+
+        int Points() const { return 3 * win + draw; }
+        void Add(int own, int rival)
+        {
+            ++games;
+            win += own > rival;
+            draw += own == rival;
+            lose += own < rival;
+            gf += own;
+            ga += rival;
+        }
+        // The standings order: points, wins, goal difference, goals scored.
+        std::tuple<int, int, int, int> Rank() const { return {Points(), win, gf - ga, gf}; }
     };
 
     MainWindowFixture();
@@ -91,6 +115,8 @@ protected:
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
     // Every shown control lies inside its window and every caption and combo item fits its control.
     static void ExpectControlsFit(QWidget& window);
+    // No two shown controls of one parent overlap, on a page and in its frames.
+    static void ExpectControlsApart(QWidget& page);
     TJXGrid* Grid();
     // Clicks on a cell of the match list, or of another grid.
     void DoubleClickCell(int row, int col, TJXGrid* grid = nullptr);

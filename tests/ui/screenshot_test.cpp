@@ -17,7 +17,9 @@
 #include "sampledata/sampleids.h"
 #include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
+#include "ui/dlgfixed.h"
 #include "ui/dlgmain.h"
+#include "ui/dlgteam.h"
 
 namespace {
 
@@ -190,6 +192,46 @@ protected:
         }
     }
 
+    // Opens a card by a button of the main window in the running program and takes the
+    // screen on the page it opens on, then on each other shown page, clicking its tab:
+    // every page is drawn, and differs from the one before.
+    void ExpectEveryShownPageDrawn(const char* opener, QTabWidget* (*pagesOf)(), size_t shownPages,
+                                   const std::string& keep)
+    {
+        // Where the button, the card's tabs and its pages lie in the program's fixed layout.
+        QStringList clicks = Centre(Start(), opener);
+        Click(opener);
+        QTabWidget* pages = pagesOf();
+        ASSERT_NE(pages, nullptr) << opener << " opens no card";
+        const QRect pageArea(pages->currentWidget()->mapTo(&Main(), QPoint(0, 0)), pages->currentWidget()->size());
+        std::vector<std::string> names = {pages->currentWidget()->objectName().toStdString()};
+        for (int page = 0; page < pages->count(); ++page)
+            if (pages->isTabVisible(page) && page != pages->currentIndex()) {
+                names.push_back(pages->widget(page)->objectName().toStdString());
+                const QPoint tab = pages->tabBar()->mapTo(&Main(), pages->tabBar()->tabRect(page).center());
+                clicks << QString::number(tab.x()) << QString::number(tab.y());
+            }
+        Stop();
+        ASSERT_EQ(names.size(), shownPages);
+
+        std::istringstream place(Run(ClicksScript, QStringList{QString::fromStdString(File("card"))} + clicks));
+        int left = 0, top = 0;
+        ASSERT_TRUE(place >> left >> top) << "no main window";
+        const QRect page = pageArea.translated(left, top);
+        QImage previous;
+        for (size_t index = 0; index < names.size(); ++index) {
+            SCOPED_TRACE(names[index]);
+            const std::string shot = File("card" + std::to_string(index) + ".png");
+            const QImage image(QString::fromStdString(shot));
+            ASSERT_FALSE(image.isNull());
+            ASSERT_TRUE(image.rect().contains(page));
+            EXPECT_GT(Colours(image, page), 20u);
+            EXPECT_NE(image.copy(page), previous) << "the page did not change";
+            previous = image.copy(page);
+            Keep(shot, keep + names[index]);
+        }
+    }
+
     SavedVariable runtime_{"XDG_RUNTIME_DIR"};
 };
 
@@ -266,34 +308,21 @@ TEST_F(ProgramScreenshotTest, EveryPageOfTheTournamentCardFromTheMatchButtonIsNo
 {
     // A league of several stages, so that the standings page shows its stage list.
     SetCurrentView(FilterMode::Tournament, 0, 0, SampleIds::League(SampleIds::Belgium), 2);
-    // Where the match button, the card's tabs and its pages lie in the program's fixed layout.
-    QStringList clicks = Centre(Start(), "btnBChamp");
-    Click("btnBChamp");
-    ASSERT_NE(DlgChamp, nullptr);
-    QTabWidget* pages = DlgChamp->page1;
-    const QRect pageArea(pages->currentWidget()->mapTo(&Main(), QPoint(0, 0)), pages->currentWidget()->size());
-    std::vector<std::string> names;
-    for (int page = 0; page < pages->count(); ++page) {
-        names.push_back(pages->widget(page)->objectName().toStdString());
-        const QPoint tab = pages->tabBar()->mapTo(&Main(), pages->tabBar()->tabRect(page).center());
-        if (page > 0)
-            clicks << QString::number(tab.x()) << QString::number(tab.y());
-    }
-    Stop();
+    ExpectEveryShownPageDrawn("btnBChamp", [] { return DlgChamp ? DlgChamp->page1 : nullptr; }, 6, "-card-");
+}
 
-    std::istringstream place(Run(ClicksScript, QStringList{QString::fromStdString(File("card"))} + clicks));
-    int left = 0, top = 0;
-    ASSERT_TRUE(place >> left >> top) << "no main window";
-    const QRect page = pageArea.translated(left, top);
-    for (size_t index = 0; index < names.size(); ++index) {
-        SCOPED_TRACE(names[index]);
-        const std::string shot = File("card" + std::to_string(index) + ".png");
-        const QImage image(QString::fromStdString(shot));
-        ASSERT_FALSE(image.isNull());
-        ASSERT_TRUE(image.rect().contains(page));
-        EXPECT_GT(Colours(image, page), 20u);
-        Keep(shot, "-card-" + names[index]);
-    }
+TEST_F(ProgramScreenshotTest, EveryShownPageOfTheTeamCardFromTheNavigationBarIsDrawn)
+{
+    SetCurrentView(FilterMode::Team, SampleIds::FirstTeam(SampleIds::England), 0, 0, 0);
+    ExpectEveryShownPageDrawn("btnNTeamChamp", [] { return DlgTeam ? DlgTeam->page1 : nullptr; }, 5, "-team-");
+}
+
+TEST_F(ProgramScreenshotTest, EveryShownPageOfTheMatchCardFromAHeadToHeadViewIsDrawn)
+{
+    const Rows pair = Select("SELECT TOP 1 Team1ID, Team2ID FROM Fixed WHERE AET=True ORDER BY Team1ID");
+    ASSERT_EQ(pair.size(), 1u);
+    SetCurrentView(FilterMode::Pair, std::stoi(pair[0][0]), std::stoi(pair[0][1]), 0, 0);
+    ExpectEveryShownPageDrawn("btnNFixed", [] { return DlgFixed ? DlgFixed->page1 : nullptr; }, 4, "-match-");
 }
 
 }  // namespace

@@ -9,8 +9,14 @@
 #include "data/dbsetting.h"
 #include "mainwindowfixture.h"
 #include "textfit.h"
+#include "ui/dlgabout.h"
+#include "ui/dlgfav.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
+#include "ui/dlgmstats.h"
+#include "ui/dlgprsetting.h"
+#include "ui/dlgranking.h"
+#include "ui/dlgsupport.h"
 #include "ui/dlgtoday.h"
 #include "update/dlgupdate.h"
 
@@ -36,6 +42,18 @@ protected:
     {
         for (const CutText& cut : CutTexts(window))
             ADD_FAILURE() << what << ": " << cut;
+    }
+
+    // Shows the window and measures it on every page of its page control.
+    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what, const char* pagesName = "PageControl1")
+    {
+        window.show();
+        auto* pages = window.findChild<QTabWidget*>(pagesName);
+        for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
+            if (pages)
+                pages->setCurrentIndex(i);
+            ExpectNoneCut(window, what + " page " + std::to_string(i));
+        }
     }
 };
 
@@ -78,7 +96,8 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         dialog.show();
         ExpectNoneCut(dialog, "update dialog");
 
-        // Each step line ends on its own line with its verdict, "ERR" being the wider.
+        // Each step line ends on its own line with its verdict, "ERR" being the wider; so
+        // does the count of rejected statements.
         auto* memo = dialog.findChild<QPlainTextEdit*>("txtInfo");
         ASSERT_NE(memo, nullptr);
         const std::pair<const char*, int> steps[] = {{"1", 1052}, {"2", 1053}, {"3", 1055},
@@ -86,6 +105,7 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         QStringList lines;
         for (const auto& [step, text] : steps)
             lines << QString("%1. %2... ERR").arg(step, QString::fromStdString(DBSetting::Global()->GetLangText(text)));
+        lines << QString::fromStdString(DBSetting::Global()->GetLangText(1064) + ": 99999");
         memo->setPlainText(lines.join('\n'));
         QTextDocument* document = memo->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -93,6 +113,28 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
             EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
         }
     }
+}
+
+TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindows)
+{
+    Exec("UPDATE Version SET UpdateNum='12345', UpdateDate='31.12.2099'");
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        DBSetting::Global()->LoadLanguage();
+        TDlgSupport support;
+        ExpectNoneCutOnAnyPage(support, "support window");
+        TDlgAbout about;
+        ExpectNoneCutOnAnyPage(about, "about window");
+    }
+    TDlgFav favourites;
+    ExpectNoneCutOnAnyPage(favourites, "favourites");
+    TDlgRanking ranking;
+    ExpectNoneCutOnAnyPage(ranking, "ranking");
+    TDlgMStats matchStatistics;
+    ExpectNoneCutOnAnyPage(matchStatistics, "match statistics");
+    TDlgPrSetting predictionSettings;
+    ExpectNoneCutOnAnyPage(predictionSettings, "prediction settings");
 }
 
 TEST_F(TextsFitTest, NearestMatchesWindowOnEveryPageInBothLanguages)
@@ -106,13 +148,8 @@ TEST_F(TextsFitTest, NearestMatchesWindowOnEveryPageInBothLanguages)
         Main().ApplyLanguage();
         for (const char* updateSeries : {"0", "1"}) {
             Exec(std::string("UPDATE Version SET UpdateSeries=") + updateSeries);
-            InModalDialog("btnToday", [&](QWidget& dialog) {
-                auto* pages = dialog.findChild<QTabWidget*>("page1");
-                ASSERT_NE(pages, nullptr);
-                for (int page = 0; page < pages->count(); ++page) {
-                    pages->setCurrentIndex(page);
-                    ExpectNoneCut(dialog, pages->widget(page)->objectName().toStdString());
-                }
+            InModalDialog("btnToday", [](QWidget& dialog) {
+                ExpectNoneCutOnAnyPage(dialog, "nearest-matches window", "page1");
             });
         }
     }

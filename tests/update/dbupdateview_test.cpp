@@ -209,6 +209,50 @@ TEST_F(DBUpdateViewTest, UpdateStatsRebuildsStatsAndTheTwoNewestLeagueSeasonsOfT
               (Rows{{"1", "1", "11", "2", "2", "0", "0", "1"}, {"2", "2", "11", "1", "0", "2", "0", "1"}}));
 }
 
+TEST_F(DBUpdateViewTest, FailedRebuildLeavesItsTablesAsTheyWere)
+{
+    Exec("INSERT INTO Season VALUES(12, 'S', 2012)");
+    AddMatch(League, 12, TableRound, 1, 2, 1, 0);
+    ASSERT_TRUE(view_.UpdateStats(nullptr, 100));
+    ASSERT_TRUE(view_.RebuildSeries(nullptr));
+    const auto tables = [this] {
+        return Query("SELECT (SELECT COUNT(*) FROM TeamResults), (SELECT COUNT(*) FROM Stats), "
+                     "(SELECT COUNT(*) FROM Series)");
+    };
+    const Rows before = tables();
+    AddMatch(League, 12, TableRound, 3, 4, 2, 2);
+
+    // The last insert of each rebuild takes the whole transaction down with it.
+    RunSqlite(File("data.mdb"), "CREATE TRIGGER LoseStats BEFORE INSERT ON Stats WHEN NEW.TeamID=4 "
+                                "BEGIN SELECT RAISE(ROLLBACK, 'stats lost'); END;"
+                                "CREATE TRIGGER LoseSeries BEFORE INSERT ON Series WHEN NEW.Field=2 "
+                                "BEGIN SELECT RAISE(ROLLBACK, 'series lost'); END;");
+    EXPECT_FALSE(view_.UpdateStats(nullptr, 100));
+    EXPECT_FALSE(view_.RebuildSeries(nullptr));
+    EXPECT_EQ(tables(), before) << "no DELETE and no insert of the failed rebuilds stays";
+}
+
+TEST_F(DBUpdateViewTest, RebuildInsideTheCallersTransactionIsKeptOrUndoneWithIt)
+{
+    Exec("INSERT INTO Season VALUES(12, 'S', 2012)");
+    AddMatch(League, 12, TableRound, 1, 2, 1, 0);
+    TADOConnection* connection = DBConnect::GetData()->GetConnection();
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep ? "committed" : "rolled back");
+        connection->BeginTrans();
+        ASSERT_TRUE(view_.UpdateStats(nullptr, 100));
+        ASSERT_TRUE(view_.RebuildSeries(nullptr));
+        EXPECT_TRUE(connection->InTransaction()) << "the rebuilds neither commit nor end the caller's transaction";
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Series"), "4") << "the caller sees the rebuilt rows";
+        if (keep)
+            connection->CommitTrans();
+        else
+            connection->RollbackTrans();
+        EXPECT_EQ(Query("SELECT (SELECT COUNT(*) FROM Stats), (SELECT COUNT(*) FROM Series)"),
+                  (Rows{{keep ? "2" : "0", keep ? "4" : "0"}}));
+    }
+}
+
 TEST_F(DBUpdateViewTest, SeriesRunOnAndBreakByKind)
 {
     struct Result {
@@ -287,7 +331,7 @@ TEST_F(DBUpdateViewTest, RejectedSeriesRowIsSkippedButALostTransactionFailsTheRe
     RunSqlite(File("data.mdb"), "DROP TRIGGER RefuseEight; CREATE TRIGGER LoseEight BEFORE INSERT ON Series WHEN "
                                 "NEW.TeamID=8 BEGIN SELECT RAISE(ROLLBACK, 'eight ends it'); END;");
     EXPECT_FALSE(view_.RebuildSeries(nullptr));
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series"), "0");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=9"), "2") << "the table stays as it was";
 
     RunSqlite(File("data.mdb"), "DROP TRIGGER LoseEight");
     ASSERT_TRUE(view_.RebuildSeries(nullptr)) << "the same object rebuilds afterwards";

@@ -4,7 +4,11 @@
 
 #include <sys/stat.h>
 
+#include <QTimer>
+
 #include <filesystem>
+#include <limits>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,12 +16,17 @@
 #include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
+#include "foundation/jxinet.h"
 #include "platform/adoquery.h"
+#include "sampledata/sampledatagenerator.h"
+#include "setup/programfoldersetup.h"
+#include "sqlitefile.h"
 #include "updatedialogfixture.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
+using Rows = std::vector<std::vector<std::string>>;
 
 // A played match of the league below, as an instruction.
 std::string Match(const std::string& values)
@@ -141,20 +150,142 @@ TEST_F(TDlgUpdateTest, FilesAreAppliedInOrderThenStatsAreRebuiltAndTheFileCompac
     EXPECT_EQ(dialog.Tag(), 1) << "the Tag never returns to 0";
 }
 
-TEST_F(TDlgUpdateTest, MissingFileFailsTheRunButLaterFilesAreStillApplied)
+TEST_F(TDlgUpdateTest, MissingFileEndsTheFileStageWhereTheNextRunTakesUp)
 {
     ServeFiles(1, LeagueFiles);
-    Service().HideFiles({2});
+    const struct {
+        const char* name;
+        std::set<int> hidden;
+        int last;  // the reply's db_ver_server
+        std::vector<int> asked;
+        std::string updateNum;
+    } cases[] = {
+        {"file 2 of 3 missing", {2}, 3, {1, 2}, "1"},
+        {"a reply that names files up to the largest number", {}, std::numeric_limits<int>::max(), {1, 2, 3, 4}, "3"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        ResetDataFile();
+        Service().HideFiles(test.hidden);
+        Service().SetLoginReply(ReplyHead + ReplyColumns + "update:31.12.2099:1:" + std::to_string(test.last) + ";");
+        Service().ClearRequests();
+        TDlgUpdate dialog;
+        ClickUpdate(dialog);
+
+        EXPECT_EQ(MemoLines(dialog), AfterLogin({Step(3, 1055, "ERR"), "", Text(1058) + "!", Text(1059) + "!"}));
+        EXPECT_EQ(FilesAsked(), test.asked) << "no file after the missing one";
+        EXPECT_EQ(DBConnect::GetData()->GetUpdate(), test.updateNum);
+        EXPECT_EQ(dialog.Tag(), 1) << "files were applied, the main window must reload";
+        EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Stats"), "0") << "no rebuild after a failed file";
+        EXPECT_EQ(Log().back(), "Warning: " + Text(1058) + " " + Text(1059));
+        EXPECT_TRUE(Closable(dialog));
+    }
+}
+
+// A run cut at a failed file and the run after it leave the data of an uninterrupted run.
+TEST_F(TDlgUpdateTest, RunCutByAFailedFileIsCompletedByTheNextOne)
+{
+    SampleDataOptions options;
+    options.scale = 600;
+    options.statementsPerFile = 1000;
+    const int files = SampleDataGenerator(options).Generate(FilesFolder()).files;
+    ASSERT_GE(files, 4);
+    // Row counts of every table, and every match.
+    const auto data = [this] {
+        Rows rows = QuerySqlite(File("data.mdb"), "SELECT * FROM Fixed ORDER BY FixedIND");
+        for (const auto& table : QuerySqlite(File("data.mdb"), "SELECT name FROM sqlite_master WHERE type='table'"))
+            rows.push_back({table[0], QuerySqlite(File("data.mdb"), "SELECT COUNT(*) FROM \"" + table[0] + "\"")[0][0]});
+        return rows;
+    };
+    const auto run = [] {
+        TDlgUpdate dialog;
+        ClickUpdate(dialog);
+        return MemoLines(dialog).at(2);
+    };
+    ASSERT_EQ(run(), Step(3, 1055, "OK"));
+    const Rows uninterrupted = data();
+    ASSERT_GT(uninterrupted.size(), 500u);
+
+    for (const FileFault fault : {FileFault::Unavailable, FileFault::Dropped}) {
+        ResetDataFile();
+        Service().FailFileOnce(3, fault);
+        Service().ClearRequests();
+        EXPECT_EQ(run(), Step(3, 1055, "ERR"));
+        EXPECT_EQ(FilesAsked(), (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(DBConnect::GetData()->GetUpdate(), "2");
+
+        Service().ClearRequests();
+        EXPECT_EQ(run(), Step(3, 1055, "OK"));
+        EXPECT_EQ(FilesAsked().front(), 3);
+        EXPECT_EQ(FilesAsked().back(), files);
+        EXPECT_TRUE(data() == uninterrupted) << "the data differ from an uninterrupted run";
+    }
+}
+
+TEST_F(TDlgUpdateTest, FolderNamedWithSeparatorsQuotesAndCyrillicOpensAndUpdates)
+{
+    const std::string folder = Folder() + "/Kovral; 'Спорт' \"2\" ;/";
+    SetupProgramFolder(folder, SetupOptions{});
+    DBSetting::Global()->LoadLanguage();
+    ServeFiles(1, LeagueFiles);
     TDlgUpdate dialog;
     ClickUpdate(dialog);
 
-    EXPECT_EQ(MemoLines(dialog), AfterLogin({Step(3, 1055, "ERR"), "", Text(1058) + "!", Text(1059) + "!"}));
-    EXPECT_EQ(FilesAsked(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(dialog.Tag(), 1) << "files were applied, the main window must reload";
-    EXPECT_EQ(LeagueScores(), "Chelsea-Liverpool 0:2");
-    EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Stats"), "0") << "no rebuild after a failed file";
-    EXPECT_EQ(Log(), (Lines{"1", "2", "3", "Warning: " + Text(1058) + " " + Text(1059)}));
-    EXPECT_TRUE(Closable(dialog));
+    EXPECT_EQ(MemoLines(dialog),
+              AfterLogin({Step(3, 1055, "OK"), Step(4, 1056, "OK"), Step(5, 1402, "OK"), Step(6, 1057, "OK"), ""}));
+    EXPECT_EQ(LeagueScores(), "Chelsea-Liverpool 0:2 Arsenal-Liverpool 1:0 Arsenal-Chelsea 3:1");
+    EXPECT_EQ(QuerySqlite(folder + "data.mdb", "SELECT UpdateNum FROM Version"), (Rows{{"3"}}));
+}
+
+TEST_F(TDlgUpdateTest, RejectedStatementIsCountedOnALineOfItsOwn)
+{
+    std::vector<std::vector<std::string>> files = LeagueFiles;
+    files[1].insert(files[1].begin() + 1, "{i}Team{v}17, 'Arsenal again', 'ENG'{/v}");
+    ServeFiles(1, files);
+    TDlgUpdate dialog;
+    ClickUpdate(dialog);
+
+    EXPECT_EQ(MemoLines(dialog), AfterLogin({Step(3, 1055, "OK"), Text(1064) + ": 1", Step(4, 1056, "OK"),
+                                             Step(5, 1402, "OK"), Step(6, 1057, "OK"), ""}));
+    EXPECT_EQ(LeagueScores(), "Chelsea-Liverpool 0:2 Arsenal-Liverpool 1:0 Arsenal-Chelsea 3:1")
+            << "the valid rows around it are in";
+    EXPECT_EQ(DBConnect::GetData()->GetUpdate(), "3");
+    EXPECT_EQ(Log().at(2).rfind(" INSERT INTO Team VALUES( 17, 'Arsenal again', 'ENG' ) ", 0), 0u) << Log().at(2);
+}
+
+TEST_F(TDlgUpdateTest, SilentSlowAndEndlessServicesMeetTheLimits)
+{
+    JXInet::SetLimitsForTests({std::chrono::milliseconds(300), std::chrono::milliseconds(300), 64 << 10});
+    const struct {
+        const char* name;
+        ReplyPace pace;
+        Lines memo;
+        bool waits;  // longer than the limits
+    } cases[] = {
+        {"never answers", ReplyPace::Never, {Step(1, 1052, "ERR"), ""}, true},
+        {"a byte every 10 ms", ReplyPace::ByteByByte, AfterLogin({"", Text(1061)}), true},
+        {"no end", ReplyPace::Endless, {Step(1, 1052, "ERR"), ""}, false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        Service().SetReplyPace(test.pace);
+        TDlgUpdate dialog;
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ticks += LoginQueries().empty() ? 0 : 1; });
+        timer.start(20);
+        Service().ClearRequests();
+        ClickUpdate(dialog);
+
+        EXPECT_EQ(MemoLines(dialog), test.memo);
+        if (test.waits) {
+            EXPECT_GT(ticks, 5) << "the window went on painting while the request waited";
+        }
+        EXPECT_EQ(dialog.Tag(), 0);
+        EXPECT_TRUE(Closable(dialog));
+        // The service is restarted for the next case, so no reply of this one lingers.
+        UseAccount(User, Password);
+    }
 }
 
 TEST_F(TDlgUpdateTest, RefusedLoginOpensTheAccountPage)

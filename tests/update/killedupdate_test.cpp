@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "childprocess.h"
 #include "data/dbconnect.h"
+#include "data/dbsetting.h"
 #include "datafolderfixture.h"
+#include "samplefolderfixture.h"
 #include "sqlitefile.h"
 #include "update/dbupdateview.h"
 #include "updateservice/instructionfile.h"
@@ -27,22 +28,10 @@ protected:
     // walBytes (or the child has ended); true when it was killed before it ended.
     bool ApplyAndKill(std::uintmax_t walBytes)
     {
-        std::string child = KOVRAL_APPLY_CHILD, folder = Folder(), file = File("7.txt");
-        char* argv[] = {child.data(), folder.data(), file.data(), nullptr};
-        pid_t pid = 0;
-        if (posix_spawn(&pid, child.c_str(), nullptr, nullptr, argv, environ) != 0) {
-            ADD_FAILURE() << "cannot start " << child;
-            return false;
-        }
-        int status = 0;
-        for (std::error_code noFile; waitpid(pid, &status, WNOHANG) != pid;
-             std::this_thread::sleep_for(std::chrono::microseconds(500))) {
-            if (std::filesystem::file_size(File("data.mdb-wal"), noFile) > walBytes && !noFile) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &status, 0);
-                return WIFSIGNALED(status);
-            }
-        }
+        ChildProcess child(KOVRAL_APPLY_CHILD, {Folder(), File("7.txt")});
+        for (std::error_code noFile; !child.Ended(); std::this_thread::sleep_for(std::chrono::microseconds(500)))
+            if (std::filesystem::file_size(File("data.mdb-wal"), noFile) > walBytes && !noFile)
+                return child.Kill();
         return false;
     }
 };
@@ -76,6 +65,42 @@ TEST_F(KilledUpdateTest, KilledMidFileKeepsNoneOrAllOfIt)
     EXPECT_TRUE(DBUpdateView().ApplyInstructions(ReadFile(File("7.txt")), nullptr, 100, 0));
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Team"), std::to_string(FileRows));
     EXPECT_EQ(Value("SELECT UpdateNum FROM Version"), "7");
+}
+
+using KilledRebuildTest = SampleFolderFixture;
+
+// Each of the derived tables is as before a rebuild or as after it, never between, and
+// the file is whole, wherever a kill lands among repeated rebuilds.
+TEST_F(KilledRebuildTest, KilledRebuildLeavesEachTableWhole)
+{
+    const auto derived = [this] {
+        Rows rows;
+        for (const char* table : {"TeamResults", "Stats", "Series"}) {
+            const Rows part = QuerySqlite(File("data.mdb"), std::string("SELECT * FROM ") + table +
+                                                                   " ORDER BY 1, 2, 3, 4, 5");
+            rows.insert(rows.end(), part.begin(), part.end());
+        }
+        return rows;
+    };
+    // The tables as any complete rebuild of this data leaves them; a rebuild cycle's length.
+    const auto start = std::chrono::steady_clock::now();
+    DBUpdateView view;
+    ASSERT_TRUE(view.UpdateStats(nullptr, 100) && view.RebuildSeries(nullptr));
+    const auto cycle = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const Rows rebuilt = derived();
+    ASSERT_GT(rebuilt.size(), 1000u);
+    DBSetting::FreeGlobal();
+    DBConnect::ResetForTests();
+
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 25; ++round) {
+        ChildProcess child(KOVRAL_REBUILD_CHILD, {Folder()});
+        // Start-up, then somewhere in the first two cycles.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20) + cycle * (random() % 2000) / 1000);
+        ASSERT_TRUE(child.Kill()) << "the child ended by itself";
+        ASSERT_EQ(QuerySqlite(File("data.mdb"), "PRAGMA integrity_check"), (Rows{{"ok"}})) << "kill " << round;
+        ASSERT_TRUE(derived() == rebuilt) << "kill " << round << " left a table between two states";
+    }
 }
 
 }  // namespace

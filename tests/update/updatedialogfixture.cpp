@@ -3,8 +3,10 @@
 #include <QPlainTextEdit>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "data/dbconnect.h"
+#include "foundation/jxinet.h"
 #include "platform/adofield.h"
 #include "platform/adoquery.h"
 #include "setup/programfoldersetup.h"
@@ -30,6 +32,7 @@ UpdateDialogFixture::UpdateDialogFixture()
 
 UpdateDialogFixture::~UpdateDialogFixture()
 {
+    JXInet::SetLimitsForTests({});
     SetOpenUrlHook(previousHook_);
     service_.reset();
     DBSetting::FreeGlobal();
@@ -41,8 +44,19 @@ void UpdateDialogFixture::UseAccount(const std::string& user, const std::string&
     service_.reset();
     service_ = std::make_unique<LoopbackUpdateService>(UpdateServiceConfig{files_.Path(), user, password});
     setenv("KOVRAL_UPDATE_HOST", service_->Host().c_str(), 1);
+    setenv("KOVRAL_WEB_HOST", service_->Host().c_str(), 1);
     DBSetting::Global()->WriteString("UserName", user);
     DBSetting::Global()->WriteString("UserPwd", password);
+}
+
+void UpdateDialogFixture::ResetDataFile()
+{
+    DBSetting::FreeGlobal();
+    DBConnect::ResetForTests();
+    for (const char* file : {"data.mdb", "data.mdb-wal", "data.mdb-shm"})
+        std::filesystem::remove(File(file));
+    SetupProgramFolder(Folder(), SetupOptions{});
+    DBSetting::Global()->LoadLanguage();
 }
 
 std::vector<std::string> UpdateDialogFixture::MemoLines(TDlgUpdate& dialog)

@@ -19,8 +19,8 @@
 #include "updateservice/loopbackupdateservice.h"
 
 // A program folder made by the setup (no sample data), a loopback update service on
-// 127.0.0.1 that the dialog reaches through KOVRAL_UPDATE_HOST, and the addresses the
-// dialog opens, recorded instead of shown.
+// 127.0.0.1 that the windows reach through KOVRAL_UPDATE_HOST and KOVRAL_WEB_HOST, and
+// the addresses they open, recorded instead of shown.
 class UpdateDialogFixture : public LogFixture {
 protected:
     static inline const std::string User = "reader";
@@ -31,6 +31,8 @@ protected:
 
     // Restarts the service with this account and makes it the one the settings name.
     void UseAccount(const std::string& user, const std::string& password);
+    // Replaces data.mdb by the one of a new program folder, holding no data.
+    void ResetDataFile();
     // Instruction files numbered from first into the served folder.
     void ServeFiles(int first, const std::vector<std::vector<std::string>>& files)
     {
@@ -67,6 +69,7 @@ protected:
 
 private:
     SavedVariable savedHost_{"KOVRAL_UPDATE_HOST"};
+    SavedVariable savedWebHost_{"KOVRAL_WEB_HOST"};
     ConfigFolder config_;
     TempFolder files_;
     std::unique_ptr<LoopbackUpdateService> service_;

@@ -23,4 +23,16 @@ TEST(UpdateHostTest, OnlyOneSelectsTheReserveHostAndTheEnvironmentReplacesBoth)
     EXPECT_EQ(UpdateHost(1), "127.0.0.1:8088");
 }
 
+TEST(UpdateHostTest, OnlyItsOwnVariableReplacesTheWebHost)
+{
+    SavedVariable savedUpdate("KOVRAL_UPDATE_HOST");
+    SavedVariable savedWeb("KOVRAL_WEB_HOST");
+    unsetenv("KOVRAL_WEB_HOST");
+    setenv("KOVRAL_UPDATE_HOST", "127.0.0.1:8088", 1);
+    EXPECT_EQ(WebHost(), ProductWebHost);
+    setenv("KOVRAL_WEB_HOST", "127.0.0.1:8089", 1);
+    EXPECT_EQ(WebHost(), "127.0.0.1:8089");
+    EXPECT_EQ(UpdateHost(0), "127.0.0.1:8088");
+}
+
 }  // namespace

@@ -9,11 +9,13 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
 const std::string LoginPath = "/my_dev/kovral_update_v2/auth.php";
 const std::string FilePattern = R"(/my_dev/kovral_update_v2/files_ver_ravend/(\d+)\.txt)";
+const std::string MailPath = "/update/mail.php";
 const std::string TextContent = "text/plain; charset=utf-8";
 
 const std::string ReplyHead = ":{/splitCol};{/splitRow}";
@@ -67,8 +69,9 @@ std::string OnTheWire(const std::string& text)
     return wire;
 }
 
-// Undoes the client's escapes; a "%" the client wrote itself stays as it is.
-std::string FromTheWire(const std::string& wire)
+// Undoes the client's escapes of the bytes escaped(byte) names; in a path a "%" the
+// client wrote itself stays as it is, while a form body carries it escaped.
+std::string FromTheWire(const std::string& wire, bool (*escaped)(unsigned char) = EscapedOnTheWire)
 {
     std::string text;
     text.reserve(wire.size());
@@ -77,7 +80,7 @@ std::string FromTheWire(const std::string& wire)
             const int high = HexDigit(wire[i + 1]);
             const int low = HexDigit(wire[i + 2]);
             const auto byte = static_cast<unsigned char>(high * 16 + low);
-            if (high >= 0 && low >= 0 && EscapedOnTheWire(byte)) {
+            if (high >= 0 && low >= 0 && escaped(byte)) {
                 text += static_cast<char>(byte);
                 i += 2;
                 continue;
@@ -146,6 +149,34 @@ std::optional<LoginFields> SplitLoginQuery(const std::string& query)
                        query.substr(ver + keyLength, upd - ver - keyLength), query.substr(upd + keyLength)};
 }
 
+bool AnyByte(unsigned char)
+{
+    return true;
+}
+
+// The support form "title=...&message=...&addr=...&user=...&pwd=...": the subject, text
+// and address arrive with "&" replaced, the user name and password as they stand, so
+// each field reaches up to the next field's separator. Empty when the form differs.
+std::map<std::string, std::string> SplitMailForm(const std::string& body)
+{
+    static const char* const fields[] = {"title", "message", "addr", "user", "pwd"};
+    std::map<std::string, std::string> values;
+    size_t start = 0;
+    for (size_t i = 0; i < std::size(fields); ++i) {
+        const std::string key = std::string(i == 0 ? "" : "&") + fields[i] + "=";
+        if (body.compare(start, key.size(), key) != 0)
+            return {};
+        start += key.size();
+        const bool last = i + 1 == std::size(fields);
+        const size_t end = last ? body.size() : body.find(std::string("&") + fields[i + 1] + "=", start);
+        if (end == std::string::npos)
+            return {};
+        values[fields[i]] = FromTheWire(body.substr(start, end - start), AnyByte);
+        start = end;
+    }
+    return values;
+}
+
 std::string QueryOf(const httplib::Request& request)
 {
     const size_t mark = request.target.find('?');
@@ -182,22 +213,28 @@ LoopbackUpdateService::LoopbackUpdateService(UpdateServiceConfig config)
     server_->set_keep_alive_max_count(1);
     server_->Get(LoginPath, [this](const httplib::Request& request, httplib::Response& response) {
         ReceivedRequest record{request.path, QueryOf(request), {}, 200};
-        response.set_content(AnswerLogin(record.query, record.values), TextContent);
+        const std::string reply = AnswerLogin(record.query, record.values);
         Record(std::move(record));
+        Send(response, reply);
     });
     server_->Get(FilePattern, [this](const httplib::Request& request, httplib::Response& response) {
         const std::optional<int> number = WholeNumber(request.matches[1]);
-        const std::optional<std::string> body =
-                number && std::to_string(*number) == request.matches[1].str() ? FileBody(*number) : std::nullopt;
-        response.status = body ? 200 : 404;
-        if (body)
-            response.set_content(*body, TextContent);
+        if (number && std::to_string(*number) == request.matches[1].str())
+            AnswerFile(*number, response);
+        else
+            response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});
     });
-    server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
+    server_->Post(MailPath, [this](const httplib::Request& request, httplib::Response& response) {
+        Record({request.path, QueryOf(request), SplitMailForm(request.body), 200});
+        Send(response, CurrentSwitches().webReply);
+    });
+    const auto notFound = [this](const httplib::Request& request, httplib::Response& response) {
         response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});
-    });
+    };
+    server_->Get(".*", notFound);
+    server_->Post(".*", notFound);
 
     const std::string address = "127.0.0.1";
     if (config_.port == 0)
@@ -220,6 +257,11 @@ LoopbackUpdateService::~LoopbackUpdateService()
 
 void LoopbackUpdateService::Stop()
 {
+    {
+        const std::lock_guard lock(mutex_);
+        stopped_ = true;
+    }
+    stopping_.notify_all();
     server_->stop();
     if (thread_.joinable())
         thread_.join();
@@ -284,6 +326,41 @@ void LoopbackUpdateService::SetLoginReply(std::optional<std::string> text)
     switches_.loginReply = std::move(text);
 }
 
+void LoopbackUpdateService::SetWebReply(std::string text)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.webReply = std::move(text);
+}
+
+void LoopbackUpdateService::FailFileOnce(int number, FileFault fault)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.faults[number] = fault;
+}
+
+void LoopbackUpdateService::SetReplyPace(ReplyPace pace)
+{
+    const std::lock_guard lock(mutex_);
+    switches_.pace = pace;
+}
+
+std::optional<FileFault> LoopbackUpdateService::TakeFault(int number)
+{
+    const std::lock_guard lock(mutex_);
+    const auto found = switches_.faults.find(number);
+    if (found == switches_.faults.end())
+        return std::nullopt;
+    const FileFault fault = found->second;
+    switches_.faults.erase(found);
+    return fault;
+}
+
+bool LoopbackUpdateService::Stopping() const
+{
+    const std::lock_guard lock(mutex_);
+    return stopped_;
+}
+
 LoopbackUpdateService::Switches LoopbackUpdateService::CurrentSwitches() const
 {
     const std::lock_guard lock(mutex_);
@@ -327,4 +404,53 @@ std::optional<std::string> LoopbackUpdateService::FileBody(int number) const
     if (CurrentSwitches().hiddenFiles.count(number))
         return std::nullopt;
     return ReadWholeFile(std::filesystem::path(config_.folder) / (std::to_string(number) + ".txt"));
+}
+
+void LoopbackUpdateService::AnswerFile(int number, httplib::Response& response)
+{
+    const std::optional<std::string> body = FileBody(number);
+    if (!body) {
+        response.status = 404;
+        return;
+    }
+    const std::optional<FileFault> fault = TakeFault(number);
+    if (fault == FileFault::Unavailable) {
+        response.status = 503;
+    } else if (fault == FileFault::Dropped) {
+        // The length promises the whole file; the connection closes after half of it.
+        response.set_content_provider(body->size(), TextContent,
+                                      [half = body->substr(0, body->size() / 2)](size_t offset, size_t, httplib::DataSink& sink) {
+                                          return offset == 0 && sink.write(half.data(), half.size());
+                                      });
+    } else {
+        Send(response, *body);
+    }
+}
+
+void LoopbackUpdateService::Send(httplib::Response& response, const std::string& body)
+{
+    switch (CurrentSwitches().pace) {
+    case ReplyPace::Normal:
+        response.set_content(body, TextContent);
+        break;
+    case ReplyPace::Never: {
+        std::unique_lock lock(mutex_);
+        stopping_.wait(lock, [this] { return stopped_; });
+        break;
+    }
+    case ReplyPace::ByteByByte:
+        response.set_chunked_content_provider(TextContent, [this, body](size_t offset, httplib::DataSink& sink) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (offset < body.size())
+                return !Stopping() && sink.write(body.data() + offset, 1);
+            sink.done();
+            return true;
+        });
+        break;
+    case ReplyPace::Endless:
+        response.set_chunked_content_provider(TextContent, [this, body](size_t, httplib::DataSink& sink) {
+            return !Stopping() && sink.write(body.data(), body.size());
+        });
+        break;
+    }
 }

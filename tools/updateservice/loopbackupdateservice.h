@@ -1,5 +1,6 @@
 #pragma once
 
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -11,6 +12,7 @@
 
 namespace httplib {
 class Server;
+struct Response;
 }
 
 struct UpdateServiceConfig {
@@ -27,13 +29,30 @@ struct ReceivedRequest {
     std::string query;  // the query text exactly as it arrived
     // Login requests: "user", "pwd", "ver" and "upd", decoded as the client encodes them
     // (percent escapes; in the user name "_" back to a blank, ";P;" to "+", ";A;" to "&").
+    // Support messages: "title", "message", "addr", "user" and "pwd" of the form body,
+    // percent escapes undone.
     std::map<std::string, std::string> values;
     int status = 0;     // HTTP status answered
 };
 
+// A fault the service plays once for one file.
+enum class FileFault {
+    Unavailable,  // HTTP 503
+    Dropped,      // the connection ends halfway through the file
+};
+
+// How the service sends every reply.
+enum class ReplyPace {
+    Normal,
+    Never,       // the request is taken and never answered
+    ByteByByte,  // one byte every 10 ms
+    Endless,     // the reply never ends
+};
+
 // The update service on 127.0.0.1: answers the login with the text-table reply computed
 // from the data version the client sends and the numbered instruction files of a folder,
-// and serves those files. It listens from construction to destruction on a thread of
+// and serves those files. It also plays the web host: the support message page answers
+// with a reply the test sets. It listens from construction to destruction on a thread of
 // its own, and records every request so tests can check what the client sent.
 class LoopbackUpdateService {
 public:
@@ -62,18 +81,32 @@ public:
     void RefuseLogin(bool refuse);
     // The login is answered with this text as it stands (std::nullopt: the computed reply).
     void SetLoginReply(std::optional<std::string> text);
+    // The next request for the file gets the fault; later ones are answered as usual.
+    void FailFileOnce(int number, FileFault fault);
+    void SetReplyPace(ReplyPace pace);
+    // The web host's pages answer with this text ("1" until set).
+    void SetWebReply(std::string text);
 
 private:
     struct Switches {
         std::set<int> hiddenFiles;
         bool refuseLogin = false;
         std::optional<std::string> loginReply;
+        std::map<int, FileFault> faults;
+        ReplyPace pace = ReplyPace::Normal;
+        std::string webReply = "1";
     };
 
     // The reply text for a login query; fills values with what the client sent, decoded.
     std::string AnswerLogin(const std::string& query, std::map<std::string, std::string>& values) const;
     std::optional<std::string> FileBody(int number) const;
+    // Sends body at the pace the switches set.
+    void Send(httplib::Response& response, const std::string& body);
+    // Status and body of a file request, a fault for it taken and spent.
+    void AnswerFile(int number, httplib::Response& response);
+    std::optional<FileFault> TakeFault(int number);
     Switches CurrentSwitches() const;
+    bool Stopping() const;
     void Record(ReceivedRequest request);
     void Stop();
 
@@ -83,6 +116,8 @@ private:
     int port_ = 0;
 
     mutable std::mutex mutex_;
+    std::condition_variable stopping_;
+    bool stopped_ = false;
     Switches switches_;
     std::vector<ReceivedRequest> requests_;
 };

@@ -12,9 +12,11 @@
 #include "platform/eventhandler.h"
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
+#include "platform/messagebox.h"
 #include "predict/fillpredictfilelist.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
+#include "update/pickupload.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -30,6 +32,9 @@
 namespace {
 
 const char* const DayFolder = "Predict/";
+// The picks to upload, in the process's current folder, and where they go.
+const char* const PicksFile = "export_predict_to_site.txt";
+const char* const PicksPage = "my_dev/rff/save_predict.php?";
 const char* const DayFile = "today_date.ini";
 
 // The hidden day boxes: their up-downs' range, and what a text that is no number counts as.
@@ -132,6 +137,7 @@ TTodayNextPage::TTodayNextPage(QWidget* parent, DBFilter* filter, std::function<
     ConnectHandler(udTodayDays, &TUpDown::Click, this, &TTodayNextPage::udTodayDaysClick);
     ConnectHandler(udTodayDaysMinus, &TUpDown::Click, this, &TTodayNextPage::udTodayDaysMinusClick);
     ConnectHandler(cboPredict, &QComboBox::activated, this, &TTodayNextPage::cboPredictChange);
+    ConnectHandler(btnSendToServer, &QPushButton::clicked, this, &TTodayNextPage::btnSendToServerClick);
 }
 
 TTodayNextPage::~TTodayNextPage() = default;
@@ -272,4 +278,20 @@ void TTodayNextPage::udTodayDaysMinusClick(TUDBtnType button)
 void TTodayNextPage::cboPredictChange()
 {
     Setting()->WriteString("PredictFileName", cboPredict->currentText().toStdString());
+}
+
+void TTodayNextPage::btnSendToServerClick()
+{
+    JXFile lines;
+    try {
+        lines.LoadFromFile(PicksFile);
+    } catch (const EFileError& error) {
+        ShowMessage(error.what());
+        return;
+    }
+    // The text-table format gives line breaks no meaning: the lines are joined as they are.
+    JXStr text;
+    for (int i = 0; i < lines.Count(); ++i)
+        text = text + lines.GetLine(i);
+    UploadPicks(PicksPage, text);
 }

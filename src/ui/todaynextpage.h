@@ -60,6 +60,7 @@ private:
     void udTodayDaysClick(TUDBtnType button);
     void udTodayDaysMinusClick(TUDBtnType button);
     void cboPredictChange();
+    void btnSendToServerClick();
 
     std::unique_ptr<DBChamp> DayChamps;
     std::unique_ptr<DBFixed> DayMatches;

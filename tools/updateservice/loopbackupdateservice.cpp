@@ -16,6 +16,7 @@ namespace {
 const std::string LoginPath = "/my_dev/kovral_update_v2/auth.php";
 const std::string FilePattern = R"(/my_dev/kovral_update_v2/files_ver_ravend/(\d+)\.txt)";
 const std::string MailPath = "/update/mail.php";
+const std::string PredictPath = "/my_dev/rff/save_predict.php";
 const std::string TextContent = "text/plain; charset=utf-8";
 
 const std::string ReplyHead = ":{/splitCol};{/splitRow}";
@@ -177,6 +178,24 @@ std::map<std::string, std::string> SplitMailForm(const std::string& body)
     return values;
 }
 
+// A form body as a web page reads it: fields split at every "&", each name from its
+// value at the first "=", escapes undone. The pick uploads send one field, "Text".
+std::map<std::string, std::string> SplitForm(const std::string& body)
+{
+    std::map<std::string, std::string> values;
+    size_t start = 0;
+    while (start <= body.size()) {
+        const size_t end = std::min(body.find('&', start), body.size());
+        const std::string field = body.substr(start, end - start);
+        const size_t equals = field.find('=');
+        if (!field.empty())
+            values[FromTheWire(field.substr(0, equals), AnyByte)] =
+                    equals == std::string::npos ? std::string() : FromTheWire(field.substr(equals + 1), AnyByte);
+        start = end + 1;
+    }
+    return values;
+}
+
 std::string QueryOf(const httplib::Request& request)
 {
     const size_t mark = request.target.find('?');
@@ -225,10 +244,15 @@ LoopbackUpdateService::LoopbackUpdateService(UpdateServiceConfig config)
             response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});
     });
-    server_->Post(MailPath, [this](const httplib::Request& request, httplib::Response& response) {
-        Record({request.path, QueryOf(request), SplitMailForm(request.body), 200});
-        Send(response, CurrentSwitches().webReply);
-    });
+    // The web host's pages: each records the fields of its form and answers the reply set.
+    const auto webPage = [this](std::map<std::string, std::string> (*fields)(const std::string&)) {
+        return [this, fields](const httplib::Request& request, httplib::Response& response) {
+            Record({request.path, QueryOf(request), fields(request.body), 200});
+            Send(response, CurrentSwitches().webReply);
+        };
+    };
+    server_->Post(MailPath, webPage(SplitMailForm));
+    server_->Post(PredictPath, webPage(SplitForm));
     const auto notFound = [this](const httplib::Request& request, httplib::Response& response) {
         response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});

@@ -30,7 +30,8 @@ struct ReceivedRequest {
     // Login requests: "user", "pwd", "ver" and "upd", decoded as the client encodes them
     // (percent escapes; in the user name "_" back to a blank, ";P;" to "+", ";A;" to "&").
     // Support messages: "title", "message", "addr", "user" and "pwd" of the form body,
-    // percent escapes undone.
+    // percent escapes undone; pick uploads: every field of the form body ("Text"), read
+    // as a web page reads a form.
     std::map<std::string, std::string> values;
     int status = 0;     // HTTP status answered
 };
@@ -51,8 +52,8 @@ enum class ReplyPace {
 
 // The update service on 127.0.0.1: answers the login with the text-table reply computed
 // from the data version the client sends and the numbered instruction files of a folder,
-// and serves those files. It also plays the web host: the support message page answers
-// with a reply the test sets. It listens from construction to destruction on a thread of
+// and serves those files. It also plays the web host: the support message page and the
+// pick upload answer with a reply the test sets. It listens from construction to destruction on a thread of
 // its own, and records every request so tests can check what the client sent.
 class LoopbackUpdateService {
 public:

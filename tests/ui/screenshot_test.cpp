@@ -246,7 +246,7 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     Keep(Shot(), "");
 }
 
-TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
+TEST_F(ProgramScreenshotTest, ClickOnAToolBarButtonOpensItsModalWindowInBothLanguages)
 {
     struct Picker {
         const char* button;
@@ -255,7 +255,8 @@ TEST_F(ProgramScreenshotTest, ClickOnAPickerButtonOpensThePickerInBothLanguages)
         const char* shot;
     };
     const Picker pickers[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
-                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"}};
+                              {"btnFixed", 1047, QSize(670, 369), "-fixed-"},
+                              {"btnToday", 1048, QSize(725, 426), "-today-"}};
     for (const Picker& picker : pickers)
         for (const char* language : {"ru", "en"}) {
             SCOPED_TRACE(std::string(picker.button) + " " + language);

@@ -242,16 +242,21 @@ std::vector<std::string> RecordedStatements(const std::function<void()>& call)
     return recorder.Statements();
 }
 
-void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements)
+void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
+                const std::function<void()>& reset)
 {
     const std::vector<std::string> statements = RecordedStatements(call);
+    reset();
     if (static_cast<int>(statements.size()) != expectedStatements) {
         state.SkipWithError("the call ran other statements than expected");
         return;
     }
     const BareDatabase bare = OpenBare(BenchFolder().DataFile());
-    SideBySide(state, call, [&] {
-        for (const std::string& statement : statements)
-            ReadBare(bare.get(), statement);
-    });
+    SideBySide(
+            state, call,
+            [&] {
+                for (const std::string& statement : statements)
+                    ReadBare(bare.get(), statement);
+            },
+            reset);
 }

@@ -11,8 +11,8 @@
 #include "foundation/jxgrid.h"
 #include "platform/eventhandler.h"
 #include "platform/exceptions.h"
-#include "platform/sysutils.h"
 #include "platform/messagebox.h"
+#include "platform/sysutils.h"
 #include "predict/fillpredictfilelist.h"
 #include "presenters/gridfill.h"
 #include "ui/formcontrols.h"
@@ -32,10 +32,10 @@
 namespace {
 
 const char* const DayFolder = "Predict/";
+const char* const DayFile = "today_date.ini";
 // The picks to upload, in the process's current folder, and where they go.
 const char* const PicksFile = "export_predict_to_site.txt";
 const char* const PicksPage = "my_dev/rff/save_predict.php?";
-const char* const DayFile = "today_date.ini";
 
 // The hidden day boxes: their up-downs' range, and what a text that is no number counts as.
 constexpr int DaysMin = -50;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -197,6 +198,31 @@ TEST_F(TDlgTodayTest, DayListHasTheFavouritesPlayingThatDayAndTheRememberedOneSh
     EXPECT_EQ(CurrentView().substr(0, 2), "3 ");
     EXPECT_EQ(Text("lblNTeamChamp"), home);
     EXPECT_EQ(Text("lblNTeamRival"), away);
+}
+
+TEST_F(TDlgTodayTest, HiddenModelListAndDayBoxesKeepTheirSettings)
+{
+    for (const char* model : {"ver200", "ver100"})
+        WriteFile(File("Predict/" + std::string(model) + ".prd"), "13:1286:6;");
+    DBSetting* setting = DBSetting::Global();
+    setting->WriteString("PredictFileName", "ver200");
+    setting->WriteInteger("TodayDays", 3);
+    setting->WriteInteger("TodayDaysMinus", 0);
+    InToday([&](TDlgToday& today) {
+        TTodayNextPage& page = *today.tabNext;
+        ASSERT_EQ(page.cboPredict->count(), 2);
+        EXPECT_EQ(page.cboPredict->itemText(0), "ver100");
+        EXPECT_EQ(page.cboPredict->currentText(), "ver200");
+        ChooseItem(page.cboPredict, "ver100");
+        EXPECT_EQ(setting->ReadString("PredictFileName"), "ver100");
+        EXPECT_EQ(page.txtTodayDays->text(), "3");
+        QTest::mouseClick(page.udTodayDays->UpButton(), Qt::LeftButton);
+        QTest::mouseClick(page.udTodayDaysMinus->DownButton(), Qt::LeftButton);
+        EXPECT_EQ(page.txtTodayDays->text(), "4");
+        EXPECT_EQ(page.txtTodayDaysMinus->text(), "-1");
+    });
+    EXPECT_EQ(setting->ReadInteger("TodayDays"), 4);
+    EXPECT_EQ(setting->ReadInteger("TodayDaysMinus"), -1);
 }
 
 TEST_F(TDlgTodayTest, LastMatchesOfOneThreeAndSevenDaysInAllFavouritesOrInOne)

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 
 void SetCaption(QLabel* label, const std::string& text)
 {
@@ -21,6 +22,11 @@ void SetCaption(QGroupBox* box, const std::string& text)
     box->setTitle(QString::fromStdString(text));
 }
 
+void SetCaption(QLineEdit* edit, const std::string& text)
+{
+    edit->setText(QString::fromStdString(text));
+}
+
 void SetHint(QWidget* control, const std::string& text)
 {
     control->setToolTip(QString::fromStdString(text));
@@ -34,6 +40,11 @@ std::string Caption(const QLabel* label)
 std::string Caption(const QAbstractButton* button)
 {
     return button->text().toStdString();
+}
+
+std::string Caption(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
 }
 
 void SetFontColor(QLabel* label, TColor color)

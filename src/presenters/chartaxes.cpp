@@ -5,8 +5,9 @@
 
 namespace {
 
-// About this many ticks fit the small charts of the cards.
-constexpr double WantedTicks = 6.0;
+// The charts of the cards are small: a vertical axis elides every label once its ticks
+// stand closer than a line of text, so a few whole steps are all that fit.
+constexpr double WantedTicks = 4.0;
 
 // The smallest of 1, 2, 5, 10, 20, 50 ... that splits span into at most WantedTicks steps.
 double WholeStep(double span)

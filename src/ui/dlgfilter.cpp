@@ -34,11 +34,6 @@ AnsiString Text(int id)
     return DBSetting::Global()->GetLangText(id);
 }
 
-AnsiString ControlText(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
-
 }  // namespace
 
 TDlgFilter::TDlgFilter(QWidget* owner) : TForm(owner)
@@ -235,7 +230,7 @@ void TDlgFilter::SaveToFilter()
     Filter->SetIsCup(chkCup->isChecked());
     Filter->SetIsEuro(chkIsEuro->isChecked());
     for (const GoalControls& goal : Goals())
-        Filter->SetCount(goal.kind, ControlText(goal.count));
+        Filter->SetCount(goal.kind, Caption(goal.count));
     for (const GoalControls& goal : Goals())
         Filter->SetEq(goal.kind, goal.relation->currentText().toStdString());
 }
@@ -266,6 +261,6 @@ void TDlgFilter::cboSeasonChange()
 
 void TDlgFilter::StepCount(QLineEdit* count, TUDBtnType button)
 {
-    const double value = StrToFloat(ControlText(count)) + (button == btNext ? 1 : -1);
+    const double value = StrToFloat(Caption(count)) + (button == btNext ? 1 : -1);
     count->setText(QString::fromStdString(FloatToStr(value)));
 }

@@ -25,6 +25,7 @@
 #include "ui/dlgselectchamp.h"
 #include "ui/dlgselectfixed.h"
 #include "ui/dlgselectteam.h"
+#include "ui/dlgsetting.h"
 #include "ui/dlgsupport.h"
 #include "ui/dlgteam.h"
 #include "ui/dlgtoday.h"
@@ -205,6 +206,7 @@ void TDlgMain::ConnectHandlers()
     ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
     ConnectHandler(btnToday, &QToolButton::clicked, this, &TDlgMain::btnTodayClick);
     ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
+    ConnectHandler(btnSettings, &QToolButton::clicked, this, &TDlgMain::btnSettingsClick);
     ConnectHandler(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
     ConnectHandler(btnAbout, &QToolButton::clicked, this, &TDlgMain::btnAboutClick);
     ConnectHandler(btnExit, &QToolButton::clicked, this, &TDlgMain::btnExitClick);
@@ -670,6 +672,12 @@ void TDlgMain::btnTodayClick()
 void TDlgMain::btnUpdateClick()
 {
     ShowDialog<TDlgUpdate>();
+}
+
+void TDlgMain::btnSettingsClick()
+{
+    ShowDialog<TDlgSetting>();
+    ApplyLanguage();
 }
 
 void TDlgMain::btnSupportClick()

@@ -130,6 +130,7 @@ private:
     void btnFixedClick();
     void btnTodayClick();
     void btnUpdateClick();
+    void btnSettingsClick();
     void btnSupportClick();
     void btnAboutClick();
     void btnExitClick();

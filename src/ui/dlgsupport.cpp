@@ -34,11 +34,6 @@ AnsiString Escaped(const AnsiString& text)
     return JXStr::Replace(text, "&", "[;amp;]");
 }
 
-AnsiString Text(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
 // The memo's lines, each followed by "<br>"; a memo's closing line break starts no line.
 AnsiString MemoLines(const QPlainTextEdit* memo)
 {
@@ -86,12 +81,12 @@ void TDlgSupport::BuildLayout()
 
 void TDlgSupport::FormCreate()
 {
-    txtMail->setText(QString::fromStdString(Setting()->ReadString("MyMail")));
+    SetCaption(txtMail, Setting()->ReadString("MyMail"));
 }
 
 void TDlgSupport::FormClose()
 {
-    Setting()->WriteString("MyMail", Text(txtMail));
+    Setting()->WriteString("MyMail", Caption(txtMail));
 }
 
 void TDlgSupport::btnClearClick()
@@ -123,8 +118,8 @@ AnsiString TDlgSupport::MessageForm()
     // The template "title={title}&message={msg}&addr={mail}&user={user}&pwd={pwd}",
     // filled in one pass, so a field that holds "{pwd}" is sent as typed. The user name
     // and password go as they stand.
-    return "title=" + Escaped(Text(txtTittle)) + "&message=" + Escaped(MemoLines(txtMessage)) +
-           "&addr=" + Escaped(Text(txtMail)) + "&user=" + Setting()->ReadString("UserName") +
+    return "title=" + Escaped(Caption(txtTittle)) + "&message=" + Escaped(MemoLines(txtMessage)) +
+           "&addr=" + Escaped(Caption(txtMail)) + "&user=" + Setting()->ReadString("UserName") +
            "&pwd=" + Setting()->ReadString("UserPwd");
 }
 

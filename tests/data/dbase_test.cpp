@@ -5,19 +5,7 @@
 #include "datafolderfixture.h"
 #include "platform/adofield.h"
 
-namespace {
-
-class DBaseTest : public DataFolderFixture {
-protected:
-    void AddSeasons(int count)
-    {
-        for (int i = 1; i <= count; ++i)
-            Exec("INSERT INTO Season VALUES(" + std::to_string(i) + ", 'S" + std::to_string(i) + "', " +
-                 std::to_string(2000 + i) + ")");
-    }
-};
-
-}  // namespace
+using DBaseTest = DataFolderFixture;
 
 TEST_F(DBaseTest, MaxOfNothingIsZeroAndOfAFailureMinusOne)
 {

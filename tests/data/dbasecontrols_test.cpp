@@ -8,20 +8,8 @@
 #include "data/dbseason.h"
 #include "datafolderfixture.h"
 #include "platform/adofield.h"
-#include "sqlitefile.h"
 
-namespace {
-
-class DBaseControlsTest : public DataFolderFixture {
-protected:
-    void AddSeasons(int count)
-    {
-        RunSqlite(File("data.mdb"), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" +
-                                            std::to_string(count) + ") INSERT INTO Season SELECT i, 'Сезон ' || i, i FROM n");
-    }
-};
-
-}  // namespace
+using DBaseControlsTest = DataFolderFixture;
 
 TEST_F(DBaseControlsTest, ListStopsAt1002Items)
 {

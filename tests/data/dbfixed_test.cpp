@@ -77,7 +77,6 @@ TEST_F(DBFixedTest, TeamViewWithResultGoalAndTypeConditions)
     filter.SetSeasonWith(2);
     ASSERT_TRUE(OpenView());
     EXPECT_EQ(Scores(fixed), "2:1");
-    EXPECT_NE(Sql().find("AND F.SeasonID=2  ORDER BY"), AnsiString::npos);
 }
 
 TEST_F(DBFixedTest, AllOrNoResultFlagsGiveOnlyTheSideCondition)
@@ -104,10 +103,6 @@ TEST_F(DBFixedTest, ResultsAndGoalsAreSeenFromTheTeamOnEitherSide)
     filter.SetEq(DBFixed::ScoreKind, ">");
     filter.SetCount(DBFixed::ScoreKind, "2");
     ASSERT_TRUE(OpenView());
-    EXPECT_NE(Sql().find("((F.Team1ID=17 AND F.Gol1>F.Gol2) OR (F.Team2ID=17 AND F.Gol2>F.Gol1)) AND "
-                         "((F.Team1ID=17 AND F.Gol1>2) OR (F.Team2ID=17 AND F.Gol2>2))AND TypeID IN (1,2,3) "),
-              AnsiString::npos)
-            << Sql();
     EXPECT_EQ(Scores(fixed), "3:0 4:2 0:3 3:1") << "wins with three goals or more, at Chelsea too";
 
     filter.SetField(2);
@@ -115,7 +110,6 @@ TEST_F(DBFixedTest, ResultsAndGoalsAreSeenFromTheTeamOnEitherSide)
     filter.SetEq(DBFixed::MissKind, "=");
     filter.SetCount(DBFixed::MissKind, "0");
     ASSERT_TRUE(OpenView());
-    EXPECT_NE(Sql().find("(F.Team2ID=17 AND F.Gol2>F.Gol1) AND (F.Gol1=0)"), AnsiString::npos) << Sql();
     EXPECT_EQ(Scores(fixed), "0:3") << "away wins without a goal conceded";
 }
 
@@ -134,13 +128,11 @@ TEST_F(DBFixedTest, TournamentViewOfOneOrEverySeason)
 {
     AddEntry(1, true, 2, 0, 0, League, 0);
     ASSERT_TRUE(OpenView());
-    EXPECT_EQ(Sql(), "SELECT " + SqlFixedColumns + "F.ChampID=10 ORDER BY F.Date DESC, F.Team1ID;");
     EXPECT_EQ(Scores(fixed), "1:1 2:1 0:3 1:0 3:1");
     EXPECT_EQ(fixed.GetTeamIDText(), "0");
 
     filter.SetSeasonWith(1);
     ASSERT_TRUE(OpenView());
-    EXPECT_EQ(Sql(), "SELECT " + SqlFixedColumns + "F.SeasonID=1 AND F.ChampID=10 ORDER BY F.Date DESC, F.Team1ID;");
     EXPECT_EQ(Scores(fixed), "0:3 1:0 3:1");
 }
 
@@ -148,9 +140,6 @@ TEST_F(DBFixedTest, HeadToHeadViewBySideAndTournamentType)
 {
     AddEntry(1, true, 3, Arsenal, Chelsea);
     ASSERT_TRUE(OpenView());
-    EXPECT_EQ(Sql(), "SELECT " + SqlFixedColumns +
-                             "((F.Team1ID=17 AND F.Team2ID=18) OR (F.Team2ID=17 AND F.Team1ID=18)) "
-                             "AND TypeID IN (1,2,3) ORDER BY F.Date DESC;");
     EXPECT_EQ(Scores(fixed), "2:1 2:2 0:3 3:1");
 
     filter.SetIsCup(false);
@@ -197,11 +186,9 @@ TEST_F(DBFixedTest, ReadersTellResultsOfExtraTimeRoundsAndOddsOfAtLeastOne)
 
 TEST_F(DBFixedTest, TeamOpensRememberTheTeam)
 {
-    ASSERT_TRUE(fixed.OpenLastByTeam(Chelsea, 2, "1,2", 0));
-    EXPECT_EQ(Sql(), "SELECT TOP 2 " + SqlFixedColumns +
-                             "(F.Team1ID=18 OR F.Team2ID=18) AND C.TypeID IN (1,2) ORDER BY F.Date DESC");
-    EXPECT_EQ(Scores(fixed), "1:1 2:1");
-    EXPECT_EQ(fixed.GetTeamIDText(), "18");
+    ASSERT_TRUE(fixed.OpenLastByTeam(Arsenal, 2, "2,3", 0));
+    EXPECT_EQ(Scores(fixed), "2:1 3:0") << "the newest two of the cup and Europe";
+    EXPECT_EQ(fixed.GetTeamIDText(), "17");
     ASSERT_TRUE(fixed.OpenLastByTeam(Arsenal, 10, "", 2));
     EXPECT_EQ(Scores(fixed), "2:1 0:3");
     ASSERT_TRUE(fixed.OpenSeriesByTeam(Liverpool, 2, "", 1));
@@ -227,9 +214,6 @@ TEST_F(DBFixedTest, RecentMatchesOfFavouriteTournamentsCountFromToday)
     ASSERT_TRUE(fixed.OpenRecentFav(7, 0));
     EXPECT_EQ(Scores(fixed), "5:0 7:0") << "favourite tournaments only, seven days back";
     ASSERT_TRUE(fixed.OpenRecentFav(8, League));
-    EXPECT_EQ(Sql(), "SELECT TOP 500 " + SqlFixedColumns +
-                             "F.Date>=Date()-8 AND C.Fav=true AND F.ChampID=10 ORDER BY F.Date DESC, C.SortName, "
-                             "F.Team1ID;");
     EXPECT_EQ(Scores(fixed), "7:0 8:0");
 }
 
@@ -262,7 +246,6 @@ TEST_F(DBFixedTest, ADaySelectsItsMatchesUnderAnyLocale)
     for (const QLocale& locale : {QLocale(QLocale::Russian, QLocale::Russia), QLocale(QLocale::English, QLocale::UnitedStates)}) {
         LocaleGuard guard(locale);
         ASSERT_TRUE(fixed.OpenCalendarByDate(EncodeDate(2031, 3, 4) + 0.75));
-        EXPECT_NE(Sql().find("WHERE C.Date = #03/04/2031# ORDER BY C.Date, C.FixTime, C.Team1ID"), AnsiString::npos);
         ASSERT_EQ(fixed.Count(), 2) << "4 March, not 3 April";
         EXPECT_EQ(fixed.GetTeam1(), "Liverpool") << "earlier kick-off first";
         EXPECT_EQ(fixed.GetDate(), EncodeDate(2031, 3, 4));
@@ -324,8 +307,10 @@ TEST_F(DBFixedTest, AHistoryWalkShowsTheRowsOfEachView)
 
     filter.Back(1);
     expectView("1 2* 3", "0:3 1:0 3:1");
+    filter.Back(1);
     ASSERT_TRUE(filter.AddTeam(Chelsea, 1));
-    expectView("1 2 3*", "2:2 0:3 3:1");
+    expectView("1 2*", "2:2 0:3 3:1");
+    EXPECT_FALSE(filter.CanForward()) << "a new view drops the forward ones";
     ASSERT_TRUE(filter.AddTeam(Chelsea, 2));
-    expectView("1 2 3*", "1:1 2:1");
+    expectView("1 2*", "1:1 2:1");
 }

@@ -14,8 +14,7 @@
 #include <vector>
 
 #include "data/codes.h"
-#include "datafolderfixture.h"
-#include "shareddata.h"
+#include "realseasonfixture.h"
 #include "updateservice/seasonloader.h"
 
 namespace {
@@ -89,25 +88,11 @@ CountedRuns CountRuns(std::vector<RawMatch> matches, const std::string& club)
     return counted;
 }
 
-// An empty program folder into which real seasons come as an update brings them.
-class DBSeriesRealDataTest : public DataFolderFixture {
+// Real seasons brought in as an update brings them.
+class DBSeriesRealDataTest : public RealSeasonFixture {
 protected:
-    void SetUp() override
-    {
-        shared = SharedDataFolder();
-        if (shared.empty())
-            GTEST_SKIP() << NoSharedDataMessage();
-    }
-
-    std::string OpenFootball(const std::string& file) const { return shared + "openfootball-football-json/" + file; }
-
-    SeasonSource Source(const std::string& file, int typeID = ChampTypeID::League) const
-    {
-        SeasonSource source;
-        source.path = OpenFootball(file);
-        source.typeID = typeID;
-        return source;
-    }
+    static std::string OpenFootball(const std::string& file) { return "openfootball-football-json/" + file; }
+    std::vector<RawMatch> Raw(const std::string& file) const { return ReadRawMatches(shared_ + OpenFootball(file)); }
 
     static void ExpectRunsOf(DBSeries& series, const CountedRuns& counted)
     {
@@ -125,14 +110,13 @@ protected:
         EXPECT_EQ(cells, counted.cells);
     }
 
-    std::string shared;
     DBSeries series;
 };
 
 TEST_F(DBSeriesRealDataTest, Bundesliga2023RunsAndScoresEqualThoseCountedFromTheFile)
 {
-    const std::map<std::string, int> teams = LoadSeasons({Source("2023-24/de.1.json")}).teams;
-    const std::vector<RawMatch> raw = ReadRawMatches(OpenFootball("2023-24/de.1.json"));
+    const std::map<std::string, int> teams = LoadSeasons({Source(OpenFootball("2023-24/de.1.json"))}).teams;
+    const std::vector<RawMatch> raw = Raw("2023-24/de.1.json");
     ASSERT_EQ(raw.size(), 306u);
 
     series.Calc(teams.at("Bayer 04 Leverkusen"), 0, "1", FieldCode::Both);
@@ -149,10 +133,11 @@ TEST_F(DBSeriesRealDataTest, Bundesliga2023RunsAndScoresEqualThoseCountedFromThe
 
 TEST_F(DBSeriesRealDataTest, CupMatchesAfterExtraTimeCountAsDrawsAtTheLowerScore)
 {
-    const std::map<std::string, int> teams =
-            LoadSeasons({Source("2018-19/de.1.json"), Source("2018-19/de.cup.json", ChampTypeID::Cup)}).teams;
-    std::vector<RawMatch> raw = ReadRawMatches(OpenFootball("2018-19/de.1.json"));
-    const std::vector<RawMatch> cup = ReadRawMatches(OpenFootball("2018-19/de.cup.json"));
+    const std::map<std::string, int> teams = LoadSeasons({Source(OpenFootball("2018-19/de.1.json")),
+                                                          Source(OpenFootball("2018-19/de.cup.json"), ChampTypeID::Cup)})
+                                                     .teams;
+    std::vector<RawMatch> raw = Raw("2018-19/de.1.json");
+    const std::vector<RawMatch> cup = Raw("2018-19/de.cup.json");
     raw.insert(raw.end(), cup.begin(), cup.end());
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Fixed WHERE AET=True"), "11");
 

@@ -89,6 +89,9 @@ TEST_F(DBTableRealDataTest, Bundesliga2023IsTheOfficialTableWithWinsBeforeGoalDi
 TEST_F(DBTableRealDataTest, ChampionshipPlayOffsStayOutOfTheRegularSeasonTable)
 {
     Load("openfootball-football-json/2023-24/en.2.json");
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM Fixed INNER JOIN Round ON Fixed.RoundID=Round.RoundID "
+                    "WHERE Round.IsTable=False"),
+              "5");
     const std::vector<std::string> table = Standings();
     ASSERT_EQ(table.size(), 24u);
     for (const std::string& row : table)

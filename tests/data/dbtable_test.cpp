@@ -73,11 +73,16 @@ TEST_F(DBTableTest, LevelTeamsAreOrderedByWinsThenGoalDifferenceThenGoalsScored)
     const std::string expected = "Dortmund 5 4-0-1 6:5 12; Bayern 4 3-1-0 8:4 10; Chelsea 4 3-1-0 6:2 10; "
                                  "Arsenal 4 3-1-0 5:3 10; Liverpool 6 2-4-0 3:1 10";
     ASSERT_TRUE(table.SelectTable(League, 2, FieldCode::Both, 0));
+    EXPECT_DOUBLE_EQ(table.GetPointAvg(), 12.0 / 5);
     EXPECT_EQ(Standings(), expected);
     ASSERT_TRUE(table.SelectTableFull(League, 2, FieldCode::Both));
     EXPECT_EQ(Standings(), expected);
     ASSERT_TRUE(table.SelectTableSeason(League, 2, FieldCode::Both, false));
     EXPECT_EQ(Standings(), expected);
+
+    AddStats({.champ = Europe, .season = 2, .team = Liverpool});
+    ASSERT_TRUE(table.SelectTable(Europe, 2, FieldCode::Both, 0));
+    EXPECT_EQ(table.GetPointAvg(), 0.0) << "points per game of a row without games";
 }
 
 TEST_F(DBTableTest, SeasonSideAndStageNarrowTheSums)
@@ -158,17 +163,6 @@ TEST_F(DBTableTest, FavouriteTournamentsSortByTheirSharesAsFractions)
     EXPECT_EQ(Column([&] { return table.GetNationalID() + ". " + table.GetChampName() + " " +
                                   std::to_string(table.GetGame()); }),
               "ENG. Premier League 10; EUR. Champions League 14");
-}
-
-TEST_F(DBTableTest, PointsPerGameOfARowWithoutGamesIsZero)
-{
-    AddStandings();
-    AddStats({.champ = Europe, .season = 2, .team = Liverpool});
-    ASSERT_TRUE(table.SelectTable(League, 2, FieldCode::Both, 0));
-    EXPECT_DOUBLE_EQ(table.GetPointAvg(), 12.0 / 5);
-    ASSERT_TRUE(table.SelectTable(Europe, 2, FieldCode::Both, 0));
-    ASSERT_EQ(table.Count(), 1);
-    EXPECT_EQ(table.GetPointAvg(), 0.0);
 }
 
 }  // namespace

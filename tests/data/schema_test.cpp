@@ -47,13 +47,6 @@ TEST_F(SchemaTest, TextComparesWithoutCaseCyrillicIncluded)
     EXPECT_EQ(Value("SELECT TeamID FROM Team WHERE Name='спартак'"), "1");
 }
 
-TEST_F(SchemaTest, ParkedMatchesHaveTheColumnsOfFixedInItsOrder)
-{
-    Exec("INSERT INTO Fixed VALUES(1, 43000, 1, 2, 3, 1, 5, 0, 1, 1, 1, 1.5, 3.2, 4.1, 1.9, 1.8, '-0.5', 1.9, 1.9);"
-         "INSERT INTO _Fixed SELECT * FROM Fixed; DELETE FROM Fixed; INSERT INTO Fixed SELECT * FROM _Fixed");
-    EXPECT_EQ(Value("SELECT Gol1 || ':' || Gol2 || ' ' || AsianHandicap FROM Fixed"), "3:1 -0.5");
-}
-
 TEST_F(SchemaTest, EveryDeclaredIndexIsMadeAlsoOnAFileThatLacksOne)
 {
     const std::string& sql = DataSchemaSql();

@@ -21,8 +21,6 @@ const int EnglishTeam = SampleIds::FirstTeam(SampleIds::England);
 
 class DBSeriesGridTest : public SampleFolderFixture {
 protected:
-    static std::string Lang(int id) { return DBSetting::Global()->GetLangText(id); }
-
     // The 13 run rows of a series grid against the runs of series.
     static void ExpectSeriesRows(TJXGrid& grid, const DBSeries& series)
     {

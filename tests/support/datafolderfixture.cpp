@@ -8,6 +8,7 @@
 #include "data/schema.h"
 #include "platform/adofield.h"
 #include "platform/adoquery.h"
+#include "sqlitefile.h"
 
 namespace {
 
@@ -119,6 +120,12 @@ void DatabaseFixture::AddStats(const StatsRow& r)
         values += (values.empty() ? "" : ",") + std::to_string(value);
     Exec("INSERT INTO Stats(ChampID,SeasonID,TeamID,RoundID,Field,Game,Win,Draw,Lose,Gol1,Gol2,Point,Under,Over,"
          "ByScore,ByMiss,NoScore,NoMiss,MinusF,PlusF) VALUES(" + values + ")");
+}
+
+void DatabaseFixture::AddSeasons(int count) const
+{
+    RunSqlite(File("data.mdb"), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" +
+                                        std::to_string(count) + ") INSERT INTO Season SELECT i, 'Сезон ' || i, i FROM n");
 }
 
 DataFolderFixture::DataFolderFixture()

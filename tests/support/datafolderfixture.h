@@ -54,6 +54,8 @@ protected:
     static void AddEntry(int filterID, bool current, int mode, int teamID, int rivalID = 0, int champID = 0,
                          int seasonWith = 0);
     static void AddStats(const StatsRow& row);
+    // Seasons 1 to count, named "Сезон 1" and on, in one statement.
+    void AddSeasons(int count) const;
 };
 
 // A program folder with empty data.mdb and setting.mdb.

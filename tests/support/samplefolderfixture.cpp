@@ -45,3 +45,8 @@ SampleFolderFixture::SampleFolderFixture()
     SetProgramFolderForTests(Folder());
     DBSetting::CreateGlobal()->LoadLanguage();
 }
+
+std::string SampleFolderFixture::Lang(int id)
+{
+    return DBSetting::Global()->GetLangText(id);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "datafolderfixture.h"
 
 // A program folder holding the sample data, as "kovral-setup --sample" makes it, with
@@ -8,4 +10,7 @@
 class SampleFolderFixture : public DatabaseFixture {
 protected:
     SampleFolderFixture();
+
+    // A text of the loaded language.
+    static std::string Lang(int id);
 };

@@ -123,6 +123,14 @@ std::string MainWindowFixture::Items(const QListWidget* list)
     return items;
 }
 
+std::string MainWindowFixture::Items(const QComboBox* combo)
+{
+    std::string items;
+    for (int i = 0; i < combo->count(); ++i)
+        items += (i ? "; " : "") + combo->itemText(i).toStdString();
+    return items;
+}
+
 void MainWindowFixture::InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act)
 {
     InModalDialog([&] { Click(buttonName); }, buttonName, act);

@@ -101,8 +101,9 @@ protected:
     bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(MainWidget()); }
     // Column Name of the row of table whose idColumn is id.
     static std::string Name(const std::string& table, const std::string& idColumn, int id);
-    // The items of a list as "a; b".
+    // The items of a list, or of a combo box, as "a; b".
     static std::string Items(const QListWidget* list);
+    static std::string Items(const QComboBox* combo);
     // Clicks a button of the main window that shows a modal dialog, runs act on the
     // dialog while it is shown and closes it by its close box unless act closed it.
     void InModalDialog(const char* buttonName, const std::function<void(QWidget& dialog)>& act);

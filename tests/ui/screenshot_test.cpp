@@ -77,10 +77,19 @@ kill $pid
 const char* const FilterScript = R"script(
 program="$1"; x="$2"; y="$3"; cx="$4"; cy="$5"
 openbox >/dev/null 2>&1 &
-sleep 1
+sleep 2
 "$program" & pid=$!
 wait_main
 others() { xdotool search --onlyvisible --pid $pid 2>/dev/null | grep -v "^$main\$"; }
+# Waits up to 30 s until the count of the other visible windows is $1 (or, with "+",
+# at least one).
+wait_others() {
+  for i in $(seq 300); do
+    n=$(others | wc -l)
+    { [ "$1" = "+" ] && [ "$n" -gt 0 ]; } || [ "$n" = "$1" ] && return
+    sleep 0.1
+  done
+}
 # A window's origin on the screen, read where the pointer lands (the geometry command
 # adds the frame's offset), and its width.
 place() {
@@ -91,16 +100,18 @@ place() {
 }
 for round in 1 2; do
   xdotool mousemove --window "$main" "$x" "$y" click 1
-  for i in $(seq 100); do filter=$(others | head -1); [ -n "$filter" ] && break; sleep 0.1; done
-  sleep 0.5
+  wait_others +
+  filter=$(others | head -1)
+  sleep 1
   place "$main"; place "$filter"; echo
   xdotool mousemove --window "$filter" "$cx" "$cy" click 1
-  sleep 0.5
+  wait_others 0
 done
 xdotool mousemove --window "$main" "$x" "$y" click 1
+wait_others +
 sleep 1
 xdotool mousemove --window "$main" 400 300 click 1
-sleep 1
+wait_others 0
 echo "visible $(others | wc -l)"
 kill $pid
 )script";
@@ -246,39 +257,40 @@ TEST_F(ProgramScreenshotTest, ProgramWindowOnTheSampleIsNotBlank)
     Keep(Shot(), "");
 }
 
-TEST_F(ProgramScreenshotTest, ClickOnAToolBarButtonOpensItsModalWindowInBothLanguages)
+TEST_F(ProgramScreenshotTest, ClickOnAToolBarButtonOpensItsDialogInBothLanguages)
 {
-    struct Picker {
+    struct Dialog {
         const char* button;
         int caption;
         QSize size;
         const char* shot;
     };
-    const Picker pickers[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
+    const Dialog dialogs[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
                               {"btnFixed", 1047, QSize(670, 369), "-fixed-"},
-                              {"btnToday", 1048, QSize(725, 426), "-today-"}};
-    for (const Picker& picker : pickers)
+                              {"btnToday", 1048, QSize(725, 426), "-today-"},
+                              {"btnSettings", 1008, QSize(369, 241), "-settings-"}};
+    for (const Dialog& dialog : dialogs)
         for (const char* language : {"ru", "en"}) {
-            SCOPED_TRACE(std::string(picker.button) + " " + language);
+            SCOPED_TRACE(std::string(dialog.button) + " " + language);
             // The main window of the last round freed the settings object.
             DBSetting* setting = DBSetting::CreateGlobal();
             setting->WriteString("Lang", language);
             setting->LoadLanguage();
-            const std::string caption = setting->GetLangText(picker.caption);
+            const std::string caption = setting->GetLangText(dialog.caption);
             // Where the button lies in the program's fixed layout.
-            const QStringList centre = Centre(Start(), picker.button);
+            const QStringList centre = Centre(Start(), dialog.button);
             Stop();
 
             std::istringstream place(Shoot(centre + QStringList{QString::fromStdString(caption)}));
             int x = 0, y = 0, width = 0, height = 0;
             ASSERT_TRUE(place >> x >> y >> width >> height) << "no window \"" << caption << "\" after the click";
             const QRect shown(x, y, width, height);
-            EXPECT_EQ(shown.size(), picker.size);
+            EXPECT_EQ(shown.size(), dialog.size);
             const QImage image(QString::fromStdString(Shot()));
             ASSERT_FALSE(image.isNull());
             EXPECT_TRUE(image.rect().contains(shown));
             EXPECT_GT(Colours(image, shown), 10u);
-            Keep(Shot(), picker.shot + std::string(language));
+            Keep(Shot(), dialog.shot + std::string(language));
         }
 }
 

@@ -250,7 +250,7 @@ std::vector<std::string> RecordedStatements(const std::function<void()>& call)
 }
 
 double BesideStatements(benchmark::State& state, const std::function<void()>& call,
-                        const std::vector<std::string>& statements)
+                        const std::vector<std::string>& statements, const std::function<void()>& reset)
 {
     const BareDatabase bare = OpenBare(BenchFolder().DataFile());
     double programSeconds = 0;
@@ -264,16 +264,19 @@ double BesideStatements(benchmark::State& state, const std::function<void()>& ca
             [&] {
                 for (const std::string& statement : statements)
                     ReadBare(bare.get(), statement);
-            });
+            },
+            reset);
     return programSeconds * 1000 / static_cast<double>(state.iterations());
 }
 
-void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements)
+void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
+                const std::function<void()>& reset)
 {
     const std::vector<std::string> statements = RecordedStatements(call);
+    reset();
     if (static_cast<int>(statements.size()) != expectedStatements) {
         state.SkipWithError("the call ran other statements than expected");
         return;
     }
-    BesideStatements(state, call, statements);
+    BesideStatements(state, call, statements, reset);
 }

@@ -132,11 +132,13 @@ TDateTime BusiestCalendarDay();
 // The SQL texts a call runs, as SQLite received them.
 std::vector<std::string> RecordedStatements(const std::function<void()>& call);
 
-// Times the program's call beside the statements it ran, read with the bare API; the
-// program's milliseconds per iteration.
+// Times the program's call beside the statements it ran, read with the bare API, with
+// an untimed reset after each; the program's milliseconds per iteration.
 double BesideStatements(benchmark::State& state, const std::function<void()>& call,
-                        const std::vector<std::string>& statements);
+                        const std::vector<std::string>& statements, const std::function<void()>& reset = [] {});
 
-// Times the program's call beside the same statements read with the bare API; skips
-// with an error when the call runs another number of statements than expected.
-void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements);
+// Times the program's call beside the same statements read with the bare API, with an
+// untimed reset after each; skips with an error when the call runs another number of
+// statements than expected.
+void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
+                const std::function<void()>& reset = [] {});

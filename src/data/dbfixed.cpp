@@ -9,6 +9,8 @@
 namespace {
 
 constexpr const char* NoResultCondition = "==";
+// The country of the international club tournaments.
+constexpr const char* InternationalCountry = "EUR";
 
 AnsiString TypeCondition(const AnsiString& typeList)
 {
@@ -300,6 +302,12 @@ int DBFixed::GetChampID()
 AnsiString DBFixed::GetChampNat()
 {
     return ReadString("ChampNat");
+}
+
+AnsiString DBFixed::GetChampWithNat()
+{
+    const AnsiString country = GetChampNat();
+    return country == InternationalCountry ? GetChamp() : country + ". " + GetChamp();
 }
 
 AnsiString DBFixed::GetTeam1Nat()

@@ -60,6 +60,9 @@ public:
     int GetTeam2ID();
     int GetChampID();
     AnsiString GetChampNat();
+    // The tournament after its country's code and a point; an international tournament
+    // (country "EUR") by its name alone.
+    AnsiString GetChampWithNat();
     AnsiString GetTeam1Nat();
     AnsiString GetTeam2Nat();
     int GetGol1();

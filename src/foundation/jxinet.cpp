@@ -52,6 +52,12 @@ bool FormCannotCarry(unsigned char byte)
     return IsControlOrNonAscii(byte) || byte == ' ' || byte == '%' || byte == '+';
 }
 
+// Inside one field's value the separators are text too.
+bool ValueCannotCarry(unsigned char byte)
+{
+    return FormCannotCarry(byte) || byte == '&' || byte == '=';
+}
+
 AnsiString PercentEncode(const AnsiString& text, bool (*mustEncode)(unsigned char))
 {
     AnsiString encoded;
@@ -190,6 +196,17 @@ AnsiString JXInet::GetText() const
 
 bool JXInet::Post(const AnsiString& host, const AnsiString& path, const AnsiString& body, AnsiString& reply)
 {
+    return PostForm(host, path, PercentEncode(body, FormCannotCarry), reply);
+}
+
+bool JXInet::PostValue(const AnsiString& host, const AnsiString& path, const AnsiString& name,
+                       const AnsiString& value, AnsiString& reply)
+{
+    return PostForm(host, path, name + "=" + PercentEncode(value, ValueCannotCarry), reply);
+}
+
+bool JXInet::PostForm(const AnsiString& host, const AnsiString& path, const AnsiString& form, AnsiString& reply)
+{
     if (!headers_) {
         curl_slist* list = nullptr;
         for (const char* header : PostHeaders)
@@ -199,7 +216,6 @@ bool JXInet::Post(const AnsiString& host, const AnsiString& path, const AnsiStri
     CURL* handle = http_.get();
     curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers_.get());
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-    const AnsiString form = PercentEncode(body, FormCannotCarry);
     curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(form.size()));
     curl_easy_setopt(handle, CURLOPT_COPYPOSTFIELDS, form.c_str());
     AnsiString received;

@@ -39,6 +39,10 @@ public:
     // the browser-like headers and redirect following, which stay for later requests
     // of this object. A failure leaves reply as it was.
     bool Post(const AnsiString& host, const AnsiString& path, const AnsiString& body, AnsiString& reply);
+    // The same for the one field name=value, value sent whole: its "&" and "=" (and every
+    // other byte a form gives a meaning) are encoded once.
+    bool PostValue(const AnsiString& host, const AnsiString& path, const AnsiString& name, const AnsiString& value,
+                   AnsiString& reply);
 
     void SetProxy(const AnsiString& server, int port, const AnsiString& user, const AnsiString& password);
     void ClearProxy();
@@ -54,6 +58,8 @@ private:
         void operator()(void* multi) const;
     };
 
+    // Post of a form body already encoded for the wire.
+    bool PostForm(const AnsiString& host, const AnsiString& path, const AnsiString& form, AnsiString& reply);
     bool Perform(const AnsiString& host, const AnsiString& path, AnsiString& body);
     // Runs the prepared request to its end; false on any failure or limit.
     bool Transfer(const JXInetLimits& limits);

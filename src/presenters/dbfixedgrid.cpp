@@ -37,7 +37,6 @@ constexpr int MainChampLength = 16;
 constexpr int CompactChampLength = 10;
 constexpr int HomeMarkText = 1067;
 constexpr int AwayMarkText = 1068;
-constexpr const char* InternationalCountry = "EUR";
 constexpr TColor FirstDateBlock = 0xE0EEFF;
 constexpr TColor OtherDateBlock = 0xFFEEE0;
 
@@ -212,11 +211,7 @@ void DBFixedGrid::FillFixedOdds(bool natPrefix)
     ResetCounters();
     counters.games = FillRows([this, natPrefix](int row) {
         const int outcome = fixed->GetResult();
-        AnsiString champ = fixed->GetChamp();
-        if (natPrefix) {
-            const AnsiString country = fixed->GetChampNat();
-            champ = Cut(country == InternationalCountry ? champ : country + ". " + champ, MainChampLength);
-        }
+        const AnsiString champ = natPrefix ? Cut(fixed->GetChampWithNat(), MainChampLength) : fixed->GetChamp();
         const int boldTeam = outcome == ResultCode::HomeWin  ? FieldCode::Home
                              : outcome == ResultCode::AwayWin ? FieldCode::Away
                                                               : FieldCode::Both;

@@ -156,13 +156,15 @@ void RadioRow::OnChecked(QObject* receiver, const std::function<void()>& handler
         });
 }
 
-RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios)
+RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios,
+                     Qt::Orientation orientation)
 {
     RadioRow row;
     row.frame = new QGroupBox(parent);
     if (frameName)
         row.frame->setObjectName(frameName);
-    auto* layout = new QHBoxLayout(row.frame);
+    auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom,
+                                  row.frame);
     layout->setContentsMargins(6, 2, 6, 2);
     for (const RadioName& named : radios) {
         auto* radio = new QRadioButton(row.frame);

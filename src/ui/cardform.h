@@ -126,8 +126,9 @@ struct RadioName {
     QRadioButton** member;
 };
 
-// The radios in a row, the first checked. frameName may be null.
-RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios);
+// The radios in a row (or a column), the first checked. frameName may be null.
+RadioRow AddRadioRow(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios,
+                     Qt::Orientation orientation = Qt::Horizontal);
 // The three side radios (every match, home, away) with their captions.
 RadioRow AddSideRadios(QWidget* parent, const char* frameName, std::initializer_list<RadioName> radios);
 

@@ -28,6 +28,7 @@
 #include "ui/dlgsetting.h"
 #include "ui/dlgsupport.h"
 #include "ui/dlgteam.h"
+#include "ui/dlgtoday.h"
 #include "ui/flagpicture.h"
 #include "ui/formfont.h"
 #include "ui/mainmatchpanel.h"
@@ -205,6 +206,7 @@ void TDlgMain::ConnectHandlers()
     ConnectHandler(btnTeam, &QWidget::customContextMenuRequested, this, &TDlgMain::btnTeamContextPopup);
     ConnectHandler(btnChampionat, &QToolButton::clicked, this, &TDlgMain::btnChampionatClick);
     ConnectHandler(btnFixed, &QToolButton::clicked, this, &TDlgMain::btnFixedClick);
+    ConnectHandler(btnToday, &QToolButton::clicked, this, &TDlgMain::btnTodayClick);
     ConnectHandler(btnUpdate, &QToolButton::clicked, this, &TDlgMain::btnUpdateClick);
     ConnectHandler(btnSettings, &QToolButton::clicked, this, &TDlgMain::btnSettingsClick);
     ConnectHandler(btnSupport, &QToolButton::clicked, this, &TDlgMain::btnSupportClick);
@@ -666,6 +668,11 @@ void TDlgMain::btnChampionatClick()
 void TDlgMain::btnFixedClick()
 {
     ShowDialog<TDlgSelectFixed>(Filter.get());
+}
+
+void TDlgMain::btnTodayClick()
+{
+    ShowDialog<TDlgToday>(Filter.get());
 }
 
 void TDlgMain::btnUpdateClick()

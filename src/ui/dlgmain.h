@@ -128,6 +128,7 @@ private:
     void btnTeamContextPopup();
     void btnChampionatClick();
     void btnFixedClick();
+    void btnTodayClick();
     void btnUpdateClick();
     void btnSettingsClick();
     void btnSupportClick();

@@ -267,6 +267,7 @@ TEST_F(ProgramScreenshotTest, ClickOnAToolBarButtonOpensItsDialogInBothLanguages
     };
     const Dialog dialogs[] = {{"btnChampionat", 1045, QSize(260, 410), "-picker-"},
                               {"btnFixed", 1047, QSize(670, 369), "-fixed-"},
+                              {"btnToday", 1048, QSize(725, 426), "-today-"},
                               {"btnSettings", 1008, QSize(369, 241), "-settings-"}};
     for (const Dialog& dialog : dialogs)
         for (const char* language : {"ru", "en"}) {

@@ -17,6 +17,7 @@
 #include "ui/dlgprsetting.h"
 #include "ui/dlgranking.h"
 #include "ui/dlgsupport.h"
+#include "ui/dlgtoday.h"
 #include "update/dlgupdate.h"
 
 namespace {
@@ -44,10 +45,10 @@ protected:
     }
 
     // Shows the window and measures it on every page of its page control.
-    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what)
+    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what, const char* pagesName = "PageControl1")
     {
         window.show();
-        auto* pages = window.findChild<QTabWidget*>("PageControl1");
+        auto* pages = window.findChild<QTabWidget*>(pagesName);
         for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
             if (pages)
                 pages->setCurrentIndex(i);
@@ -134,6 +135,24 @@ TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindow
     ExpectNoneCutOnAnyPage(matchStatistics, "match statistics");
     TDlgPrSetting predictionSettings;
     ExpectNoneCutOnAnyPage(predictionSettings, "prediction settings");
+}
+
+TEST_F(TextsFitTest, NearestMatchesWindowOnEveryPageInBothLanguages)
+{
+    const auto [champ, season] = FullLeagueSeason();
+    SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+    Start();
+    for (const char* language : Languages) {
+        SCOPED_TRACE(language);
+        DBSetting::Global()->WriteString("Lang", language);
+        Main().ApplyLanguage();
+        for (const char* updateSeries : {"0", "1"}) {
+            Exec(std::string("UPDATE Version SET UpdateSeries=") + updateSeries);
+            InModalDialog("btnToday", [](QWidget& dialog) {
+                ExpectNoneCutOnAnyPage(dialog, "nearest-matches window", "page1");
+            });
+        }
+    }
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ namespace {
 const std::string LoginPath = "/my_dev/kovral_update_v2/auth.php";
 const std::string FilePattern = R"(/my_dev/kovral_update_v2/files_ver_ravend/(\d+)\.txt)";
 const std::string MailPath = "/update/mail.php";
-const std::string PicksPath = "/my_dev/rff2/save_predict.php";
+const std::string ExportPicksPath = "/my_dev/rff2/save_predict.php";
+const std::string DayPicksPath = "/my_dev/rff/save_predict.php";
 const std::string TextContent = "text/plain; charset=utf-8";
 
 const std::string ReplyHead = ":{/splitCol};{/splitRow}";
@@ -260,7 +261,8 @@ LoopbackUpdateService::LoopbackUpdateService(UpdateServiceConfig config)
         };
     };
     server_->Post(MailPath, webPage(SplitMailForm));
-    server_->Post(PicksPath, webPage(SplitForm));
+    server_->Post(ExportPicksPath, webPage(SplitForm));
+    server_->Post(DayPicksPath, webPage(SplitForm));
     const auto notFound = [this](const httplib::Request& request, httplib::Response& response) {
         response.status = 404;
         Record({request.path, QueryOf(request), {}, response.status});

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/cardform.h"
+
+class DBFilter;
+
+// A page of the nearest-matches window. The window fills the active page on every
+// change of page; each page restores its remembered values when the window is shown
+// and writes them when it is destroyed. A double click whose view the history takes
+// hands the window back.
+class TTodayPage : public TCardPage {
+    Q_OBJECT
+
+public:
+    // The window's key of remembered values.
+    static constexpr const char* FormKey = "DlgToday";
+    // The room of a page inside the page control, from PageLeft.
+    static constexpr int PageLeft = 2;
+    static constexpr int PageWidth = 717;
+    static constexpr int PageHeight = 398;
+
+    // From the remembered values of FormKey, loaded by the window.
+    virtual void Restore() = 0;
+    virtual void Remember() = 0;
+
+protected:
+    // handBack sets the window's Tag to 1 and closes it.
+    TTodayPage(QWidget* parent, const char* name, DBFilter* filter, std::function<void()> handBack);
+
+    // Hands the window back when the history took the view.
+    void HandBack(bool added) const;
+    // The remembered integer of index when it is below count and not negative, else 0:
+    // other values come only from a settings file edited by other means.
+    static int RememberedIndex(int index, int count);
+
+    DBFilter* const Filter;
+
+private:
+    const std::function<void()> handBack_;
+};

@@ -280,3 +280,16 @@ void BesideBare(benchmark::State& state, const std::function<void()>& call, int 
     }
     BesideStatements(state, call, statements, reset);
 }
+
+void PaintedBesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
+                       const std::function<void()>& reset)
+{
+    BesideBare(
+            state,
+            [&] {
+                call();
+                QCoreApplication::processEvents();
+            },
+            expectedStatements, reset);
+    state.counters["statements"] = expectedStatements;
+}

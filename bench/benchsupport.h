@@ -142,3 +142,8 @@ double BesideStatements(benchmark::State& state, const std::function<void()>& ca
 // statements than expected.
 void BesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
                 const std::function<void()>& reset = [] {});
+
+// BesideBare with the pending events (a window's painting) handled after each call, and
+// the statement count as a counter.
+void PaintedBesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
+                       const std::function<void()>& reset = [] {});

@@ -33,19 +33,6 @@ struct ShownCard {
     TDlgFixed card{nullptr};
 };
 
-// Times call with the card painting after it, beside the statements it ran.
-void PaintedBesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements)
-{
-    BesideBare(
-            state,
-            [&] {
-                call();
-                QApplication::processEvents();
-            },
-            expectedStatements);
-    state.counters["statements"] = expectedStatements;
-}
-
 // Two teams, their standings rows and last matches, and the head-to-head list.
 void BM_SetTeamsAndPreview(benchmark::State& state)
 {

@@ -51,20 +51,6 @@ struct ShownToday {
     std::unique_ptr<TDlgToday> today = std::make_unique<TDlgToday>(nullptr, &history);
 };
 
-// Times call with the window painting after it, beside the statements it ran.
-void PaintedBesideBare(benchmark::State& state, const std::function<void()>& call, int expectedStatements,
-                       const std::function<void()>& reset = [] {})
-{
-    BesideBare(
-            state,
-            [&] {
-                call();
-                QApplication::processEvents();
-            },
-            expectedStatements, reset);
-    state.counters["statements"] = expectedStatements;
-}
-
 // FormShow: the remembered values, the tournament, season and model lists, and the day's tournaments.
 void BM_FormShow(benchmark::State& state)
 {

@@ -8,6 +8,7 @@
 #include "data/dbsetting.h"
 #include "platform/programfolder.h"
 #include "setup/programfoldersetup.h"
+#include "shareddata.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -49,4 +50,14 @@ SampleFolderFixture::SampleFolderFixture()
 std::string SampleFolderFixture::Lang(int id)
 {
     return DBSetting::Global()->GetLangText(id);
+}
+
+SeasonRun SampleFolderFixture::ReplaceSampleBySeason(const std::string& sharedFile)
+{
+    for (const char* table : {"Fixed", "Calendar", "Stats", "TeamResults", "Team", "Champ", "ChampType", "Season",
+                              "Round", "[National]"})
+        Exec(std::string("DELETE * FROM ") + table);
+    SeasonSource source;
+    source.path = SharedDataFolder() + sharedFile;
+    return LoadSeasons({source});
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "datafolderfixture.h"
+#include "updateservice/seasonloader.h"
 
 // A program folder holding the sample data, as "kovral-setup --sample" makes it, with
 // the global DBSetting open on it and its language loaded. The sample is built once
@@ -13,4 +14,8 @@ protected:
 
     // A text of the loaded language.
     static std::string Lang(int id);
+    // The sample's matches, clubs and tournaments replaced by a season file of the shared
+    // data ("openfootball-football-json/2018-19/en.1.json"), taken in as an update brings
+    // it; the caller skips when SharedDataFolder() is empty.
+    static SeasonRun ReplaceSampleBySeason(const std::string& sharedFile);
 };

@@ -8,7 +8,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <QRegularExpression>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <algorithm>
@@ -234,4 +236,70 @@ std::vector<CutText> CutTexts(const QWidget& window)
                 cut.push_back(CutText{caption.control, caption.text.toStdString(), caption.needed, shown});
     }
     return cut;
+}
+
+namespace {
+
+// A control as the failures name it: an unnamed container by the first named control in it.
+std::string NameOf(const QWidget& control)
+{
+    if (!control.objectName().isEmpty())
+        return control.objectName().toStdString();
+    for (const QWidget* child : control.findChildren<QWidget*>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+            return "the box of " + child->objectName().toStdString();
+    return control.metaObject()->className();
+}
+
+bool OwnControl(const QWidget& control, const QWidget& window)
+{
+    return control.isVisibleTo(&window) && !control.isWindow() && !control.objectName().startsWith("qt_");
+}
+
+}  // namespace
+
+std::vector<std::string> MisplacedControls(const QWidget& window)
+{
+    std::vector<std::string> faults;
+    QList<const QWidget*> parents = {&window};
+    for (const QWidget* control : window.findChildren<QWidget*>())
+        if (OwnControl(*control, window))
+            parents << control;
+    for (const QWidget* parent : parents) {
+        QList<const QWidget*> shown;
+        for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (OwnControl(*child, window))
+                shown << child;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (!parent->rect().contains(shown[i]->geometry()))
+                faults.push_back(NameOf(*shown[i]) + " lies outside " + NameOf(*parent));
+            for (qsizetype j = i + 1; j < shown.size(); ++j)
+                if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                    faults.push_back(NameOf(*shown[i]) + " overlaps " + NameOf(*shown[j]));
+        }
+    }
+    return faults;
+}
+
+std::vector<std::string> RussianTexts(const QWidget& window)
+{
+    const QRegularExpression cyrillic("[\\x{0400}-\\x{04FF}]");
+    std::vector<std::string> russian;
+    const auto check = [&](const QWidget& control, const QString& text) {
+        if (text.contains(cyrillic))
+            russian.push_back(NameOf(control) + ": " + text.toStdString());
+    };
+    check(window, window.windowTitle());
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        check(*control, control->toolTip());
+        if (const auto* label = qobject_cast<const QLabel*>(control))
+            check(*control, label->text());
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            check(*control, button->text());
+        else if (const auto* tabs = qobject_cast<const QTabWidget*>(control))
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->isTabVisible(i))
+                    check(*control, tabs->tabText(i));
+    }
+    return russian;
 }

@@ -22,3 +22,12 @@ std::ostream& operator<<(std::ostream& out, const CutText& cut);
 // ones that are cut. Captions are measured as shown, without surrounding blanks;
 // labels that wrap their text are left out.
 std::vector<CutText> CutTexts(const QWidget& window);
+
+// The shown controls of the window that reach outside their parent or overlap a shown
+// sibling, as "a lies outside b" and "a overlaps b"; Qt's own parts are left out.
+std::vector<std::string> MisplacedControls(const QWidget& window);
+
+// The captions, hints, shown tab texts and title of the window, its hidden controls'
+// too, that hold Cyrillic letters, as "name: text". In English these are the texts no
+// language file gave.
+std::vector<std::string> RussianTexts(const QWidget& window);

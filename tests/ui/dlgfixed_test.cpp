@@ -25,7 +25,6 @@
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
 #include "platform/clipboard.h"
-#include "textfit.h"
 #include "ui/dlgmain.h"
 #include "ui/fixedelopage.h"
 #include "ui/fixedforecastpage.h"
@@ -259,8 +258,6 @@ protected:
         return {N(run), N(longest)};
     }
 
-    // Frees the cards the main window let go.
-    static void FreeLeftCards() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
 TEST_F(TDlgFixedTest, OpenersShowTheCardOfTheirPairAndTheGlobalGoesWithIt)
@@ -550,7 +547,7 @@ TEST_F(TDlgFixedTest, ShownPagesFitTheCardInBothLanguages)
     const auto [team1, team2] = PairWithExtraTime();
     for (const char* language : {"ru", "en"}) {
         SCOPED_TRACE(language);
-        DBSetting::CreateGlobal()->WriteString("Lang", language);
+        UseLanguage(language);
         TDlgFixed& card = OpenPair(team1, team2);
         for (QWidget* page : std::initializer_list<QWidget*>{card.tabPreview, card.tabStatsSeasons,
                                                             card.tabSeriesScore, card.tabTour}) {
@@ -558,19 +555,7 @@ TEST_F(TDlgFixedTest, ShownPagesFitTheCardInBothLanguages)
             ShowPage(page);
             // The layouts follow the new texts as the program's event loop runs.
             QCoreApplication::processEvents();
-            for (const CutText& cut : CutTexts(card))
-                ADD_FAILURE() << cut;
-            std::vector<QWidget*> controls;
-            for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (control->isVisibleTo(page))
-                    controls.push_back(control);
-            for (size_t a = 0; a < controls.size(); ++a) {
-                EXPECT_TRUE(page->rect().contains(controls[a]->geometry())) << controls[a]->objectName().toStdString();
-                for (size_t b = a + 1; b < controls.size(); ++b)
-                    EXPECT_FALSE(controls[a]->geometry().intersects(controls[b]->geometry()))
-                            << controls[a]->objectName().toStdString() << " overlaps "
-                            << controls[b]->objectName().toStdString();
-            }
+            ExpectSoundLayout(card);
         }
         Stop();
         FreeLeftCards();

@@ -285,43 +285,6 @@ TEST_F(TDlgMainTest, EmptyViewShowsNotAndZeroCounts)
     EXPECT_FALSE(Control<QLabel>("imgBTeam1")->pixmap().isNull());
 }
 
-TEST_F(TDlgMainTest, LanguageChangeRewritesEveryCaptionAndHint)
-{
-    StartOnLeague();
-    EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>("btnTeam"))).trimmed(), "Команда");
-    EXPECT_EQ(Text("lblRLGame"), "Игр:");
-
-    DBSetting::Global()->WriteString("Lang", "en");
-    Main().ApplyLanguage();
-
-    const std::pair<const char*, const char*> buttons[] = {
-            {"btnTeam", "Team"},        {"btnChampionat", "Tournament"}, {"btnFixed", "H2H"},
-            {"btnToday", "Upcoming"},   {"btnUpdate", "Update"},         {"btnRanking", "Rating"},
-            {"btnFav", "Favourites"},   {"btnSettings", "Settings"},     {"btnHelp", "Help"},
-            {"btnSupport", "Support"},  {"btnAbout", "About"},           {"btnExit", "Exit"}};
-    for (const auto& [name, text] : buttons)
-        EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>(name))).trimmed(), text) << name;
-    const std::pair<const char*, const char*> captions[] = {
-            {"lblNCoTeamChamp", "Country:"}, {"lblNCoTeamRival", "Country:"}, {"lblBCoChamp", "Country:"},
-            {"lblBCoTeam1", "Country:"},     {"lblBCoTeam2", "Country:"},     {"lblRLGame", "Games:"},
-            {"lblRLWDL", "WDL:"},            {"lblRLGoals", "Goals:"},        {"lblRLUnOv", "U-O:"},
-            {"lblRLWgNg", "Sc-NSc:"},        {"lblRLWmNm", "Con-CS:"},        {"lblRLAvGAvM", "AvSc-AvCon:"},
-            {"lblRLMinus", "-1.5:"},         {"lblRLPlus", "+1.5:"}};
-    for (const auto& [name, text] : captions)
-        EXPECT_EQ(Text(name), text) << name;
-    const std::pair<const char*, const char*> hints[] = {
-            {"btnNTeamRival", "About the team"}, {"btnNFilter", "Filter"}, {"btnNBack", "Back"},
-            {"btnNForward", "Forward"}, {"btnNFixed", "Comparative statistics of the teams"},
-            {"btnBFixed", "Comparative statistics of the teams"}, {"btnBChamp", "About the tournament"},
-            {"btnBTeam1", "About the team"}, {"btnBTeam2", "About the team"}, {"btnExcel", "Export"},
-            {"lblRLUnOv", "Matches with under 2.5 goals - over 2.5 goals"},
-            {"lblRLAvGAvM", "Average goals scored - conceded per game"}};
-    for (const auto& [name, text] : hints)
-        EXPECT_EQ(Control<QWidget>(name)->toolTip().toStdString(), text) << name;
-    EXPECT_EQ(Cell(0, DateColumn), "Date");
-    EXPECT_EQ(Cell(0, HomeColumn), "Home");
-}
-
 TEST_F(TDlgMainTest, UnreadableLanguageFileLeavesTheCaptionsEmptyAndLogsItsNameInThisRunsLog)
 {
     WriteFile(File("log.txt"), "01.01.2024 10:00:00 a line of the run before\r\n");

@@ -189,20 +189,4 @@ TEST_F(TDlgSupportTest, ClearEmptiesSubjectAndTextAndMovesTheFocusToTheSubject)
     EXPECT_EQ(dialog_.focusWidget(), dialog_.txtTittle);
 }
 
-TEST_F(TDlgSupportTest, CaptionsComeFromTheLanguage)
-{
-    for (const char* language : {"ru", "en"}) {
-        SCOPED_TRACE(language);
-        DBSetting::Global()->WriteString("Lang", language);
-        DBSetting::Global()->LoadLanguage();
-        TDlgSupport dialog;
-        EXPECT_EQ(dialog.windowTitle().toStdString(), Text(1010));
-        EXPECT_EQ(dialog.lblMail->text().toStdString(), Text(1076) + ":");
-        EXPECT_EQ(dialog.lblSubject->text().toStdString(), Text(1077) + ":");
-        EXPECT_EQ(dialog.btnSend->text().toStdString(), Text(1079));
-        EXPECT_EQ(dialog.btnClear->text().toStdString(), Text(1078));
-        EXPECT_EQ(dialog.btnExit->text().toStdString(), Text(1051));
-    }
-}
-
 }  // namespace

@@ -509,35 +509,4 @@ TEST_F(TDlgTodayTest, RememberedValuesOutOfRangeGiveTheFirstChoices)
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(TDlgTodayTest, ControlsHaveTheirSizesAndTheStreakStripsDoNotOverlap)
-{
-    InToday([&](TDlgToday& today) {
-        EXPECT_EQ(today.size(), QSize(725, 426));
-        const std::pair<QWidget*, QSize> sizes[] = {
-                {today.tabNext->lstChamp, {260, 357}},          {today.tabNext->grid, {429, 379}},
-                {today.tabLastFixed->gridLastFixed, {717, 361}}, {today.tabSeries->gridAllSeries, {717, 307}},
-                {today.tabSeries->gridNextFixed, {717, 36}},     {today.tabStatsChamp->gridStatsChamp, {625, 398}}};
-        for (const auto& [control, size] : sizes)
-            EXPECT_EQ(control->size(), size) << control->objectName().toStdString();
-
-        TTodaySeriesPage& series = *today.tabSeries;
-        for (const bool outOfDate : {false, true}) {
-            SCOPED_TRACE(outOfDate ? "out of date" : "up to date");
-            Exec(std::string("UPDATE Version SET UpdateSeries=") + (outOfDate ? "1" : "0"));
-            ShowPage(today, today.tabNext);
-            ShowPage(today, &series);
-            std::vector<QWidget*> shown;
-            for (QWidget* control : series.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (Shown(control))
-                    shown.push_back(control);
-            for (size_t i = 0; i < shown.size(); ++i) {
-                EXPECT_TRUE(series.rect().contains(shown[i]->geometry())) << shown[i]->objectName().toStdString();
-                for (size_t j = i + 1; j < shown.size(); ++j)
-                    EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
-                            << shown[i]->objectName().toStdString() << " " << shown[j]->objectName().toStdString();
-            }
-        }
-    });
-}
-
 }  // namespace

@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +18,7 @@
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
 #include "platform/registry.h"
+#include "textfit.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
 
@@ -171,46 +172,32 @@ void MainWindowFixture::ClickListItem(QListWidget* list, const std::string& text
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
-void MainWindowFixture::ExpectControlsFit(QWidget& window)
+void MainWindowFixture::ExpectSoundLayout(const QWidget& window)
 {
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        const std::string name = control->objectName().toStdString();
-        if (name.empty() || !control->parentWidget() || !control->isVisibleTo(&window))
-            continue;
-        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << name << " lies outside";
-        const QFontMetrics metrics(control->font());
-        const auto fits = [&](const QString& text, int room) {
-            EXPECT_LE(metrics.horizontalAdvance(text), room) << name << ": \"" << text.toStdString() << "\" is cut";
-        };
-        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
-            fits(label->text(), label->contentsRect().width());
-        else if (auto* button = qobject_cast<QAbstractButton*>(control))
-            fits(button->text(), button->width() - 8);
-        else if (auto* combo = qobject_cast<QComboBox*>(control))
-            for (int i = 0; i < combo->count(); ++i)
-                fits(combo->itemText(i), combo->width() - 24);
-    }
+    for (const CutText& cut : CutTexts(window))
+        ADD_FAILURE() << cut;
+    for (const std::string& fault : MisplacedControls(window))
+        ADD_FAILURE() << fault;
 }
 
-void MainWindowFixture::ExpectControlsApart(QWidget& page)
+void MainWindowFixture::ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed)
 {
-    QList<QWidget*> parents = {&page};
-    for (QGroupBox* frame : page.findChildren<QGroupBox*>())
-        parents << frame;
-    for (QWidget* parent : parents) {
-        QList<QWidget*> shown;
-        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (child->isVisible())
-                shown << child;
-        const auto name = [](const QWidget* control) {
-            const QWidget* named = control->objectName().isEmpty() ? control->findChild<QWidget*>() : control;
-            return named ? named->objectName().toStdString() : std::string();
-        };
-        for (qsizetype i = 0; i < shown.size(); ++i)
-            for (qsizetype j = i + 1; j < shown.size(); ++j)
-                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
-                        << name(shown[i]) << " overlaps " << name(shown[j]);
-    }
+    for (const std::string& text : RussianTexts(window))
+        if (std::none_of(fixed.begin(), fixed.end(), [&](const std::string& name) { return text.starts_with(name + ":"); }))
+            ADD_FAILURE() << text;
+}
+
+DBSetting& MainWindowFixture::UseLanguage(const char* language)
+{
+    DBSetting* setting = DBSetting::Global() ? DBSetting::Global() : DBSetting::CreateGlobal();
+    setting->WriteString("Lang", language);
+    setting->LoadLanguage();
+    return *setting;
+}
+
+void MainWindowFixture::FreeLeftCards()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TJXGrid* MainWindowFixture::Grid()

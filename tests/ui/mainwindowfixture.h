@@ -13,6 +13,7 @@
 #include "configfolder.h"
 #include "samplefolderfixture.h"
 
+class DBSetting;
 class QComboBox;
 class QListWidget;
 class TDlgFilter;
@@ -114,10 +115,15 @@ protected:
     static void ChooseItem(QComboBox* combo, const std::string& text);
     // A click (or double click) on the item of a list with that text.
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
-    // Every shown control lies inside its window and every caption and combo item fits its control.
-    static void ExpectControlsFit(QWidget& window);
-    // No two shown controls of one parent overlap, on a page and in its frames.
-    static void ExpectControlsApart(QWidget& page);
+    // Every caption of the window shown whole, every shown control inside its parent and
+    // apart from its siblings.
+    static void ExpectSoundLayout(const QWidget& window);
+    // In English no text of the window is left Russian but those of the controls named fixed.
+    static void ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed = {});
+    // Makes language the program's, on the settings object a closed main window may have freed.
+    static DBSetting& UseLanguage(const char* language);
+    // Frees the cards the main window let go.
+    static void FreeLeftCards();
     TJXGrid* Grid();
     // Clicks on a cell of the match list, or of another grid.
     void DoubleClickCell(int row, int col, TJXGrid* grid = nullptr);

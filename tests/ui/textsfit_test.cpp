@@ -38,21 +38,16 @@ protected:
         return rows.empty() ? std::pair(0, 0) : std::pair(std::stoi(rows[0][0]), std::stoi(rows[0][1]));
     }
 
-    static void ExpectNoneCut(const QWidget& window, const std::string& what)
-    {
-        for (const CutText& cut : CutTexts(window))
-            ADD_FAILURE() << what << ": " << cut;
-    }
-
-    // Shows the window and measures it on every page of its page control.
-    static void ExpectNoneCutOnAnyPage(QWidget& window, const std::string& what, const char* pagesName = "PageControl1")
+    // Shows the window and checks it on every page of its page control.
+    static void ExpectSoundOnEveryPage(QWidget& window, const std::string& what, const char* pagesName = "PageControl1")
     {
         window.show();
         auto* pages = window.findChild<QTabWidget*>(pagesName);
         for (int i = 0; i < (pages ? pages->count() : 1); ++i) {
+            SCOPED_TRACE(what + " page " + std::to_string(i));
             if (pages)
                 pages->setCurrentIndex(i);
-            ExpectNoneCut(window, what + " page " + std::to_string(i));
+            ExpectSoundLayout(window);
         }
     }
 };
@@ -74,13 +69,16 @@ TEST_F(TextsFitTest, MainAndFilterWindowsInBothLanguages)
         DBSetting::Global()->WriteString("Lang", language);
         Main().ApplyLanguage();
         Main().Refresh();
-        ExpectNoneCut(Main(), "tournament view");
+        // The match panel's score stands on the head-to-head button, as laid out: captions only.
+        for (const CutText& cut : CutTexts(Main()))
+            ADD_FAILURE() << "tournament view: " << cut;
 
         DoubleClickCell(1, ScoreColumn);
         ASSERT_EQ(Main().GetFilter()->GetMode(), FilterMode::Pair);
-        ExpectNoneCut(Main(), "two-team view");
+        for (const CutText& cut : CutTexts(Main()))
+            ADD_FAILURE() << "two-team view: " << cut;
         Click("btnNFilter");
-        ExpectNoneCut(Filter(), "filter window");
+        ExpectSoundLayout(Filter());
         Filter().hide();
         Click("btnNBack");
     }
@@ -93,8 +91,7 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         DBSetting::Global()->WriteString("Lang", language);
         DBSetting::Global()->LoadLanguage();
         TDlgUpdate dialog;
-        dialog.show();
-        ExpectNoneCut(dialog, "update dialog");
+        ExpectSoundOnEveryPage(dialog, "update dialog");
 
         // Each step line ends on its own line with its verdict, "ERR" being the wider; so
         // does the count of rejected statements.
@@ -123,21 +120,23 @@ TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindow
         DBSetting::Global()->WriteString("Lang", language);
         DBSetting::Global()->LoadLanguage();
         TDlgSupport support;
-        ExpectNoneCutOnAnyPage(support, "support window");
+        ExpectSoundOnEveryPage(support, "support window");
+        if (language == std::string("en"))
+            ExpectNoRussianLeft(support);
         TDlgAbout about;
-        ExpectNoneCutOnAnyPage(about, "about window");
+        ExpectSoundOnEveryPage(about, "about window");
     }
     TDlgFav favourites;
-    ExpectNoneCutOnAnyPage(favourites, "favourites");
+    ExpectSoundOnEveryPage(favourites, "favourites");
     TDlgRanking ranking;
-    ExpectNoneCutOnAnyPage(ranking, "ranking");
+    ExpectSoundOnEveryPage(ranking, "ranking");
     TDlgMStats matchStatistics;
-    ExpectNoneCutOnAnyPage(matchStatistics, "match statistics");
+    ExpectSoundOnEveryPage(matchStatistics, "match statistics");
     TDlgPrSetting predictionSettings;
-    ExpectNoneCutOnAnyPage(predictionSettings, "prediction settings");
+    ExpectSoundOnEveryPage(predictionSettings, "prediction settings");
 }
 
-TEST_F(TextsFitTest, NearestMatchesWindowOnEveryPageInBothLanguages)
+TEST_F(TextsFitTest, PickersAndTheNearestMatchesWindowOnEveryPageInBothLanguages)
 {
     const auto [champ, season] = FullLeagueSeason();
     SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
@@ -146,10 +145,17 @@ TEST_F(TextsFitTest, NearestMatchesWindowOnEveryPageInBothLanguages)
         SCOPED_TRACE(language);
         DBSetting::Global()->WriteString("Lang", language);
         Main().ApplyLanguage();
+        for (const char* picker : {"btnChampionat", "btnTeam", "btnFixed"})
+            InModalDialog(picker, [&](QWidget& dialog) {
+                ExpectSoundLayout(dialog);
+                if (language == std::string("en"))
+                    ExpectNoRussianLeft(dialog);
+            });
+        // The streak page shows other controls while its table waits for a rebuild.
         for (const char* updateSeries : {"0", "1"}) {
             Exec(std::string("UPDATE Version SET UpdateSeries=") + updateSeries);
             InModalDialog("btnToday", [](QWidget& dialog) {
-                ExpectNoneCutOnAnyPage(dialog, "nearest-matches window", "page1");
+                ExpectSoundOnEveryPage(dialog, "nearest-matches window", "page1");
             });
         }
     }

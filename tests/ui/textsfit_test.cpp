@@ -10,12 +10,8 @@
 #include "mainwindowfixture.h"
 #include "textfit.h"
 #include "ui/dlgabout.h"
-#include "ui/dlgfav.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
-#include "ui/dlgmstats.h"
-#include "ui/dlgprsetting.h"
-#include "ui/dlgranking.h"
 #include "ui/dlgsupport.h"
 #include "ui/dlgtoday.h"
 #include "update/dlgupdate.h"
@@ -112,7 +108,7 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
     }
 }
 
-TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindows)
+TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguages)
 {
     Exec("UPDATE Version SET UpdateNum='12345', UpdateDate='31.12.2099'");
     for (const char* language : Languages) {
@@ -126,14 +122,6 @@ TEST_F(TextsFitTest, SupportAndAboutWindowsInBothLanguagesAndTheLayoutOnlyWindow
         TDlgAbout about;
         ExpectSoundOnEveryPage(about, "about window");
     }
-    TDlgFav favourites;
-    ExpectSoundOnEveryPage(favourites, "favourites");
-    TDlgRanking ranking;
-    ExpectSoundOnEveryPage(ranking, "ranking");
-    TDlgMStats matchStatistics;
-    ExpectSoundOnEveryPage(matchStatistics, "match statistics");
-    TDlgPrSetting predictionSettings;
-    ExpectSoundOnEveryPage(predictionSettings, "prediction settings");
 }
 
 TEST_F(TextsFitTest, PickersAndTheNearestMatchesWindowOnEveryPageInBothLanguages)

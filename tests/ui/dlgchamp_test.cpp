@@ -21,6 +21,7 @@
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
+#include "platform/jetsql.h"
 #include "platform/sysutils.h"
 #include "platform/ttoolbutton.h"
 #include "platform/types.h"
@@ -87,10 +88,7 @@ protected:
 
     static std::string TeamID(const std::string& name)
     {
-        for (const auto& [id, team] : TeamNames())
-            if (team == name)
-                return std::to_string(id);
-        return "<no team " + name + ">";
+        return Value("SELECT TeamID FROM Team WHERE Name=" + JetQuoted(name));
     }
 
     // The matches of one stage of a tournament season, oldest first.
@@ -155,12 +153,6 @@ protected:
         return 1;
     }
 
-    // The history's current entry as "mode team rival season".
-    static std::string CurrentEntry()
-    {
-        const Rows rows = Select("SELECT Mode, TeamID, TeamRivalID, SeasonWith FROM Filter WHERE Cur=True");
-        return rows.size() == 1 ? rows[0][0] + " " + rows[0][1] + " " + rows[0][2] + " " + rows[0][3] : "<none>";
-    }
 
 };
 
@@ -181,8 +173,6 @@ TEST_F(TDlgChampTest, MatchButtonOpensTheMatchsSeasonWithItsStages)
     const std::string season = Name("Season", "SeasonID", CompleteSeason);
     EXPECT_EQ(card.tabTable->cboTableSeason->currentText().toStdString(), season);
     EXPECT_EQ(card.tabStats->cboStatsSeason->currentText().toStdString(), season);
-    EXPECT_TRUE(PageVisible(card.tabChess));
-    EXPECT_TRUE(PageVisible(card.tabTour));
 
     QListWidget* stages = card.tabTable->lstRound;
     TJXGrid* standings = card.tabTable->gridTable;
@@ -249,7 +239,7 @@ TEST_F(TDlgChampTest, StandingsOfEverySeasonOpenTheTeamsLastSeasonHereAndLeaveTh
     DoubleClickCell(RowOf(standings, TeamColumn, team), TeamColumn, standings);
 
     EXPECT_EQ(card.Tag(), 1);
-    EXPECT_EQ(CurrentEntry(), "1 " + IntToStr(relegated) + " 0 " + IntToStr(CompleteSeason));
+    EXPECT_EQ(CurrentView(), "1 " + IntToStr(relegated) + " 0 0 " + IntToStr(CompleteSeason));
     EXPECT_FALSE(Shown("ToolBar2")) << "the main window leaves card mode at once";
     EXPECT_TRUE(Shown("gridFixed"));
     EXPECT_EQ(Text("lblNTeamChamp"), team);
@@ -270,7 +260,7 @@ TEST_F(TDlgChampTest, TeamStatisticsAndCalendarHandTheirViewsBackOnBack)
     EXPECT_FALSE(card.isVisible());
     EXPECT_TRUE(Shown("ToolBar2")) << "card mode stays until Back";
     EXPECT_FALSE(Shown("gridFixed"));
-    EXPECT_EQ(CurrentEntry(), "1 " + TeamID(team) + " 0 " + IntToStr(CompleteSeason));
+    EXPECT_EQ(CurrentView(), "1 " + TeamID(team) + " 0 0 " + IntToStr(CompleteSeason));
     Click("btnCloseMDI");
     EXPECT_EQ(Text("lblNTeamChamp"), team);
 
@@ -289,7 +279,7 @@ TEST_F(TDlgChampTest, TeamStatisticsAndCalendarHandTheirViewsBackOnBack)
     DoubleClickCell(2, 0, calendar);
     EXPECT_EQ(Card().Tag(), 1);
     EXPECT_FALSE(Card().isVisible());
-    EXPECT_EQ(CurrentEntry(), "3 " + home + " " + away + " 0");
+    EXPECT_EQ(CurrentView(), "3 " + home + " " + away + " 0 0");
 }
 
 TEST_F(TDlgChampTest, TourMarksOfTheLastSeasonFollowItsStandingsOnEachSideAndKind)

@@ -72,21 +72,12 @@ protected:
             EXPECT_EQ(Text(SummaryLabels[i]), expected[i]) << SummaryLabels[i];
     }
 
-    // Starts on the newest season of the first league; returns (champ, season).
-    std::pair<int, int> StartOnLeague()
-    {
-        const auto [champ, season] = NewestLeagueSeason();
-        SetCurrentView(2, 0, 0, champ, season);
-        Start();
-        return {champ, season};
-    }
-
     bool Enabled(const char* name) { return Control<QWidget>(name)->isEnabled(); }
 };
 
 TEST_F(TDlgMainTest, FirstRefreshShowsTheCurrentTournamentView)
 {
-    const auto [champ, season] = StartOnLeague();
+    const auto [champ, season] = StartOnNewestLeague();
     const std::vector<Match> matches = SeasonMatches(champ, season);
     ASSERT_GT(matches.size(), 10u);
 
@@ -118,7 +109,7 @@ TEST_F(TDlgMainTest, FirstRefreshShowsTheCurrentTournamentView)
 
 TEST_F(TDlgMainTest, DoubleClicksOnTeamScoreAndTournamentCellsOpenTheirViews)
 {
-    const auto [champ, season] = StartOnLeague();
+    const auto [champ, season] = StartOnNewestLeague();
     const std::string home = Cell(1, HomeColumn);
     const std::string away = Cell(1, AwayColumn);
     const Match first = Matches("F.ChampID=" + std::to_string(champ) + " AND F.SeasonID=" + std::to_string(season) +
@@ -204,7 +195,7 @@ TEST_F(TDlgMainTest, TeamNameOfAHeadToHeadViewOpensThatTeamsLatestSeason)
 
 TEST_F(TDlgMainTest, BackAndForwardReturnToTheViewsAndTheirSelectedRows)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::string league = Text("lblNTeamChamp");
     ClickCell(3, DateColumn);
     const std::string home = Cell(3, HomeColumn);
@@ -229,7 +220,7 @@ TEST_F(TDlgMainTest, BackAndForwardReturnToTheViewsAndTheirSelectedRows)
 
 TEST_F(TDlgMainTest, SeasonComboAndPlusMinusChangeTheSeason)
 {
-    const auto [champ, newest] = StartOnLeague();
+    const auto [champ, newest] = StartOnNewestLeague();
     QComboBox* combo = Control<QComboBox>("cboSeason");
     ASSERT_GT(combo->count(), 2);
     EXPECT_EQ(combo->currentIndex(), 0);
@@ -289,7 +280,7 @@ TEST_F(TDlgMainTest, UnreadableLanguageFileLeavesTheCaptionsEmptyAndLogsItsNameI
 {
     WriteFile(File("log.txt"), "01.01.2024 10:00:00 a line of the run before\r\n");
     DBSetting::Global()->WriteString("Lang", "de");
-    StartOnLeague();
+    StartOnNewestLeague();
     EXPECT_EQ(Text("lblRLGame"), ":");
     EXPECT_EQ(QString::fromStdString(Caption(Control<TToolButton>("btnTeam"))).trimmed(), "");
     EXPECT_EQ(LogTexts(), (Lines{"[ERROR] DBSetting::LoadLanguage " + File("Lang/de.lng")}));
@@ -300,7 +291,7 @@ TEST_F(TDlgMainTest, ToolBarCaptionsAreCentredByBlanksWhenTheyFit)
     // A later line of the language file replaces the text of its id.
     std::ofstream(File("Lang/en.lng"), std::ios::app) << "\r\n1012=Leave the program at once\r\n";
     DBSetting::Global()->WriteString("Lang", "en");
-    StartOnLeague();
+    StartOnNewestLeague();
     const QString shortText = Control<TToolButton>("btnFixed")->text();
     EXPECT_EQ(shortText.trimmed(), "H2H");
     EXPECT_TRUE(shortText.startsWith("   ") && shortText.endsWith("   ")) << shortText.toStdString();
@@ -310,7 +301,7 @@ TEST_F(TDlgMainTest, ToolBarCaptionsAreCentredByBlanksWhenTheyFit)
 
 TEST_F(TDlgMainTest, CardTakesTheListsPlaceAndBackRefreshesWhenItAddedAView)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     auto* card = new TForm;
     card->resize(730, 600);
     Main().ShowCard(card);
@@ -336,7 +327,7 @@ TEST_F(TDlgMainTest, CardTakesTheListsPlaceAndBackRefreshesWhenItAddedAView)
 
 TEST_F(TDlgMainTest, ClosingEndsWithTheHelpWindowAndStoresThePlacement)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     QWidget help;
     help.setWindowTitle("Kovral Help");
     help.show();

@@ -33,13 +33,6 @@ const int RussianCup = SampleIds::Cup(SampleIds::Russia);
 // The tournament and team pickers, opened from the main window's tool bar on the sample.
 class TDlgSelectTest : public MainWindowFixture {
 protected:
-    void StartOnLeague()
-    {
-        const auto [champ, season] = NewestLeagueSeason();
-        SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
-        Start();
-    }
-
     static std::string ChampName(int id) { return Value("SELECT Name FROM Champ WHERE ChampID=" + IntToStr(id)); }
     static std::string SeasonName(int id) { return Value("SELECT Name FROM Season WHERE SeasonID=" + IntToStr(id)); }
     static std::string Caption(const QLabel* label) { return label->text().toStdString(); }
@@ -116,7 +109,7 @@ TEST_F(TDlgSelectTest, ChosenTournamentOpensItsViewAndIsRestoredOnReopening)
 TEST_F(TDlgSelectTest, SeasonWithoutStatisticsShowsNotAndOkDoesNothing)
 {
     Exec("INSERT INTO Season VALUES(9, '2030/2031', 2030)");
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::string history = History();
     InModalDialog("btnChampionat", [&](QWidget& dialog) {
         auto& picker = As<TDlgSelectChamp>(dialog);
@@ -135,7 +128,7 @@ TEST_F(TDlgSelectTest, SeasonWithoutStatisticsShowsNotAndOkDoesNothing)
 
 TEST_F(TDlgSelectTest, TypedTextNarrowsTheTeamsWithoutANewQuery)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::string history = History();
     InModalDialog("btnTeam", [&](QWidget& dialog) {
         auto& picker = As<TDlgSelectTeam>(dialog);
@@ -169,7 +162,7 @@ TEST_F(TDlgSelectTest, TeamOfAllSeasonsOpensItsLastSeasonAndIsRestoredOnReopenin
 {
     Exec("INSERT INTO Team VALUES(9999, 'Aldermoor Town', 'ENG')");
     AddStats({.champ = EnglishLeague, .season = 2, .team = 9999});
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::string league = ChampName(EnglishLeague);
     InModalDialog("btnTeam", [&](QWidget& dialog) {
         auto& picker = As<TDlgSelectTeam>(dialog);
@@ -221,11 +214,6 @@ protected:
     static int NewestSeason() { return std::stoi(Value("SELECT MAX(SeasonID) FROM Season")); }
     static std::string InNewestSeason() { return "S.SeasonID=" + IntToStr(NewestSeason()); }
 
-    // Mode, team and rival of the current view.
-    static std::string CurrentEntry()
-    {
-        return Join(Select("SELECT Mode, TeamID, TeamRivalID FROM Filter WHERE Cur=True").at(0));
-    }
     static std::string FormData()
     {
         return Join(FirstColumn(
@@ -235,7 +223,7 @@ protected:
 
 TEST_F(TDlgSelectFixedTest, OpensOnTheFirstItemsWithTheTeamsOfTheNewestSeasonAlsoByRightClick)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::vector<std::string> teams = StatsTeams(InNewestSeason());
     ASSERT_GT(teams.size(), 100u);
     const std::string newest = SeasonName(NewestSeason());
@@ -264,7 +252,7 @@ TEST_F(TDlgSelectFixedTest, TypedTextNarrowsItsOwnListInAnyCaseAndNoMatchLeavesV
     Exec("UPDATE Team SET Name='Динамо Тест' WHERE TeamID=" + russian);
     Exec("INSERT INTO Team VALUES(9999, 'O''Brien Town', 'ENG')");
     AddStats({.champ = EnglishLeague, .season = NewestSeason(), .team = 9999});
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::string history = History();
     std::vector<std::string> dynamo;
     for (const std::string& name : StatsTeams(InNewestSeason()))
@@ -296,7 +284,7 @@ TEST_F(TDlgSelectFixedTest, TypedTextNarrowsItsOwnListInAnyCaseAndNoMatchLeavesV
 
 TEST_F(TDlgSelectFixedTest, RivalTournamentAndSeasonNarrowOnlyTheRivalList)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     InPicker([&](TDlgSelectFixed& picker) {
         const std::string teams = Items(picker.lstTeam);
         ChooseItem(picker.cboRivalChamp, "England " + ChampName(EnglishCup));
@@ -314,7 +302,7 @@ TEST_F(TDlgSelectFixedTest, RivalTournamentAndSeasonNarrowOnlyTheRivalList)
 
 TEST_F(TDlgSelectFixedTest, VsAndDoubleClickAddTheHeadToHeadViewAlsoOfATeamWithItself)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     const Match match = SeasonMatches(EnglishLeague, NewestSeason()).at(0);
     const std::string home = TeamName(match.team1);
     const std::string away = TeamName(match.team2);
@@ -329,7 +317,7 @@ TEST_F(TDlgSelectFixedTest, VsAndDoubleClickAddTheHeadToHeadViewAlsoOfATeamWithI
         EXPECT_FALSE(picker.isVisible());
         EXPECT_EQ(picker.Tag(), 1);
     });
-    EXPECT_EQ(CurrentEntry(), "3; " + homeID + "; " + awayID);
+    EXPECT_EQ(CurrentView(), "3 " + homeID + " " + awayID + " 0 0");
     EXPECT_EQ(Text("lblNTeamChamp"), home);
     EXPECT_EQ(Text("lblNTeamRival"), away);
     EXPECT_EQ(ListedMatches(), Matches(pair).size());
@@ -351,13 +339,13 @@ TEST_F(TDlgSelectFixedTest, VsAndDoubleClickAddTheHeadToHeadViewAlsoOfATeamWithI
         ClickListItem(picker.lstTeam, home);
         QTest::mouseClick(picker.btnOk, Qt::LeftButton);
     });
-    EXPECT_EQ(CurrentEntry(), "3; " + homeID + "; " + homeID);
+    EXPECT_EQ(CurrentView(), "3 " + homeID + " " + homeID + " 0 0");
     EXPECT_EQ(History(), "1:2 2:3 3:3 4:3*");
 }
 
 TEST_F(TDlgSelectFixedTest, ReopeningRestoresTheLastChoiceAndTheCloseBoxChangesNothing)
 {
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::string league = ChampName(EnglishLeague);
     const std::string oldSeason = SeasonName(2);
     std::string team, rival;
@@ -417,7 +405,7 @@ TEST_F(TDlgSelectFixedTest, TeamBeyondTheListedNamesIsFoundByTyping)
         AddStats({.champ = EnglishLeague, .season = NewestSeason(), .team = id});
     }
     data->CommitTrans();
-    StartOnLeague();
+    StartOnNewestLeague();
     const std::vector<std::string> teams = StatsTeams(InNewestSeason());
     ASSERT_GT(teams.size(), 1300u);
     const std::string beyond = teams.at(1200);

@@ -46,12 +46,7 @@ const int EnglishLeague = SampleIds::League(SampleIds::England);
 // coming matches start today.
 class TDlgTodayTest : public MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        const auto [champ, season] = NewestLeagueSeason();
-        SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
-        Start();
-    }
+    void SetUp() override { StartOnNewestLeague(); }
 
     // Runs act on the window while it is shown; closes it by its close box unless act did.
     void InToday(const std::function<void(TDlgToday&)>& act)
@@ -67,13 +62,6 @@ protected:
     static QDate Day(int fromToday) { return QDate(1899, 12, 30).addDays(static_cast<int>(Date()) + fromToday); }
     static std::string Id(int id) { return std::to_string(id); }
     std::string DayFile() const { return File("Predict/today_date.ini"); }
-    // The current history entry as "mode team rival champ season".
-    static std::string CurrentView()
-    {
-        const Rows rows = Select("SELECT Mode, TeamID, TeamRivalID, ChampID, SeasonWith FROM Filter WHERE Cur=True");
-        return rows.size() == 1 ? rows[0][0] + " " + rows[0][1] + " " + rows[0][2] + " " + rows[0][3] + " " + rows[0][4]
-                                : "<no current view>";
-    }
     static std::string DisplayName(int champID)
     {
         DBChamp champ;

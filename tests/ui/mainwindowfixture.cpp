@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "data/constants.h"
+#include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
 #include "platform/registry.h"
@@ -56,6 +57,21 @@ std::pair<int, int> MainWindowFixture::NewestLeagueSeason()
     if (rows.empty())
         return {0, 0};
     return {std::stoi(rows[0][0]), std::stoi(rows[0][1])};
+}
+
+std::pair<int, int> MainWindowFixture::StartOnNewestLeague()
+{
+    const auto [champ, season] = NewestLeagueSeason();
+    SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+    Start();
+    return {champ, season};
+}
+
+std::string MainWindowFixture::CurrentView()
+{
+    const Rows rows = Select("SELECT Mode, TeamID, TeamRivalID, ChampID, SeasonWith FROM Filter WHERE Cur=True");
+    return rows.size() == 1 ? rows[0][0] + " " + rows[0][1] + " " + rows[0][2] + " " + rows[0][3] + " " + rows[0][4]
+                            : "<no current view>";
 }
 
 std::vector<MainWindowFixture::Match> MainWindowFixture::Matches(const std::string& where)
@@ -182,8 +198,11 @@ void MainWindowFixture::ExpectSoundLayout(const QWidget& window)
 
 void MainWindowFixture::ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed)
 {
+    const auto isFixed = [&](const std::string& text) {
+        return std::any_of(fixed.begin(), fixed.end(), [&](const std::string& name) { return text.starts_with(name + ":"); });
+    };
     for (const std::string& text : RussianTexts(window))
-        if (std::none_of(fixed.begin(), fixed.end(), [&](const std::string& name) { return text.starts_with(name + ":"); }))
+        if (!isFixed(text))
             ADD_FAILURE() << text;
 }
 

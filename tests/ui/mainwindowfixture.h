@@ -72,6 +72,10 @@ protected:
     void SetCurrentView(int mode, int teamID, int rivalID, int champID, int seasonWith);
     // The newest season of the first national league: (champ, season).
     std::pair<int, int> NewestLeagueSeason();
+    // Starts on the view of that season; returns it.
+    std::pair<int, int> StartOnNewestLeague();
+    // The current view as "mode team rival champ season".
+    static std::string CurrentView();
     // Played matches selected by a condition on Fixed (alias F).
     std::vector<Match> Matches(const std::string& where);
     // Played matches of a tournament, or of a team, in a season (in every season when it is 0).

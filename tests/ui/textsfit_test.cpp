@@ -88,6 +88,8 @@ TEST_F(TextsFitTest, UpdateDialogAndItsStepLinesInBothLanguages)
         DBSetting::Global()->LoadLanguage();
         TDlgUpdate dialog;
         ExpectSoundOnEveryPage(dialog, "update dialog");
+        if (language == std::string("en"))
+            ExpectNoRussianLeft(dialog);
 
         // Each step line ends on its own line with its verdict, "ERR" being the wider; so
         // does the count of rejected statements.

@@ -16,7 +16,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <map>
 
 #include "data/codes.h"
 #include "data/dbfilter.h"
@@ -40,7 +39,7 @@ namespace {
 // The head-to-head list's columns, as the user sees them.
 enum { DateColumn, ChampColumn, HomeColumn, ScoreColumn, AwayColumn, RoundColumn, IconColumn };
 
-constexpr const char* SummaryLabels[] = {"lblRGame", "lblRWDL", "lblRGoals", "lblRTotal", "lblRAvgGoals"};
+constexpr const char* SummaryLabels[] = {"lblRGame", "lblRWDL"};
 
 // The match card opened from the main window on the sample.
 class TDlgFixedTest : public MainWindowFixture {
@@ -86,7 +85,7 @@ protected:
 
     static void ShowPage(QWidget* page) { Card().page1->setCurrentWidget(page); }
 
-    static std::vector<std::string> Figures(const char* const (&labels)[5])
+    static std::vector<std::string> Figures(const char* const (&labels)[2])
     {
         std::vector<std::string> texts;
         for (const char* label : labels)
@@ -160,63 +159,42 @@ protected:
 
     static Table ShownList() { return GridCells("gridFixed", {HomeColumn, ScoreColumn, AwayColumn, IconColumn}); }
 
-    // The summary of the meetings seen from team1; a match after extra time is neither
-    // won nor lost.
+    // Games and results of the meetings seen from team1, as the summary strip shows them
+    // (its other figures are the main window's summary, tested there); a match after
+    // extra time is neither won nor lost.
     static std::vector<std::string> ExpectedSummary(const std::vector<Match>& meetings, int team1)
     {
-        int w = 0, l = 0, over = 0, gf = 0, ga = 0;
+        int w = 0, l = 0;
         for (const Match& m : meetings) {
             const auto [own, rival] = GoalsOf(m, team1);
             w += own > rival && !m.aet;
             l += own < rival && !m.aet;
-            over += own + rival > 2;
-            gf += own;
-            ga += rival;
         }
         const int g = static_cast<int>(meetings.size());
-        const auto average = [g](int goals) { return g == 0 ? std::string("0") : Rounded(double(goals) / g, 2); };
-        return {N(g), "+" + N(w) + "=" + N(g - w - l) + "-" + N(l), N(gf) + ":" + N(ga), N(g - over) + "-" + N(over),
-                average(gf) + "-" + average(ga)};
+        return {N(g), "+" + N(w) + "=" + N(g - w - l) + "-" + N(l)};
     }
 
-    // The team's row in the standings of its league's newest season on a side: position,
-    // short name, games, wins, draws, losses, goals, points.
-    std::vector<std::string> StandingsRow(int team, int field)
+    // The team's row in the standings of its league's newest season on a side: short name
+    // and games (the rest of the row is the table presenter's).
+    std::vector<std::string> TableRow(int team, int field)
     {
         const Rows newest = Select("SELECT TOP 1 F.ChampID, F.SeasonID FROM Fixed AS F INNER JOIN Champ AS C ON "
                                    "C.ChampID=F.ChampID WHERE C.TypeID=1 AND " + SideOf(team, FieldCode::Both) +
                                    " ORDER BY F.Date DESC");
-        std::map<int, Record> records;
-        for (const Match& m : SeasonMatches(std::stoi(newest.at(0)[0]), std::stoi(newest.at(0)[1]))) {
-            if (field != FieldCode::Away)
-                records[m.team1].Add(m.gol1, m.gol2);
-            if (field != FieldCode::Home)
-                records[m.team2].Add(m.gol2, m.gol1);
-        }
-        const Record& r = records[team];
-        const auto above = std::count_if(records.begin(), records.end(),
-                                         [&](const auto& other) { return other.second.Rank() > r.Rank(); });
-        return {N(static_cast<int>(above) + 1), DBTeam::ShortName(TeamName(team)), N(r.games), N(r.win), N(r.draw),
-                N(r.lose), N(r.gf) + " - " + N(r.ga), N(r.Points())};
+        const size_t games = Matches(SideOf(team, field) + " AND F.ChampID=" + newest.at(0)[0] + " AND F.SeasonID=" +
+                                     newest.at(0)[1]).size();
+        return {DBTeam::ShortName(TeamName(team)), N(static_cast<int>(games))};
     }
 
-    // The team's last five matches on a side as the compact list shows them: side mark,
-    // rival and score from the team's side.
-    Table ExpectedLast(int team, int field)
+    // The rivals of the team's last five matches on a side, as the compact list names them.
+    Table LastRivals(int team, int field)
     {
-        Table rows;
-        for (const Match& m : Matches(SideOf(team, field) + " ORDER BY F.Date DESC")) {
-            const bool home = m.team1 == team;
-            const auto [own, rival] = GoalsOf(m, team);
-            rows.push_back({LangText(home ? 1067 : 1068), DBTeam::ShortName(TeamName(home ? m.team2 : m.team1)),
-                            N(own) + ":" + N(rival)});
-            if (rows.size() == 5)
-                break;
-        }
-        return rows;
+        Table rivals;
+        for (const Match& m : Matches(SideOf(team, field) + " ORDER BY F.Date DESC"))
+            if (rivals.size() < 5)
+                rivals.push_back({DBTeam::ShortName(TeamName(m.team1 == team ? m.team2 : m.team1))});
+        return rivals;
     }
-
-    static std::string LangText(int id) { return DBSetting::Global()->GetLangText(id); }
 
     // The preview shows each side of the pair as it should: tables, last matches,
     // head-to-head list and summary.
@@ -224,10 +202,10 @@ protected:
     {
         const int field1 = homeAway ? FieldCode::Home : FieldCode::Both;
         const int field2 = homeAway ? FieldCode::Away : FieldCode::Both;
-        EXPECT_EQ(GridCells("gridTable"), Table{StandingsRow(team1, field1)});
-        EXPECT_EQ(GridCells("gridTableRival"), Table{StandingsRow(team2, field2)});
-        EXPECT_EQ(GridCells("gridLastSmall", {1, 2, 3}), ExpectedLast(team1, field1));
-        EXPECT_EQ(GridCells("gridLastSmallRival", {1, 2, 3}), ExpectedLast(team2, field2));
+        EXPECT_EQ(GridCells("gridTable", {1, 2}), Table{TableRow(team1, field1)});
+        EXPECT_EQ(GridCells("gridTableRival", {1, 2}), Table{TableRow(team2, field2)});
+        EXPECT_EQ(GridCells("gridLastSmall", {2}), LastRivals(team1, field1));
+        EXPECT_EQ(GridCells("gridLastSmallRival", {2}), LastRivals(team2, field2));
         const std::vector<Match> meetings = Meetings(team1, team2, field1);
         EXPECT_EQ(ShownList(), ExpectedList(meetings, team1));
         EXPECT_EQ(Figures(SummaryLabels), ExpectedSummary(meetings, team1));
@@ -317,7 +295,7 @@ TEST_F(TDlgFixedTest, PairThatNeverMetShowsAnEmptyListAndZeros)
     OpenPair(english, portuguese);
     EXPECT_EQ(On<TJXGrid>("gridFixed")->RowCount(), 2);
     EXPECT_TRUE(ShownList().empty());
-    EXPECT_EQ(Figures(SummaryLabels), (std::vector<std::string>{"0", "+0=0-0", "0:0", "0-0", "0-0"}));
+    EXPECT_EQ(Figures(SummaryLabels), (std::vector<std::string>{"0", "+0=0-0"}));
 }
 
 TEST_F(TDlgFixedTest, PreviewOptionsNarrowTheCompetitionsAndTheSides)
@@ -381,12 +359,12 @@ TEST_F(TDlgFixedTest, SeasonStatisticsAndStreaksShowTheSidesChosen)
         EXPECT_TRUE(On<QRadioButton>(first)->isChecked()) << first;
 
     ShowPage(card.tabStatsSeasons);
-    const std::string all = LangText(1092);
+    const std::string all = Lang(1092);
     EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + all + "):");
     EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + all + "):");
     QTest::mouseClick(On<QRadioButton>("btnStatsFieldHomeAway"), Qt::LeftButton);
-    EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + LangText(1093) + "):");
-    EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + LangText(1094) + "):");
+    EXPECT_EQ(TextOf("lblTeam"), TeamName(team1) + " (" + Lang(1093) + "):");
+    EXPECT_EQ(TextOf("lblTeamRival"), TeamName(team2) + " (" + Lang(1094) + "):");
     const std::string homeLeague = SideOf(team1, FieldCode::Home) + " AND F.ChampID IN (SELECT ChampID FROM Champ "
                                                                     "WHERE TypeID=1)";
     const auto seasons = Select("SELECT DISTINCT F.SeasonID FROM Fixed AS F WHERE " + homeLeague);
@@ -428,8 +406,8 @@ TEST_F(TDlgFixedTest, TourStripsKeepTheirRowsWhenAClubHasNoResults)
     EXPECT_EQ(GridCells("gridTourRival"), team1Marks);
 
     QTest::mouseClick(On<QRadioButton>("btnTourFldHomeAway"), Qt::LeftButton);
-    EXPECT_EQ(TextOf("lblTourTeam"), "Newcomers (" + LangText(1093) + "):");
-    EXPECT_EQ(TextOf("lblTourTeamRival"), TeamName(team1) + " (" + LangText(1094) + "):");
+    EXPECT_EQ(TextOf("lblTourTeam"), "Newcomers (" + Lang(1093) + "):");
+    EXPECT_EQ(TextOf("lblTourTeamRival"), TeamName(team1) + " (" + Lang(1094) + "):");
     EXPECT_NE(GridCells("gridTourRival"), team1Marks) << "team 1's away results only";
 }
 

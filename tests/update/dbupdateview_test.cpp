@@ -266,17 +266,6 @@ TEST_F(DBUpdateViewTest, SeriesRunOnAndBreakByKind)
         int rows;
     };
     const std::vector<Case> cases = {
-            {"won, won, drawn", 0, {{1, 2, 0}, {2, 1, 0}, {1, 1, 1}},
-             {{0, "Game", 3}, {0, "CurWin", 0}, {0, "MaxWin", 2}, {0, "CurDraw", 1}, {0, "CurLose", 0},
-              {0, "CurNoLose", 3}, {0, "MaxNoLose", 3}, {0, "CurNoWin", 1}, {0, "CurNoDraw", 0}, {0, "MaxNoDraw", 2},
-              {0, "CurWithScore", 3}, {0, "CurNoMiss", 0}, {0, "MaxNoMiss", 2}, {1, "Game", 2}, {1, "MaxWin", 1},
-              {2, "CurWin", 1}},
-             3},
-            {"a lone 0:0 away", 0, {{2, 0, 0}},
-             {{0, "Cur00", 1}, {0, "CurDraw", 1}, {0, "CurNoScore", 1}, {0, "CurNoMiss", 1}, {0, "CurNoWin", 1},
-              {0, "CurNoLose", 1}, {0, "CurUnder", 1}, {0, "CurWin", 0}, {0, "CurLose", 0}, {0, "CurNoDraw", 0},
-              {0, "CurOver", 0}, {0, "CurWithScore", 0}, {0, "CurWithMiss", 0}, {0, "MaxWin", 0}, {2, "Game", 1}},
-             2},
             {"1:1 then 2:1 at 2.5", 2, {{1, 1, 1}, {2, 2, 1}},
              {{0, "CurOver", 1}, {0, "CurUnder", 0}, {0, "MaxUnder", 1}}, 3},
             {"2:1 then 1:1 at 2.5", 2, {{1, 2, 1}, {2, 1, 1}},

@@ -56,15 +56,6 @@ protected:
         for (const QChar letter : text)
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(letter), Qt::NoModifier);
     }
-
-    template <typename Picker>
-    static Picker& As(QWidget& dialog)
-    {
-        auto* picker = qobject_cast<Picker*>(&dialog);
-        if (!picker)
-            throw std::runtime_error("another dialog is shown");
-        return *picker;
-    }
 };
 
 TEST_F(TDlgSelectTest, ChosenTournamentOpensItsViewAndIsRestoredOnReopening)
@@ -74,8 +65,7 @@ TEST_F(TDlgSelectTest, ChosenTournamentOpensItsViewAndIsRestoredOnReopening)
     const std::string season = SeasonName(3);
     const std::string russianCup = "Россия " + ChampName(RussianCup);
     const std::string englishCup = "England " + ChampName(EnglishCup);
-    InModalDialog("btnChampionat", [&](QWidget& dialog) {
-        auto& picker = As<TDlgSelectChamp>(dialog);
+    InDialog<TDlgSelectChamp>("btnChampionat", [&](TDlgSelectChamp& picker) {
         ChooseItem(picker.cboTypeChamp, "National Cup");
         ChooseItem(picker.cboSeason, season);
         EXPECT_EQ(Items(picker.lstChamp), englishCup + "; " + russianCup) << "favourite cups only";
@@ -90,8 +80,7 @@ TEST_F(TDlgSelectTest, ChosenTournamentOpensItsViewAndIsRestoredOnReopening)
     EXPECT_EQ(Control<QComboBox>("cboSeason")->currentText().toStdString(), season);
     EXPECT_EQ(ListedMatches(), SeasonMatches(RussianCup, 3).size());
 
-    InModalDialog("btnChampionat", [&](QWidget& dialog) {
-        auto& picker = As<TDlgSelectChamp>(dialog);
+    InDialog<TDlgSelectChamp>("btnChampionat", [&](TDlgSelectChamp& picker) {
         EXPECT_EQ(picker.cboTypeChamp->currentText(), "National Cup");
         EXPECT_EQ(picker.cboSeason->currentText().toStdString(), season);
         EXPECT_EQ(Chosen(picker.lstChamp), russianCup);
@@ -111,8 +100,7 @@ TEST_F(TDlgSelectTest, SeasonWithoutStatisticsShowsNotAndOkDoesNothing)
     Exec("INSERT INTO Season VALUES(9, '2030/2031', 2030)");
     StartOnNewestLeague();
     const std::string history = History();
-    InModalDialog("btnChampionat", [&](QWidget& dialog) {
-        auto& picker = As<TDlgSelectChamp>(dialog);
+    InDialog<TDlgSelectChamp>("btnChampionat", [&](TDlgSelectChamp& picker) {
         EXPECT_EQ(picker.cboSeason->currentText(), "2030/2031") << "the newest season comes first";
         EXPECT_EQ(picker.lstChamp->count(), 0);
         EXPECT_EQ(Caption(picker.lblChamp), "NOT");
@@ -130,8 +118,7 @@ TEST_F(TDlgSelectTest, TypedTextNarrowsTheTeamsWithoutANewQuery)
 {
     StartOnNewestLeague();
     const std::string history = History();
-    InModalDialog("btnTeam", [&](QWidget& dialog) {
-        auto& picker = As<TDlgSelectTeam>(dialog);
+    InDialog<TDlgSelectTeam>("btnTeam", [&](TDlgSelectTeam& picker) {
         ChooseItem(picker.cboChamp, ChampName(EnglishLeague));
         ChooseItem(picker.cboSeason, SeasonName(4));
         ASSERT_EQ(picker.lstTeam->count(), 20);
@@ -164,8 +151,7 @@ TEST_F(TDlgSelectTest, TeamOfAllSeasonsOpensItsLastSeasonAndIsRestoredOnReopenin
     AddStats({.champ = EnglishLeague, .season = 2, .team = 9999});
     StartOnNewestLeague();
     const std::string league = ChampName(EnglishLeague);
-    InModalDialog("btnTeam", [&](QWidget& dialog) {
-        auto& picker = As<TDlgSelectTeam>(dialog);
+    InDialog<TDlgSelectTeam>("btnTeam", [&](TDlgSelectTeam& picker) {
         ChooseItem(picker.cboChamp, league);
         ChooseItem(picker.cboSeason, "All seasons");
         ClickListItem(picker.lstTeam, "Aldermoor Town");
@@ -177,8 +163,7 @@ TEST_F(TDlgSelectTest, TeamOfAllSeasonsOpensItsLastSeasonAndIsRestoredOnReopenin
     EXPECT_EQ(Text("lblNTeamChamp"), "Aldermoor Town");
     EXPECT_EQ(Control<QComboBox>("cboSeason")->currentText().toStdString(), SeasonName(2));
 
-    InModalDialog("btnTeam", [&](QWidget& dialog) {
-        auto& picker = As<TDlgSelectTeam>(dialog);
+    InDialog<TDlgSelectTeam>("btnTeam", [&](TDlgSelectTeam& picker) {
         EXPECT_EQ(picker.cboChamp->currentText().toStdString(), league);
         EXPECT_EQ(picker.cboSeason->currentText(), "All seasons");
         EXPECT_EQ(Chosen(picker.lstTeam), "Aldermoor Town");
@@ -189,10 +174,7 @@ TEST_F(TDlgSelectTest, TeamOfAllSeasonsOpensItsLastSeasonAndIsRestoredOnReopenin
 // The head-to-head picker, opened from the main window's head-to-head button.
 class TDlgSelectFixedTest : public TDlgSelectTest {
 protected:
-    void InPicker(const std::function<void(TDlgSelectFixed&)>& act)
-    {
-        InModalDialog("btnFixed", [&](QWidget& dialog) { act(As<TDlgSelectFixed>(dialog)); });
-    }
+    void InPicker(const std::function<void(TDlgSelectFixed&)>& act) { InDialog("btnFixed", act); }
 
     static std::vector<std::string> FirstColumn(const Rows& rows)
     {
@@ -241,7 +223,7 @@ TEST_F(TDlgSelectFixedTest, OpensOnTheFirstItemsWithTheTeamsOfTheNewestSeasonAls
         }
     });
     InModalDialog([&] { RightClick("btnTeam"); }, "a right click on btnTeam", [&](QWidget& dialog) {
-        EXPECT_EQ(Items(As<TDlgSelectFixed>(dialog).lstRival), Join(teams));
+        EXPECT_EQ(Items(dialog.findChild<QListWidget*>("lstRival")), Join(teams));
     });
 }
 

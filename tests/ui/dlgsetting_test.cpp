@@ -40,14 +40,7 @@ protected:
     static DBSetting& Settings() { return *DBSetting::Global(); }
     static std::string Lang(int id) { return Settings().GetLangText(id); }
 
-    void InSettings(const std::function<void(TDlgSetting&)>& act)
-    {
-        InModalDialog("btnSettings", [&](QWidget& dialog) {
-            auto* settings = qobject_cast<TDlgSetting*>(&dialog);
-            ASSERT_NE(settings, nullptr);
-            act(*settings);
-        });
-    }
+    void InSettings(const std::function<void(TDlgSetting&)>& act) { InDialog("btnSettings", act); }
 
     // A click near the left end, where a check box has its box.
     static void Press(QAbstractButton* button)

@@ -49,14 +49,7 @@ protected:
     void SetUp() override { StartOnNewestLeague(); }
 
     // Runs act on the window while it is shown; closes it by its close box unless act did.
-    void InToday(const std::function<void(TDlgToday&)>& act)
-    {
-        InModalDialog("btnToday", [&](QWidget& dialog) {
-            auto* today = qobject_cast<TDlgToday*>(&dialog);
-            ASSERT_NE(today, nullptr) << "another dialog is shown";
-            act(*today);
-        });
-    }
+    void InToday(const std::function<void(TDlgToday&)>& act) { InDialog("btnToday", act); }
 
     static void ShowPage(TDlgToday& today, QWidget* page) { today.page1->setCurrentWidget(page); }
     static QDate Day(int fromToday) { return QDate(1899, 12, 30).addDays(static_cast<int>(Date()) + fromToday); }

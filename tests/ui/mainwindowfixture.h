@@ -115,6 +115,16 @@ protected:
     // The same for the dialog that open shows; what names it in failures.
     void InModalDialog(const std::function<void()>& open, const std::string& what,
                        const std::function<void(QWidget& dialog)>& act);
+    // The same for the dialog of the class Dialog that a button shows; another dialog fails.
+    template <typename Dialog>
+    void InDialog(const char* buttonName, const std::function<void(Dialog&)>& act)
+    {
+        InModalDialog(buttonName, [&](QWidget& dialog) {
+            auto* shown = qobject_cast<Dialog*>(&dialog);
+            ASSERT_NE(shown, nullptr) << buttonName << " shows another dialog";
+            act(*shown);
+        });
+    }
     // The user's choice of an item in a combo box, by its text.
     static void ChooseItem(QComboBox* combo, const std::string& text);
     // A click (or double click) on the item of a list with that text.

@@ -52,12 +52,13 @@ std::string SampleFolderFixture::Lang(int id)
     return DBSetting::Global()->GetLangText(id);
 }
 
-SeasonRun SampleFolderFixture::ReplaceSampleBySeason(const std::string& sharedFile)
+SeasonRun SampleFolderFixture::ReplaceSampleBySeasons(const std::vector<std::string>& sharedFiles)
 {
     for (const char* table : {"Fixed", "Calendar", "Stats", "TeamResults", "Team", "Champ", "ChampType", "Season",
                               "Round", "[National]"})
         Exec(std::string("DELETE * FROM ") + table);
-    SeasonSource source;
-    source.path = SharedDataFolder() + sharedFile;
-    return LoadSeasons({source});
+    std::vector<SeasonSource> sources(sharedFiles.size());
+    for (size_t i = 0; i < sharedFiles.size(); ++i)
+        sources[i].path = SharedDataFolder() + sharedFiles[i];
+    return LoadSeasons(sources);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "datafolderfixture.h"
 #include "updateservice/seasonloader.h"
@@ -14,8 +15,8 @@ protected:
 
     // A text of the loaded language.
     static std::string Lang(int id);
-    // The sample's matches, clubs and tournaments replaced by a season file of the shared
+    // The sample's matches, clubs and tournaments replaced by season files of the shared
     // data ("openfootball-football-json/2018-19/en.1.json"), taken in as an update brings
-    // it; the caller skips when SharedDataFolder() is empty.
-    static SeasonRun ReplaceSampleBySeason(const std::string& sharedFile);
+    // them; the caller skips when SharedDataFolder() is empty.
+    static SeasonRun ReplaceSampleBySeasons(const std::vector<std::string>& sharedFiles);
 };

@@ -476,7 +476,7 @@ protected:
     // The card of the 2018-19 Premier League.
     TDlgChamp& OpenPremierLeague2018()
     {
-        const SeasonRun run = ReplaceSampleBySeason("openfootball-football-json/2018-19/en.1.json");
+        const SeasonRun run = ReplaceSampleBySeasons({"openfootball-football-json/2018-19/en.1.json"});
         return OpenFromView(run.champs.begin()->second, run.seasons.begin()->second);
     }
 };

@@ -24,6 +24,7 @@
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
 #include "platform/clipboard.h"
+#include "shareddata.h"
 #include "ui/dlgmain.h"
 #include "ui/fixedelopage.h"
 #include "ui/fixedforecastpage.h"
@@ -532,6 +533,47 @@ TEST_F(TDlgFixedTest, ShownPagesFitTheCardInBothLanguages)
         Stop();
         FreeLeftCards();
     }
+}
+
+// Six Premier League seasons in place of the sample, taken in as an update brings them,
+// one team per name across the files.
+class TDlgFixedRealDataTest : public TDlgFixedTest {
+protected:
+    void SetUp() override
+    {
+        if (SharedDataFolder().empty())
+            GTEST_SKIP() << NoSharedDataMessage();
+    }
+
+    TDlgFixed& OpenPair(const std::string& team, const std::string& rival)
+    {
+        std::vector<std::string> files;
+        for (const char* season : {"1819", "1920", "2021", "2223", "2324", "2425"})
+            files.push_back(std::string("football-data-co-uk/E0_") + season + ".csv");
+        const SeasonRun run = ReplaceSampleBySeasons(files);
+        return TDlgFixedTest::OpenPair(run.teams.at(team), run.teams.at(rival));
+    }
+
+    static std::vector<std::string> Summary()
+    {
+        std::vector<std::string> texts;
+        for (const char* label : {"lblRGame", "lblRWDL", "lblRGoals", "lblRTotal", "lblRAvgGoals"})
+            texts.push_back(TextOf(label));
+        return texts;
+    }
+};
+
+TEST_F(TDlgFixedRealDataTest, LiverpoolAgainstManCity)
+{
+    OpenPair("Liverpool", "Man City");
+    EXPECT_EQ(Summary(), (std::vector<std::string>{"12", "+4=4-4", "14:18", "7-5", "1.17-1.5"}));
+    EXPECT_EQ(GridCells("gridTable"), (Table{{"1", "Liverpool", "38", "25", "9", "4", "86 - 41", "84"}}));
+    EXPECT_EQ(GridCells("gridTableRival"), (Table{{"3", "Man City", "38", "21", "8", "9", "72 - 44", "71"}}));
+    EXPECT_EQ(GridCells("gridLastSmall", {0, 2, 3}).at(0),
+              (std::vector<std::string>{"25.05.2025", "Crystal Palace", "1:1"}));
+
+    QTest::mouseClick(On<QRadioButton>("btnFieldHomeAway"), Qt::LeftButton);
+    EXPECT_EQ(Summary(), (std::vector<std::string>{"6", "+3=2-1", "8:6", "4-2", "1.33-1"}));
 }
 
 }  // namespace

@@ -404,7 +404,7 @@ TEST_F(TDlgSelectFixedTest, RealSeasonListsTheTwoMeetingsOfLiverpoolAndMancheste
 {
     if (SharedDataFolder().empty())
         GTEST_SKIP() << NoSharedDataMessage();
-    const SeasonRun run = ReplaceSampleBySeason("openfootball-football-json/2018-19/en.1.json");
+    const SeasonRun run = ReplaceSampleBySeasons({"openfootball-football-json/2018-19/en.1.json"});
     SetCurrentView(FilterMode::Team, run.teams.at("Liverpool FC"), 0, 0, 0);
     Start();
     InPicker([&](TDlgSelectFixed& picker) {

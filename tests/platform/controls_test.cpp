@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 #include <vector>
 
 #include "platform/imagelist.h"
-#include "platform/tlabel.h"
 #include "platform/ttoolbutton.h"
 #include "platform/tupdown.h"
 
@@ -35,17 +33,6 @@ TEST(TUpDownTest, ArrowsStepWithinTheRangeAndLimitsReportNothing)
 
     steps.SetPosition(25);
     EXPECT_EQ(steps.Position(), 9);
-}
-
-TEST(TLabelTest, ClickIsReported)
-{
-    TLabel label;
-    label.setText("Arsenal");
-    label.resize(80, 16);
-    label.show();
-    QSignalSpy clicks(&label, &TLabel::clicked);
-    QTest::mouseClick(&label, Qt::LeftButton);
-    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST(TToolButtonTest, ImageIndexPicksThePictureOfItsList)

@@ -158,24 +158,6 @@ TEST_F(TDlgMainTest, DoubleClicksOnTeamScoreAndTournamentCellsOpenTheirViews)
                                            "C.ChampID=F.ChampID WHERE F.Cur=True"));
 }
 
-TEST_F(TDlgMainTest, DoubleClickOnTheViewsOwnTeamOnlyChangesTheSeason)
-{
-    const auto [champ, season] = NewestLeagueSeason();
-    const Match first = SeasonMatches(champ, season).front();
-    SetCurrentView(1, first.team1, 0, 0, 0);
-    Start();
-    const std::string team = Text("lblNTeamChamp");
-    int row = 1;
-    while (row < Grid()->RowCount() && Cell(row, HomeColumn) != team)
-        ++row;
-    ASSERT_LT(row, std::min(Grid()->RowCount(), 20));
-    DoubleClickCell(row, HomeColumn);
-    EXPECT_EQ(History(), "1:1*");
-    const std::string chosen = Value("SELECT SeasonWith FROM Filter");
-    EXPECT_NE(chosen, "0");
-    EXPECT_EQ(ListedMatches(), TeamMatches(first.team1, std::stoi(chosen)).size());
-}
-
 TEST_F(TDlgMainTest, TeamNameOfAHeadToHeadViewOpensThatTeamsLatestSeason)
 {
     const auto [champ, season] = NewestLeagueSeason();

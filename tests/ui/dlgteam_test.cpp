@@ -302,16 +302,6 @@ TEST_F(TDlgTeamTest, TourByTourKeepsTheChosenResultsAndTotals)
     EXPECT_EQ(Marks(grid, 2), std::string(under, '<'));
     Click(page.btnTourTotalOver);
     EXPECT_EQ(Marks(grid, 2), std::string(std::min(30, over), '>'));
-
-    // An empty set keeps the mark rows for the next fill.
-    Click(page.btnTourTotalAll);
-    Exec("DELETE * FROM TeamResults WHERE Gol1=Gol2 AND TeamID=" + TeamText);
-    Click(page.chkTourDraw);
-    EXPECT_EQ(Marks(grid, 1), "");
-    EXPECT_EQ(grid.RowCount(), 7);
-    Click(page.chkTourWin);
-    for (int row = 1; row <= 6; ++row)
-        EXPECT_EQ(Marks(grid, row).size(), std::min<size_t>(30, TeamResults(" AND Gol1>Gol2"))) << row;
 }
 
 TEST_F(TDlgTeamTest, DoubleClickOnAComingMatchHandsItsHeadToHeadBack)

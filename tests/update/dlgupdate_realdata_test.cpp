@@ -6,11 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "data/dbconnect.h"
-#include "platform/adofield.h"
+#include "data/dbtable.h"
 #include "platform/adoquery.h"
 #include "shareddata.h"
-#include "standingssql.h"
 #include "updatedialogfixture.h"
 #include "updateservice/seasonconverter.h"
 
@@ -35,13 +33,12 @@ TEST_F(TDlgUpdateRealDataTest, PremierLeague2018SeasonGivesTheRealStandings)
     EXPECT_EQ(FilesAsked(), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(DataValue("SELECT COUNT(*) FROM Fixed"), "380");
 
-    TADOQuery table(DBConnect::GetData()->GetConnection());
-    table.SetSQL(StandingsSql("1", "2018"));
-    table.Open();
+    DBTable table;
+    ASSERT_TRUE(table.SelectTableFull(1, 2018, 0));
     using Standings = std::vector<std::pair<std::string, int>>;  // team, points
     Standings standings;
-    for (; !table.Eof(); table.Next())
-        standings.emplace_back(table.FieldByName("Team")->AsString(), table.FieldByName("Point")->AsInteger());
+    for (; !table.GetQuery()->Eof(); table.GetQuery()->Next())
+        standings.emplace_back(table.GetTeam(), table.GetPoint());
     ASSERT_EQ(standings.size(), 20u);
     standings.erase(standings.begin() + 3, standings.end() - 1);
     EXPECT_EQ(standings, (Standings{{"Manchester City", 98}, {"Liverpool FC", 97}, {"Chelsea FC", 72},

@@ -10,14 +10,15 @@
 #include "data/dbseason.h"
 #include "data/dbseries.h"
 #include "data/dbsetting.h"
+#include "data/dbtable.h"
+#include "platform/adoquery.h"
 #include "samplefolderfixture.h"
-#include "standingssql.h"
 #include "update/dbupdateview.h"
 
 namespace {
 
-// A team's counters in the column order of the standings select: Game, Win, Draw, Lose,
-// Under, Over, ByScore, ByMiss, NoScore, NoMiss, Minus, Plus, Gol1, Gol2, Point.
+// A team's counters: Game, Win, Draw, Lose, Under, Over, ByScore, ByMiss, NoScore, NoMiss,
+// Minus, Plus, Gol1, Gol2, Point.
 using Counters = std::array<int, 15>;
 
 void Count(Counters& counters, int scored, int conceded)
@@ -54,13 +55,17 @@ TEST_F(SampleStatsTest, LeagueStandingsFromStatsEqualThoseCountedFromTheMatches)
         }
         std::map<int, Counters> fromStats;
         std::optional<std::array<int, 4>> previous;
-        for (const auto& row : Select(StandingsSql(season[0], season[1]))) {
-            Counters& counters = fromStats[std::stoi(row[1])];
-            for (size_t i = 0; i < counters.size(); ++i)
-                counters[i] = std::stoi(row[i + 2]);
+        DBTable table;
+        ASSERT_TRUE(table.SelectTableFull(std::stoi(season[0]), std::stoi(season[1]), 0));
+        for (TADOQuery* rows = table.GetQuery(); !rows->Eof(); rows->Next()) {
+            fromStats[table.GetTeamID()] = {table.GetGame(),  table.GetWin(),     table.GetDraw(),    table.GetLose(),
+                                            table.GetUnder(), table.GetOver(),    table.GetByScore(), table.GetByMiss(),
+                                            table.GetNoScore(), table.GetNoMiss(), table.GetMinus(),  table.GetPlus(),
+                                            table.GetGol1(),  table.GetGol2(),    table.GetPoint()};
             // Standings order: points, wins, goal difference, goals scored.
-            const std::array<int, 4> key = {counters[14], counters[1], counters[12] - counters[13], counters[12]};
-            EXPECT_TRUE(!previous || *previous >= key) << "out of order at team " << row[1];
+            const std::array<int, 4> key = {table.GetPoint(), table.GetWin(), table.GetGol1() - table.GetGol2(),
+                                            table.GetGol1()};
+            EXPECT_TRUE(!previous || *previous >= key) << "out of order at team " << table.GetTeamID();
             previous = key;
         }
         ASSERT_EQ(fromStats, counted);

@@ -209,6 +209,7 @@ TEST_F(TDlgTeamTest, LastMatchesFollowTheTypeBoxesAndTheChartRadiosRedrawTheOpen
     const std::string team = Value("SELECT Name FROM Team WHERE TeamID=" + TeamText);
     EXPECT_EQ(Listed(*page.gridLastFixed), NewestMatches(""));
     EXPECT_EQ(ChartPoints(page.chartLast), ExpectedChart(*page.gridLastFixed, team, 0));
+    EXPECT_NE(page.gridLastFixed->ImageList(), nullptr) << "the result column shows its icons, as the main list";
 
     AddFriendlyMatch();
     Click(page.chkLastLeagua);

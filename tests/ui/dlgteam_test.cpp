@@ -364,7 +364,7 @@ TEST_F(TDlgTeamTest, ShownTabsInOrderWithEveryControlInsideAndApartInBothLanguag
                 tabs << card.page1->tabText(i);
         QStringList expected;
         for (int id : {1071, 1126, 1127, 1234, 1128})
-            expected << QString::fromStdString(setting->GetLangText(id));
+            expected << QString::fromStdString(DBSetting::Global()->GetLangText(id));
         EXPECT_EQ(tabs, expected);
         ExpectControlsFit(*card.Panel1);
         // The hidden pages too, as code shows them.

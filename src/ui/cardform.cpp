@@ -64,6 +64,9 @@ TCardForm::TCardForm(QWidget* owner, const char* name) : TForm(owner)
     // A child of its owner from the start: the main window shows it in its card area.
     setWindowFlags(Qt::Widget | Qt::FramelessWindowHint);
     setFixedSize(CardWidth, CardHeight);
+    // A child widget paints no background of its own: without one the main window's
+    // navigation bar would show through the card's header.
+    setAutoFillBackground(true);
     SetFormFont(this);
 }
 

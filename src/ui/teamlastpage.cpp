@@ -2,6 +2,7 @@
 
 #include "data/dbfixed.h"
 #include "foundation/jxgrid.h"
+#include "foundation/resulticons.h"
 #include "presenters/dbfixedgrid.h"
 
 #include <QChart>
@@ -16,9 +17,11 @@ constexpr int LastMatches = 30;
 
 }  // namespace
 
-TTeamLastPage::TTeamLastPage(QWidget* parent, DBTeam* team) : TTeamPage(parent, "tabLast", team)
+TTeamLastPage::TTeamLastPage(QWidget* parent, DBTeam* team)
+    : TTeamPage(parent, "tabLast", team), resultImages(CreateResultIcons())
 {
     BuildLayout();
+    gridLastFixed->SetImageList(&resultImages);
     LastGrid = std::make_unique<DBFixedGrid>(gridLastFixed);
     LastGrid->SetupColumns(false);
     Sides.OnChecked(this, [this] { Fill(); });

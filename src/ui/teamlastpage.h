@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/imagelist.h"
 #include "ui/teampage.h"
 
 class DBFixedGrid;
@@ -45,4 +46,5 @@ private:
     RadioRow ChartModes;
     CheckRow Types;
     std::unique_ptr<DBFixedGrid> LastGrid;
+    TImageList resultImages;
 };

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -162,6 +163,13 @@ TEST_F(TDlgChampTest, MatchButtonOpensTheMatchsSeasonWithItsStages)
     EXPECT_FALSE(Shown("gridFixed"));
     QTest::keyClick(&card, Qt::Key_Escape);
     EXPECT_TRUE(card.isVisible()) << "only Back leaves the card";
+    // The card hides the navigation bar under it: the window looks the same without the bar.
+    QWidget* bar = Main().findChild<QWidget*>("panelNavig");
+    const QImage withBar = Main().grab(card.geometry()).toImage();
+    bar->hide();
+    const QImage withoutBar = Main().grab(card.geometry()).toImage();
+    bar->show();
+    EXPECT_TRUE(withBar == withoutBar) << "the navigation bar shows through the card";
     EXPECT_EQ(card.lblChampName->text().toStdString(), Name("Champ", "ChampID", BelgianLeague) + " (BEL)");
     const std::string season = Name("Season", "SeasonID", CompleteSeason);
     EXPECT_EQ(card.tabTable->cboTableSeason->currentText().toStdString(), season);

@@ -207,6 +207,7 @@ TEST_F(TDlgTeamTest, LastMatchesFollowTheTypeBoxesAndTheChartRadiosRedrawTheOpen
     const std::string team = Value("SELECT Name FROM Team WHERE TeamID=" + TeamText);
     EXPECT_EQ(Listed(*page.gridLastFixed), NewestMatches(""));
     EXPECT_EQ(ChartPoints(page.chartLast), ExpectedChart(*page.gridLastFixed, team, 0));
+    EXPECT_NE(page.gridLastFixed->ImageList(), nullptr) << "the result column shows its icons, as the main list";
 
     AddFriendlyMatch();
     Click(page.chkLastLeagua);
@@ -340,7 +341,7 @@ TEST_F(TDlgTeamTest, ShownTabsInOrderWithEveryControlInsideAndApartInBothLanguag
 {
     for (const char* language : {"ru", "en"}) {
         SCOPED_TRACE(language);
-        DBSetting& setting = UseLanguage(language);
+        UseLanguage(language);
         TDlgTeam& card = OpenCard();
         QStringList tabs;
         for (int i = 0; i < card.page1->count(); ++i)
@@ -348,7 +349,7 @@ TEST_F(TDlgTeamTest, ShownTabsInOrderWithEveryControlInsideAndApartInBothLanguag
                 tabs << card.page1->tabText(i);
         QStringList expected;
         for (int id : {1071, 1126, 1127, 1234, 1128})
-            expected << QString::fromStdString(setting.GetLangText(id));
+            expected << QString::fromStdString(DBSetting::Global()->GetLangText(id));
         EXPECT_EQ(tabs, expected);
         // The hidden pages too, as code shows them.
         for (int page = 0; page < card.page1->count(); ++page) {

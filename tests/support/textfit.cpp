@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -281,6 +282,16 @@ std::vector<std::string> MisplacedControls(const QWidget& window)
     return faults;
 }
 
+std::vector<std::string> CaptionlessButtons(const QWidget& window)
+{
+    std::vector<std::string> names;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&window) && !qobject_cast<const QToolButton*>(button) &&
+            button->text().trimmed().isEmpty() && button->icon().isNull() && button->toolTip().isEmpty())
+            names.push_back(NameOf(*button));
+    return names;
+}
+
 std::vector<std::string> RussianTexts(const QWidget& window)
 {
     const QRegularExpression cyrillic("[\\x{0400}-\\x{04FF}]");
@@ -296,6 +307,8 @@ std::vector<std::string> RussianTexts(const QWidget& window)
             check(*control, label->text());
         else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
             check(*control, button->text());
+        else if (const auto* frame = qobject_cast<const QGroupBox*>(control))
+            check(*control, frame->title());
         else if (const auto* tabs = qobject_cast<const QTabWidget*>(control))
             for (int i = 0; i < tabs->count(); ++i)
                 if (tabs->isTabVisible(i))

@@ -27,7 +27,11 @@ std::vector<CutText> CutTexts(const QWidget& window);
 // sibling, as "a lies outside b" and "a overlaps b"; Qt's own parts are left out.
 std::vector<std::string> MisplacedControls(const QWidget& window);
 
-// The captions, hints, shown tab texts and title of the window, its hidden controls'
-// too, that hold Cyrillic letters, as "name: text". In English these are the texts no
-// language file gave.
+// The shown push buttons, check boxes and radio buttons that have neither a caption nor
+// an icon nor a hint.
+std::vector<std::string> CaptionlessButtons(const QWidget& window);
+
+// The captions, frame titles, hints, shown tab texts and title of the window, its hidden
+// controls' too, that hold Cyrillic letters, as "name: text". In English these are the
+// texts no language file gave.
 std::vector<std::string> RussianTexts(const QWidget& window);

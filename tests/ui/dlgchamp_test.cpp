@@ -421,11 +421,7 @@ TEST_F(TDlgChampTest, EveryPageFitsTheCardInBothLanguagesAndTheTourRadiosNameThe
         SCOPED_TRACE(language);
         UseLanguage(language).WriteInteger("TourHandicap", 1);
         TDlgChamp& card = OpenFromMatch(BelgianLeague, CompleteSeason);
-        for (int page = 0; page < card.page1->count(); ++page) {
-            card.page1->setCurrentIndex(page);
-            SCOPED_TRACE(card.page1->currentWidget()->objectName().toStdString());
-            ExpectSoundLayout(card);
-        }
+        ExpectSoundPages(card, card.page1);
         if (language == std::string("en")) {
             ExpectNoRussianLeft(card);
             EXPECT_EQ(card.tabTable->gridTable->Cell(0, TeamColumn), "Team");

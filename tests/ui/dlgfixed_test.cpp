@@ -522,14 +522,7 @@ TEST_F(TDlgFixedTest, ShownPagesFitTheCardInBothLanguages)
         SCOPED_TRACE(language);
         UseLanguage(language);
         TDlgFixed& card = OpenPair(team1, team2);
-        for (QWidget* page : std::initializer_list<QWidget*>{card.tabPreview, card.tabStatsSeasons,
-                                                            card.tabSeriesScore, card.tabTour}) {
-            SCOPED_TRACE(page->objectName().toStdString());
-            ShowPage(page);
-            // The layouts follow the new texts as the program's event loop runs.
-            QCoreApplication::processEvents();
-            ExpectSoundLayout(card);
-        }
+        ExpectSoundPages(card, card.page1, {card.tabPreview, card.tabStatsSeasons, card.tabSeriesScore, card.tabTour});
         Stop();
         FreeLeftCards();
     }

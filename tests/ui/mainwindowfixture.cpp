@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -194,12 +195,33 @@ void MainWindowFixture::ExpectSoundLayout(const QWidget& window)
         ADD_FAILURE() << cut;
     for (const std::string& fault : MisplacedControls(window))
         ADD_FAILURE() << fault;
+    for (const std::string& button : CaptionlessButtons(window))
+        ADD_FAILURE() << button << " has no caption";
+}
+
+void MainWindowFixture::ExpectSoundPages(QWidget& window, QTabWidget* pages, const std::vector<QWidget*>& only)
+{
+    window.show();
+    std::vector<QWidget*> each = only;
+    for (int i = 0; only.empty() && pages && i < pages->count(); ++i)
+        each.push_back(pages->widget(i));
+    if (each.empty())
+        each.push_back(&window);
+    for (QWidget* page : each) {
+        if (pages && page != &window)
+            pages->setCurrentWidget(page);
+        // The layouts follow new texts as the program's event loop runs.
+        QApplication::processEvents();
+        SCOPED_TRACE(page->objectName().toStdString());
+        ExpectSoundLayout(window);
+    }
 }
 
 void MainWindowFixture::ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed)
 {
     const auto isFixed = [&](const std::string& text) {
-        return std::any_of(fixed.begin(), fixed.end(), [&](const std::string& name) { return text.starts_with(name + ":"); });
+        return std::any_of(fixed.begin(), fixed.end(),
+                           [&](const std::string& name) { return text.starts_with(name + ":"); });
     };
     for (const std::string& text : RussianTexts(window))
         if (!isFixed(text))

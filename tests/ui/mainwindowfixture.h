@@ -16,6 +16,7 @@
 class DBSetting;
 class QComboBox;
 class QListWidget;
+class QTabWidget;
 class TDlgFilter;
 class TDlgMain;
 class TJXGrid;
@@ -129,9 +130,12 @@ protected:
     static void ChooseItem(QComboBox* combo, const std::string& text);
     // A click (or double click) on the item of a list with that text.
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
-    // Every caption of the window shown whole, every shown control inside its parent and
-    // apart from its siblings.
+    // Every caption of the window shown whole, every shown button captioned, every shown
+    // control inside its parent and apart from its siblings.
     static void ExpectSoundLayout(const QWidget& window);
+    // Shows the window and checks its layout on each of the pages given, or on every page of
+    // its page control pages (none: the window as it stands).
+    static void ExpectSoundPages(QWidget& window, QTabWidget* pages, const std::vector<QWidget*>& only = {});
     // In English no text of the window is left Russian but those of the controls named fixed.
     static void ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed = {});
     // Makes language the program's, on the settings object a closed main window may have freed.

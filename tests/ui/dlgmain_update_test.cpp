@@ -13,11 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "foundation/jxgrid.h"
-#include "platform/adofield.h"
-#include "platform/adoquery.h"
 #include "sampledata/sampledatagenerator.h"
 #include "ui/dlgfilter.h"
 #include "update/dlgupdate.h"
@@ -76,12 +73,10 @@ TEST_F(DlgMainUpdateTest, EmptyFolderUpdatesAndListsATournamentsMatches)
     EXPECT_GT(SeasonCount(), 0) << "the main window refreshed after the update";
 
     // A league season chosen as the tournament picker does, behind the window's back.
-    TADOQuery league(DBConnect::GetData()->GetConnection());
-    league.SetSQL("SELECT TOP 1 F.ChampID AS ChampID, F.SeasonID AS SeasonID FROM Fixed AS F INNER JOIN Champ AS C "
-                  "ON C.ChampID = F.ChampID WHERE C.TypeID=1 AND C.ChampID>0 ORDER BY F.SeasonID DESC, F.ChampID");
-    league.Open();
-    const std::string champ = league.FieldByName("ChampID")->AsString();
-    const std::string season = league.FieldByName("SeasonID")->AsString();
+    const std::string newestLeague = "FROM Fixed AS F INNER JOIN Champ AS C ON C.ChampID = F.ChampID WHERE "
+                                     "C.TypeID=1 AND C.ChampID>0 ORDER BY F.SeasonID DESC, F.ChampID";
+    const std::string champ = DataValue("SELECT TOP 1 F.ChampID " + newestLeague);
+    const std::string season = DataValue("SELECT TOP 1 F.SeasonID " + newestLeague);
     DBFilter history;
     ASSERT_TRUE(history.Update());
     ASSERT_TRUE(history.AddChamp(std::stoi(champ), std::stoi(season)));

@@ -18,7 +18,7 @@
 #include "research/predictexportline.h"
 #include "research/researchform.h"
 #include "research/rffpicktable.h"
-#include "update/updatehost.h"
+#include "update/pickupload.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -47,8 +47,6 @@ const std::array<ColumnLayout, 11> GridColumns = {{
 
 const char* const NoModelText = "Выберите модель из списка";
 const char* const UploadPage = "my_dev/rff2/save_predict.php?";
-// Characters of the web host's reply that are shown.
-constexpr int ReplyShown = 2000;
 
 AnsiString TeamText(const AnsiString& name, int id)
 {
@@ -124,7 +122,7 @@ void TDlgExportRFF::Button6Click()
         table.Add(RffPickOf(fixed, kelto));
         ProcessMessages();
     });
-    UploadPicks(table);
+    UploadPicks(UploadPage, table.ToText().GetAnsi());
 }
 
 void TDlgExportRFF::WriteGridRow(int row, DBFixed& fixed, const DBPredictKelto& kelto)
@@ -144,22 +142,6 @@ void TDlgExportRFF::WriteGridRow(int row, DBFixed& fixed, const DBPredictKelto& 
     };
     for (int col = 0; col < static_cast<int>(texts.size()); ++col)
         SetGridCell(*grid, row, col, texts[col]);
-}
-
-void TDlgExportRFF::UploadPicks(const RffPickTable& table)
-{
-    JXInet inet;
-    AnsiString reply;
-    if (!inet.Post(WebHost(), UploadPage, "Text=" + table.ToText().GetAnsi(), reply)) {
-        JXErr::Error("TDlgExportRFF::Button6Click: the upload to " + WebHost() + "/" + UploadPage + " failed");
-        return;
-    }
-    // The server's write errors.
-    if (reply.starts_with('2'))
-        MessageBox("Ошибка записи файла, повторите позже", "Ошибка");
-    else if (reply.starts_with('3'))
-        MessageBox("Ошибка записи файла 3, повторите позже", "Ошибка");
-    ShowMessage(JXStr::SubStr(reply, 1, ReplyShown).GetAnsi());
 }
 
 void TDlgExportRFF::Button1Click()

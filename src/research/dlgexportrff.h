@@ -50,7 +50,6 @@ private:
     JobScope Commands();
     void WriteGridRow(int row, DBFixed& fixed, const DBPredictKelto& kelto);
     // Posts the table to the web host and shows the reply; a failed post is only logged.
-    static void UploadPicks(const RffPickTable& table);
     // The model of the item chosen in ComboBox1; none for a text typed in.
     std::optional<AnsiString> SelectedModel() const;
     // The one-day export of the model; raises when the export file cannot be read or written.

@@ -120,7 +120,7 @@ TEST_F(DlgExportRFFTest, TheWebHostsReplyIsShownAfterItsWriteError)
     Run(window_.Button6);
     EXPECT_EQ(Messages().size(), shown);
     EXPECT_EQ(LogTexts().back(),
-              "[ERROR] TDlgExportRFF::Button6Click: the upload to 127.0.0.1:1/my_dev/rff2/save_predict.php? failed");
+              "[ERROR] UploadPicks: no answer from 127.0.0.1:1/my_dev/rff2/save_predict.php?");
 }
 
 TEST_F(DlgExportRFFTest, ZeviraRuvidWritesALineForEveryFixtureWithItsKickOffTime)

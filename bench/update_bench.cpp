@@ -1,7 +1,8 @@
 // The update's work on the 300,000-match database: the rebuild of TeamResults and
 // Stats beside the same statements run with the bare SQLite API, the rebuild of
-// Series, and one instruction file of 10,000 inserts beside its statements run bare, as
-// translated texts one by one in one transaction.
+// Series, one instruction file of 10,000 inserts beside its statements run bare, as
+// translated texts one by one in one transaction, and the end of an update: that file,
+// then the rebuild.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -68,32 +69,68 @@ std::vector<std::string> MatchInserts()
     return statements;
 }
 
+// One instruction file of new matches: its text for the program, and its statements
+// as SQLite receives them, for the bare side; removing the matches resets the data.
+struct MatchFile {
+    MatchFile() : statements(MatchInserts()), text(InstructionFileText(statements))
+    {
+        for (const std::string& statement : statements)
+            translated.push_back(TranslateJetSql(JXParse::ExpandSql(statement).GetAnsi()));
+    }
+    void ApplyBare(sqlite3* bare) const
+    {
+        RunBare(bare, "BEGIN IMMEDIATE");
+        for (const std::string& sql : translated)
+            RunBare(bare, sql);
+        RunBare(bare, "COMMIT");
+    }
+    static void Remove(sqlite3* bare)
+    {
+        RunBare(bare, "DELETE FROM Fixed WHERE FixedIND>=" + std::to_string(FirstNewMatch));
+    }
+
+    std::vector<std::string> statements;
+    std::string text;
+    std::vector<std::string> translated;
+};
+
 void BM_ApplyInstructions(benchmark::State& state)
 {
-    const std::vector<std::string> statements = MatchInserts();
-    const std::string text = InstructionFileText(statements);
-    std::vector<std::string> translated;
-    for (const std::string& statement : statements)
-        translated.push_back(TranslateJetSql(JXParse::ExpandSql(statement).GetAnsi()));
+    const MatchFile file;
     const BareDatabase bare = OpenBare(BenchFolder().DataFile());
-    const std::string removeNew = "DELETE FROM Fixed WHERE FixedIND>=" + std::to_string(FirstNewMatch);
     DBUpdateView view;
     SideBySide(
             state,
             [&] {
-                if (!view.ApplyInstructions(text, nullptr, 10, 0))
+                if (!view.ApplyInstructions(file.text, nullptr, 10, 0))
                     state.SkipWithError("the file was not applied");
             },
-            [&] {
-                RunBare(bare.get(), "BEGIN IMMEDIATE");
-                for (const std::string& sql : translated)
-                    RunBare(bare.get(), sql);
-                RunBare(bare.get(), "COMMIT");
-            },
-            [&] { RunBare(bare.get(), removeNew); });
+            [&] { file.ApplyBare(bare.get()); }, [&] { MatchFile::Remove(bare.get()); });
     state.counters["statements"] = FileStatements;
 }
 BENCHMARK(BM_ApplyInstructions)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The end of an update: its last file, then the rebuild of TeamResults and Stats.
+void BM_LastFileAndRebuild(benchmark::State& state)
+{
+    const MatchFile file;
+    DBUpdateView view;
+    const std::vector<std::string> rebuild = RecordedStatements([&] { view.UpdateStats(nullptr, 100); });
+    const BareDatabase bare = OpenBare(BenchFolder().DataFile());
+    SideBySide(
+            state,
+            [&] {
+                if (!view.ApplyInstructions(file.text, nullptr, 10, 0) || !view.UpdateStats(nullptr, 100))
+                    state.SkipWithError("the file or the rebuild failed");
+            },
+            [&] {
+                file.ApplyBare(bare.get());
+                for (const std::string& sql : rebuild)
+                    RunBare(bare.get(), sql);
+            },
+            [&] { MatchFile::Remove(bare.get()); });
+}
+BENCHMARK(BM_LastFileAndRebuild)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

@@ -221,6 +221,39 @@ void TADOConnection::RollbackTrans()
     rollbackReason_.clear();
 }
 
+void TADOConnection::Savepoint(const std::string& name)
+{
+    if (!inTransaction_)
+        throw EDatabaseError("A savepoint needs an open transaction");
+    CheckTransactionIntact();
+    RunOwn(("SAVEPOINT " + name).c_str());
+}
+
+void TADOConnection::ReleaseSavepoint(const std::string& name)
+{
+    CheckTransactionIntact();
+    RunOwn(("RELEASE " + name).c_str());
+}
+
+void TADOConnection::RollbackToSavepoint(const std::string& name)
+{
+    if (!inTransaction_ || sqlite3_get_autocommit(db_.get()))
+        return;
+    RunOwn(("ROLLBACK TO " + name + "; RELEASE " + name).c_str());
+}
+
+int TADOConnection::UserVersion()
+{
+    const SqliteStatement statement = PrepareSqlite("PRAGMA user_version");
+    return Step(statement.get()) ? sqlite3_column_int(statement.get(), 0) : 0;
+}
+
+void TADOConnection::SetUserVersion(int value)
+{
+    CheckTransactionIntact();
+    RunOwn(("PRAGMA user_version=" + std::to_string(value)).c_str());
+}
+
 SqliteStatement TADOConnection::PrepareJet(const std::string& jetSql)
 {
     return PrepareSqlite(TranslateJetSql(jetSql));

@@ -64,6 +64,20 @@ public:
     // that swallows statement errors can still stop at the first lost statement.
     void CheckTransactionIntact();
 
+    // A named point inside the open transaction that its later work can be undone to,
+    // leaving the work before it in place. Savepoints of one name nest.
+    void Savepoint(const std::string& name);
+    // Keeps the work since the newest savepoint of that name and ends the savepoint.
+    void ReleaseSavepoint(const std::string& name);
+    // Undoes the work since the newest savepoint of that name and ends it; nothing to
+    // do when SQLite already rolled the whole transaction back.
+    void RollbackToSavepoint(const std::string& name);
+
+    // The file's user version, a number in SQLite's header that no table holds; it is
+    // written with the transaction that sets it.
+    int UserVersion();
+    void SetUserVersion(int value);
+
     // The open SQLite handle (connecting first), for maintenance that is SQLite's own
     // and not Jet SQL (checkpoint, VACUUM INTO).
     sqlite3* Handle();

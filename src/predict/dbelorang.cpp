@@ -5,6 +5,7 @@
 #include <map>
 
 #include "data/codes.h"
+#include "data/datatransaction.h"
 #include "data/dbconnect.h"
 #include "foundation/jxerr.h"
 #include "foundation/jxmath.h"
@@ -38,6 +39,11 @@ double GoalFactor(int n)
 void Exec(const AnsiString& sql)
 {
     DBConnect::GetData()->ExecSQL(sql, false);
+}
+
+void ExecRaising(const AnsiString& sql)
+{
+    DBConnect::GetData()->ExecSQL(sql, true);
 }
 
 struct TeamState {
@@ -158,15 +164,23 @@ void DBEloRang::UpdateSeason(int seasonID, const AnsiString& dateCut, IProgressB
 void DBEloRang::UpdateEloStats(int seasonID)
 {
     const AnsiString season = IntToStr(seasonID);
-    Exec("DELETE FROM EloStats WHERE EloStats.SeasonID=" + season);
-    Exec("INSERT INTO EloStats(Deff,ChampID,SeasonID,Game,Win1,Draw,Win2,Under,Over,Gol1,Gol2) SELECT "
-         "Round(([Rang1]-[Rang2])/10)*10 AS Deff, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, "
-         "Count(Fixed.FixedIND) AS Game, -Sum([Fixed].[Gol1]>[Fixed].[Gol2]) AS Win1, "
-         "-Sum([Fixed].[Gol1]=[Fixed].[Gol2]) AS Draw, -Sum([Fixed].[Gol1]<[Fixed].[Gol2]<0) AS Win2, "
-         "-Sum([Fixed].[Gol1]+[Fixed].[Gol2]<3) AS Under, -Sum([Fixed].[Gol1]+[Fixed].[Gol2]>2) AS Over, "
-         "Sum(Fixed.Gol1) AS Gol1, Sum(Fixed.Gol2) AS Gol2 FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = "
-         "EloFixed.FixedIND WHERE EloFixed.IsStats=True AND Fixed.SeasonID=" +
-         season + " GROUP BY Round(([Rang1]-[Rang2])/10)*10, Fixed.ChampID, Fixed.SeasonID;");
+    // The season's old rows stay whole and once unless both statements run.
+    try {
+        DataTransaction transaction;
+        ExecRaising("DELETE FROM EloStats WHERE EloStats.SeasonID=" + season);
+        ExecRaising(
+                "INSERT INTO EloStats(Deff,ChampID,SeasonID,Game,Win1,Draw,Win2,Under,Over,Gol1,Gol2) SELECT "
+                "Round(([Rang1]-[Rang2])/10)*10 AS Deff, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, "
+                "Count(Fixed.FixedIND) AS Game, -Sum([Fixed].[Gol1]>[Fixed].[Gol2]) AS Win1, "
+                "-Sum([Fixed].[Gol1]=[Fixed].[Gol2]) AS Draw, -Sum([Fixed].[Gol1]<[Fixed].[Gol2]<0) AS Win2, "
+                "-Sum([Fixed].[Gol1]+[Fixed].[Gol2]<3) AS Under, -Sum([Fixed].[Gol1]+[Fixed].[Gol2]>2) AS Over, "
+                "Sum(Fixed.Gol1) AS Gol1, Sum(Fixed.Gol2) AS Gol2 FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = "
+                "EloFixed.FixedIND WHERE EloFixed.IsStats=True AND Fixed.SeasonID=" +
+                season + " GROUP BY Round(([Rang1]-[Rang2])/10)*10, Fixed.ChampID, Fixed.SeasonID;");
+        transaction.Commit();
+    } catch (const std::exception& error) {
+        JXErr::Warning("DBEloRang::UpdateEloStats " + season + " " + error.what());
+    }
 }
 
 double DBEloRang::NewRang(int goalsOwn, int goalsRival, double ratingOwn, double ratingRival, bool isHome)

@@ -4,10 +4,12 @@
 #include <optional>
 
 #include "data/codes.h"
+#include "data/datatransaction.h"
 #include "data/dbase.h"
 #include "data/dbconnect.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
+#include "foundation/jxerr.h"
 #include "foundation/jxfile.h"
 #include "foundation/jxparse.h"
 #include "platform/adoconnection.h"
@@ -34,18 +36,25 @@ double ProgressAt(double start, double span, int done, int count)
     return start + span * done / count;
 }
 
+// Runs one statement on data.mdb; a statement the database rejects is logged and raised.
+// A rebuild stops at it: a table emptied by its DELETE and not refilled is no rebuild.
+void Run(const AnsiString& sql)
+{
+    DBConnect::GetData()->ExecSQL(sql, true);
+}
+
 void MoveBar(IProgressBar* bar, int by)
 {
     if (bar)
         bar->SetPosition(bar->Position() + by);
 }
 
-// Runs one statement on data.mdb. A statement the database rejects is logged and
-// skipped; the result tells so, for the count of rejected statements.
+// Runs one statement of an instruction file on data.mdb. A statement the database
+// rejects is logged and skipped; the result tells so, for the count of rejected ones.
 bool Exec(const AnsiString& sql)
 {
     try {
-        DBConnect::GetData()->ExecSQL(sql, true);
+        Run(sql);
         return true;
     } catch (const Exception&) {
         return false;
@@ -86,42 +95,17 @@ AnsiString StatsInsertSql(int side, bool tableRounds)
            team + (tableRounds ? ",Fixed.RoundID" : "");
 }
 
-// One transaction on data.mdb, rolled back unless committed. Where the caller holds a
-// transaction already, the work joins it: committing or undoing it is the caller's.
-class DataTransaction {
-public:
-    DataTransaction()
-        : connection_(DBConnect::GetData()->GetConnection()), own_(!connection_->InTransaction())
-    {
-        if (own_)
-            connection_->BeginTrans();
-    }
-    ~DataTransaction()
-    {
-        try {
-            if (own_)
-                connection_->RollbackTrans();
-        } catch (const std::exception&) {
-            // Leaving by an exception already: the connection reports the next use.
-        }
-    }
-    DataTransaction(const DataTransaction&) = delete;
-    DataTransaction& operator=(const DataTransaction&) = delete;
+// The user version of data.mdb tells whether TeamResults and Stats may be older than
+// the matches.
+namespace StatsMark {
+constexpr int Current = 0;
+constexpr int OutOfDate = 1;
+}  // namespace StatsMark
 
-    // Statement errors are swallowed by the action query; a transaction that SQLite
-    // gave up must still stop the caller.
-    void CheckIntact() { connection_->CheckTransactionIntact(); }
-    void Commit()
-    {
-        CheckIntact();
-        if (own_)
-            connection_->CommitTrans();
-    }
-
-private:
-    TADOConnection* connection_;
-    bool own_;
-};
+void SetStatsMark(int mark)
+{
+    DBConnect::GetData()->GetConnection()->SetUserVersion(mark);
+}
 
 // Raised when no favourite tournament has a match to compute the series from.
 class NoSeriesSource : public Exception {
@@ -167,14 +151,20 @@ bool DBUpdateView::ApplyInstructions(const AnsiString& text, IProgressBar* bar, 
     std::optional<DataTransaction> transaction;
     try {
         transaction.emplace();
+        bool changed = false;
         for (int r = 0; r < rows; ++r) {
             statement = JXParse::ExpandSql(table.GetField(r, "instruct"));
-            if (!Exec(statement))
+            if (Exec(statement))
+                changed = true;
+            else
                 ++rejected;
             transaction->CheckIntact();
             SetBar(bar, static_cast<int>(ProgressAt(pos, step, r + 1, rows)));
             ProcessMessages();
         }
+        // With the file's data, so no kill can keep the data and lose the mark.
+        if (changed)
+            MarkStatsOutOfDate();
         transaction->Commit();
         SetBar(bar, static_cast<int>(ProgressAt(pos, step, rows, rows)));
         return true;
@@ -193,33 +183,48 @@ bool DBUpdateView::UpdateStats(IProgressBar* bar, int total)
         ProcessMessages();
         DataTransaction transaction;
         RebuildTeamResults(maxSeasonID);
-        transaction.CheckIntact();
         ProcessMessages();
         const int q = (total / 2) / 4;
-        Exec("DELETE FROM Stats");
+        Run("DELETE FROM Stats");
         const std::array<std::pair<int, bool>, 4> parts = {
                 {{FieldCode::Home, true}, {FieldCode::Home, false}, {FieldCode::Away, true}, {FieldCode::Away, false}}};
         for (size_t i = 0; i < parts.size(); ++i) {
-            Exec(StatsInsertSql(parts[i].first, parts[i].second));
-            transaction.CheckIntact();
+            Run(StatsInsertSql(parts[i].first, parts[i].second));
             if (i + 1 < parts.size())
                 MoveBar(bar, q);
             else
                 SetBar(bar, 100);
             ProcessMessages();
         }
+        SetStatsMark(StatsMark::Current);
         transaction.Commit();
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        JXErr::Warning(AnsiString("DBUpdateView::UpdateStats ") + error.what());
         return false;
     }
 }
 
+bool DBUpdateView::StatsOutOfDate()
+{
+    try {
+        return DBConnect::GetData()->GetConnection()->UserVersion() != StatsMark::Current;
+    } catch (const std::exception&) {
+        // A file that cannot be read cannot be repaired either.
+        return false;
+    }
+}
+
+void DBUpdateView::MarkStatsOutOfDate()
+{
+    SetStatsMark(StatsMark::OutOfDate);
+}
+
 void DBUpdateView::RebuildTeamResults(int maxSeasonID)
 {
-    Exec("DELETE * FROM TeamResults");
-    Exec(TeamResultsInsertSql(FieldCode::Home, maxSeasonID - 1));
-    Exec(TeamResultsInsertSql(FieldCode::Away, maxSeasonID - 1));
+    Run("DELETE * FROM TeamResults");
+    Run(TeamResultsInsertSql(FieldCode::Home, maxSeasonID - 1));
+    Run(TeamResultsInsertSql(FieldCode::Away, maxSeasonID - 1));
 }
 
 bool DBUpdateView::RebuildSeries(IProgressBar* bar)
@@ -227,7 +232,7 @@ bool DBUpdateView::RebuildSeries(IProgressBar* bar)
     try {
         SetBar(bar, 0);
         DataTransaction transaction;
-        Exec("DELETE * FROM Series");
+        Run("DELETE * FROM Series");
         MoveBar(bar, 2);
         ProcessMessages();
         bool computed = true;
@@ -239,7 +244,8 @@ bool DBUpdateView::RebuildSeries(IProgressBar* bar)
         }
         transaction.Commit();
         return computed;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        JXErr::Warning(AnsiString("DBUpdateView::RebuildSeries ") + error.what());
         return false;
     }
 }
@@ -256,6 +262,9 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
     const int count = rows->RecordCount();  // raises when the select failed
     if (count == 0)
         throw NoSeriesSource();
+    // Runs of a rebuild that failed midway must not carry over.
+    cur = {};
+    max = {};
     const double start = bar ? bar->Position() : 0;
     int done = 0;
     TField* teamField = rows->FieldByName("TeamID");
@@ -276,7 +285,6 @@ void DBUpdateView::CalcSeries(IProgressBar* bar, int total)
         const int rowTeam = teamField->AsInteger();
         if (rowTeam != team) {
             insertTeam(team);
-            transaction.CheckIntact();
             team = rowTeam;
             continue;
         }
@@ -317,7 +325,7 @@ void DBUpdateView::InsertSeries(int team, int field, int row)
                          IntToStr(cur[row][GameCounter]);
         for (int k : SeriesColumnCounters)
             sql += "," + IntToStr(cur[row][k]) + "," + IntToStr(max[row][k]);
-        Exec(sql + ")");
+        Run(sql + ")");
     }
     cur[row].fill(0);
     max[row].fill(0);

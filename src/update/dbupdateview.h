@@ -24,12 +24,20 @@ public:
     // Statements of the files applied by this object that the database rejected.
     int RejectedStatements() const { return rejected; }
 
-    // The rebuilds below each run in one transaction, their DELETE included, so a failure
-    // or a killed process leaves the table as it was. Inside a transaction the caller
-    // holds they open none, and after a false result the caller must roll back.
+    // The rebuilds below each run in one transaction, their DELETE included, and are
+    // true only when every statement ran: a rejected one, a failure or a killed process
+    // leaves the tables as they were, and a false result names its reason in the log.
+    // Inside a transaction the caller holds, a rebuild is a savepoint of it: a failed
+    // one undoes only its own statements.
 
     // Rebuilds TeamResults, then Stats, moving bar from 0 to 100.
     bool UpdateStats(IProgressBar* bar, int total);
+    // Whether TeamResults and Stats may be older than the matches: a change of the
+    // matches marks data.mdb so in its own transaction and UpdateStats clears the mark
+    // in its own, so a rebuild that never came (a killed update) is still known.
+    static bool StatsOutOfDate();
+    // Marks them so, inside the transaction of the change; raises when it cannot.
+    static void MarkStatsOutOfDate();
     // The league matches of the seasons from maxSeasonID - 1 on, once from each side.
     void RebuildTeamResults(int maxSeasonID);
 

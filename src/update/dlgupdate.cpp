@@ -151,16 +151,31 @@ void TDlgUpdate::btnExitClick()
 void TDlgUpdate::RunUpdate()
 {
     BeginRun();
+    bool filesTaken = false;
     try {
         DBUpdateView view;
         JXInet inet;
-        UpdateRoad(view, inet);
+        filesTaken = UpdateRoad(view, inet);
     } catch (const std::exception& error) {
         // A missing setting must not leave the window stuck unclosable.
         Write("\r\n" + Lang(1058) + "!\r\n" + error.what());
         Log(AnsiString("ERROR UPDATE ") + error.what());
     }
+    if (!filesTaken)
+        RepairStats();
     EndRun();
+}
+
+void TDlgUpdate::RepairStats()
+{
+    if (!DBUpdateView::StatsOutOfDate())
+        return;
+    if (!txtInfo->toPlainText().isEmpty() && !txtInfo->toPlainText().endsWith('\n'))
+        Write("\r\n");
+    DBUpdateView view;
+    WriteRebuild(view);
+    bar->SetPosition(100);
+    SetTag(1);
 }
 
 void TDlgUpdate::BeginRun()
@@ -179,7 +194,7 @@ void TDlgUpdate::EndRun()
     btnExit->setEnabled(true);
 }
 
-void TDlgUpdate::UpdateRoad(DBUpdateView& view, JXInet& inet)
+bool TDlgUpdate::UpdateRoad(DBUpdateView& view, JXInet& inet)
 {
     DBSetting& setting = Settings();
     UseProxySettings(inet, setting);
@@ -190,13 +205,12 @@ void TDlgUpdate::UpdateRoad(DBUpdateView& view, JXInet& inet)
     Write("1. " + Lang(1052) + "... ");
     if (!inet.Get(host, path)) {
         Write("ERR\r\n");
-        return;
+        return false;
     }
     Write("OK\r\n2. " + Lang(1053) + "... ");
     JXParse reply;
     reply.ParseText(inet.GetText());
-    if (AnswerStatus(reply))
-        Download(view, inet, host, reply);
+    return AnswerStatus(reply) && Download(view, inet, host, reply);
 }
 
 bool TDlgUpdate::AnswerStatus(JXParse& reply)
@@ -226,7 +240,7 @@ bool TDlgUpdate::AnswerStatus(JXParse& reply)
     return false;
 }
 
-void TDlgUpdate::Download(DBUpdateView& view, JXInet& inet, const AnsiString& host, JXParse& reply)
+bool TDlgUpdate::Download(DBUpdateView& view, JXInet& inet, const AnsiString& host, JXParse& reply)
 {
     Write("3. " + Lang(1055) + "... ");
     const std::optional<int> first = FileNumber(reply, "min_ver_file");
@@ -234,16 +248,16 @@ void TDlgUpdate::Download(DBUpdateView& view, JXInet& inet, const AnsiString& ho
     if (!first || !last) {
         Write("ERR\r\n");
         WriteUnknownReply();
-        return;
+        return false;
     }
     if (*first == 0) {
         Log("StartPos: 0;");
-        return;
+        return false;
     }
     if (*last < *first) {
         // The service names no file past the one the database stands at.
         Write("OK\r\n\r\n" + Lang(1061));
-        return;
+        return false;
     }
     // Files may be applied from here on, even when one fails: the opener must reload.
     SetTag(1);
@@ -256,6 +270,7 @@ void TDlgUpdate::Download(DBUpdateView& view, JXInet& inet, const AnsiString& ho
     else
         WriteFailedFiles();
     bar->SetPosition(100);
+    return true;
 }
 
 bool TDlgUpdate::FetchAndApply(DBUpdateView& view, JXInet& inet, const AnsiString& host, int first, int last)
@@ -277,7 +292,7 @@ bool TDlgUpdate::FetchAndApply(DBUpdateView& view, JXInet& inet, const AnsiStrin
     }
 }
 
-void TDlgUpdate::RebuildAndCompact(DBUpdateView& view)
+void TDlgUpdate::WriteRebuild(DBUpdateView& view)
 {
     Write("4. " + Lang(1056) + "... ");
     if (view.UpdateStats(bar, 100)) {
@@ -286,6 +301,11 @@ void TDlgUpdate::RebuildAndCompact(DBUpdateView& view)
         Write("ERR\r\n");
         Log("Warning: UpdateStats");
     }
+}
+
+void TDlgUpdate::RebuildAndCompact(DBUpdateView& view)
+{
+    WriteRebuild(view);
     Write("5. " + Lang(1402) + "... ");
     Write("OK\r\n");
     Write("6. " + Lang(1057) + "... ");

@@ -35,15 +35,21 @@ private:
     void btnUpdateClick();
     void btnExitClick();
 
-    // The parts of a run. FetchAndApply is true when every file was fetched and applied;
-    // it stops at the first file that was not.
+    // The parts of a run. UpdateRoad and Download are true once files were taken on;
+    // FetchAndApply is true when every file was fetched and applied, and stops at the
+    // first file that was not.
     void BeginRun();
-    void UpdateRoad(DBUpdateView& view, JXInet& inet);
+    bool UpdateRoad(DBUpdateView& view, JXInet& inet);
     // Ends step 2 by the reply's status; true for "update", which goes on to the files.
     bool AnswerStatus(JXParse& reply);
-    void Download(DBUpdateView& view, JXInet& inet, const AnsiString& host, JXParse& reply);
+    bool Download(DBUpdateView& view, JXInet& inet, const AnsiString& host, JXParse& reply);
     bool FetchAndApply(DBUpdateView& view, JXInet& inet, const AnsiString& host, int first, int last);
     void RebuildAndCompact(DBUpdateView& view);
+    // Step 4: the rebuild of TeamResults and Stats, on its memo line.
+    void WriteRebuild(DBUpdateView& view);
+    // A run that takes no file rebuilds TeamResults and Stats when an earlier run was
+    // cut off between its last file and its rebuild; it needs no network.
+    void RepairStats();
     void WriteFailedFiles();
     void EndRun();
 

@@ -9,6 +9,7 @@
 
 #include "childprocess.h"
 #include "datafolderfixture.h"
+#include "immutablefile.h"
 #include "platform/exceptions.h"
 #include "sqlitefile.h"
 
@@ -89,12 +90,14 @@ TEST_F(DBConnectTest, RefusedReplacementKeepsTheLiveFile)
     // Without a write-ahead log an unwritable data.mdb still opens, so the copy is made.
     RunSqlite(File("data.mdb"), "PRAGMA journal_mode=DELETE");
     DBConnect::ResetForTests();
-    // An immutable data.mdb cannot be replaced, also not by root.
-    if (std::system(("chattr +i " + File("data.mdb") + " 2>/dev/null").c_str()) != 0)
-        GTEST_SKIP() << "chattr +i is not available on this file system";
-
-    const bool compacted = DBConnect::GetData()->CompactDB();
-    std::system(("chattr -i " + File("data.mdb")).c_str());
+    bool compacted = true;
+    {
+        // An immutable data.mdb cannot be replaced, also not by root.
+        const ImmutableFile immutable(File("data.mdb"));
+        if (!immutable.Applied())
+            GTEST_SKIP() << ImmutableFile::NotAvailable;
+        compacted = DBConnect::GetData()->CompactDB();
+    }
 
     EXPECT_FALSE(compacted);
     EXPECT_TRUE(LogTexts().empty()) << "the copy step did not fail";

@@ -11,6 +11,7 @@
 #include "datafolderfixture.h"
 #include "foundation/jxerr.h"
 #include "platform/progressbar.h"
+#include "sqlitefile.h"
 
 namespace {
 
@@ -216,6 +217,33 @@ TEST_F(DBEloRangTest, SummaryBandsRoundHalvesToEven)
                     {"20", "2", "1", "0", "1", "0", "2", "3", "3"},
                     {"40", "1", "0", "1", "0", "1", "0", "0", "0"}}));
     EXPECT_EQ(Value("SELECT COUNT(*) FROM EloStats"), "3") << "the old rows of the season are gone";
+}
+
+// A failure between the two statements of a season's summary leaves its old rows, once.
+TEST_F(DBEloRangTest, SummaryOfASeasonIsReplacedWholeOrNotAtAll)
+{
+    Add({41, 0, 1, 2, 2, 1});
+    Exec("INSERT INTO EloFixed VALUES(41, 1025, 1000, 0, 0, True)");
+    DBEloRang::UpdateEloStats(1);
+    const std::string summary = "SELECT Deff, Game FROM EloStats WHERE SeasonID=1";
+    const Rows before = Select(summary);
+    ASSERT_EQ(before, (Rows{{"20", "1"}}));
+    Add({42, 1, 3, 4, 0, 0});
+    Exec("INSERT INTO EloFixed VALUES(42, 1035, 1000, 0, 0, True)");
+
+    for (const char* statement : {"INSERT", "DELETE"}) {
+        SCOPED_TRACE(statement);
+        RunSqlite(File("data.mdb"), std::string("CREATE TRIGGER Refuse BEFORE ") + statement +
+                                            " ON EloStats BEGIN SELECT RAISE(ABORT, 'summary refused'); END");
+        DBEloRang::UpdateEloStats(1);
+        EXPECT_EQ(Select(summary), before);
+        ASSERT_FALSE(JXErr::GetInstance().Lines().empty());
+        EXPECT_EQ(JXErr::GetInstance().Lines().back().GetAnsi().rfind("[WARNING] DBEloRang::UpdateEloStats 1 ", 0), 0u)
+                << JXErr::GetInstance().Lines().back().GetAnsi();
+        RunSqlite(File("data.mdb"), "DROP TRIGGER Refuse");
+    }
+    DBEloRang::UpdateEloStats(1);
+    EXPECT_EQ(Select(summary + " ORDER BY Deff"), (Rows{{"20", "1"}, {"40", "1"}}));
 }
 
 }  // namespace

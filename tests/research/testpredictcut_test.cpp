@@ -15,6 +15,7 @@
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
 #include "sqlitefile.h"
+#include "update/dbupdateview.h"
 
 namespace {
 
@@ -111,12 +112,19 @@ TEST_F(TestPredictCutTest, FailureRollsTheWholeCutBackAndSkipsTheCompaction)
         RunSqlite(File("data.mdb"), "DROP TRIGGER Refuse");
         EXPECT_EQ(State(), cutAt12);
     }
-    // A statement of the rebuild that is refused does not stop the cut.
+    // A statement of the rebuild that is refused, after its DELETE ran, undoes the rebuild
+    // alone: the cut goes on, the statistics stay those of the cut at 12, and the next
+    // update is told to rebuild them.
+    const Rows stats = Select("SELECT * FROM Stats ORDER BY ChampID, SeasonID, TeamID, RoundID, Field");
     RunSqlite(File("data.mdb"), "CREATE TRIGGER Refuse BEFORE INSERT ON Stats WHEN NEW.Field=2 BEGIN "
                                 "SELECT RAISE(ABORT, 'no away'); END");
+    ASSERT_FALSE(DBUpdateView::StatsOutOfDate());
     CutAt(14);
     EXPECT_EQ(Ids("_Fixed"), "6");
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Stats WHERE Field=2"), "0");
+    EXPECT_EQ(Select("SELECT * FROM Stats ORDER BY ChampID, SeasonID, TeamID, RoundID, Field"), stats);
+    EXPECT_TRUE(DBUpdateView::StatsOutOfDate());
+    EXPECT_NE(LogTexts().back().find("[WARNING] DBUpdateView::UpdateStats no away"), std::string::npos)
+            << LogTexts().back();
 }
 
 }  // namespace

@@ -329,11 +329,12 @@ TEST_F(TDlgSettingTest, RebuildThatTheDatabaseGivesUpKeepsTheOldStatistics)
         Press(d.btnCancel);
     });
     EXPECT_EQ(Select(statsSql), before);
-    // The log holds the statement and the reason.
+    // The log holds the statement and the reason, and names the rebuild.
     const Lines log = LogTexts();
-    ASSERT_EQ(log.size(), 1u);
+    ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].rfind("INSERT INTO Stats(", 0), 0u) << log[0];
     EXPECT_NE(log[0].find("forced failure"), std::string::npos) << log[0];
+    EXPECT_EQ(log[1].rfind("[WARNING] DBUpdateView::UpdateStats forced failure", 0), 0u) << log[1];
     EXPECT_TRUE(Messages().empty());
 }
 

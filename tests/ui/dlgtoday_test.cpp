@@ -14,15 +14,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 
 #include "data/codes.h"
+#include "data/dbconnect.h"
 #include "data/dbchamp.h"
 #include "data/dbfilter.h"
 #include "data/dbseason.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
+#include "immutablefile.h"
 #include "localeguard.h"
 #include "mainwindowfixture.h"
 #include "platform/sysutils.h"
@@ -393,6 +396,32 @@ TEST_F(TDlgTodayTest, FailingRebuildIsReportedKeepsThePreviousStreaksAndClearsTh
     EXPECT_EQ(Messages()[0].caption, "Info");
     EXPECT_EQ(Value("SELECT COUNT(*) FROM Series") + " " + Value("SELECT SUM(MaxWin) FROM Series"), before);
     EXPECT_EQ(Value("SELECT UpdateSeries FROM Version"), "False");
+}
+
+TEST_F(TDlgTodayTest, RebuildOnAReadOnlyDataFileIsReportedAndWritesNothing)
+{
+    Exec("UPDATE Version SET UpdateSeries=1");
+    TADOConnection* connection = DBConnect::GetData()->GetConnection();
+    connection->Close();  // reopened read-only on the next use
+    const auto data = [this] { return ReadFile(File("data.mdb")) + ReadFile(File("data.mdb-wal")); };
+    const std::string before = data();
+    {
+        const ImmutableFile immutable(File("data.mdb"));
+        if (!immutable.Applied())
+            GTEST_SKIP() << ImmutableFile::NotAvailable;
+        InToday([&](TDlgToday& today) {
+            ShowPage(today, today.tabSeries);
+            QTest::mouseClick(today.tabSeries->btnUpdateSeries, Qt::LeftButton);
+        });
+        connection->Close();
+    }
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, "Error update series");
+    EXPECT_TRUE(data() == before) << "the database was written to";
+    const Lines log = LogTexts();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+        return line.starts_with("[WARNING] DBUpdateView::RebuildSeries attempt to write a readonly database");
+    }));
 }
 
 TEST_F(TDlgTodayTest, StatisticsSortByEachButtonAndTheRowOfEverySeasonOpensTheNewestSeason)

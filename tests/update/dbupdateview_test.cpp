@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,6 +13,7 @@
 #include "data/dbconnect.h"
 #include "data/dbsetting.h"
 #include "datafolderfixture.h"
+#include "platform/adoconnection.h"
 #include "platform/progressbar.h"
 #include "sqlitefile.h"
 #include "updateservice/instructionfile.h"
@@ -209,7 +213,7 @@ TEST_F(DBUpdateViewTest, UpdateStatsRebuildsStatsAndTheTwoNewestLeagueSeasonsOfT
               (Rows{{"1", "1", "11", "2", "2", "0", "0", "1"}, {"2", "2", "11", "1", "0", "2", "0", "1"}}));
 }
 
-TEST_F(DBUpdateViewTest, FailedRebuildLeavesItsTablesAsTheyWere)
+TEST_F(DBUpdateViewTest, FailedRebuildLeavesItsTablesAsTheyWereAndSaysWhy)
 {
     Exec("INSERT INTO Season VALUES(12, 'S', 2012)");
     AddMatch(League, 12, TableRound, 1, 2, 1, 0);
@@ -220,16 +224,93 @@ TEST_F(DBUpdateViewTest, FailedRebuildLeavesItsTablesAsTheyWere)
                      "(SELECT COUNT(*) FROM Series)");
     };
     const Rows before = tables();
-    AddMatch(League, 12, TableRound, 3, 4, 2, 2);
+    // Enough new matches that the rebuilt tables need pages the DELETE did not free.
+    RunSqlite(File("data.mdb"), "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                                "INSERT INTO Fixed(FixedIND, [Date], Team1ID, Team2ID, Gol1, Gol2, RoundID, ChampID, "
+                                "SeasonID) SELECT 100 + i, 40000 + i, 2 + i, 4000 + i, 2, 2, 1, 11, 12 FROM n");
 
-    // The last insert of each rebuild takes the whole transaction down with it.
-    RunSqlite(File("data.mdb"), "CREATE TRIGGER LoseStats BEFORE INSERT ON Stats WHEN NEW.TeamID=4 "
-                                "BEGIN SELECT RAISE(ROLLBACK, 'stats lost'); END;"
-                                "CREATE TRIGGER LoseSeries BEFORE INSERT ON Series WHEN NEW.Field=2 "
-                                "BEGIN SELECT RAISE(ROLLBACK, 'series lost'); END;");
-    EXPECT_FALSE(view_.UpdateStats(nullptr, 100));
-    EXPECT_FALSE(view_.RebuildSeries(nullptr));
-    EXPECT_EQ(tables(), before) << "no DELETE and no insert of the failed rebuilds stays";
+    const struct {
+        const char* name;
+        std::function<void()> refuse;
+        std::string reason;
+        bool series = true;  // the Series rebuild fails too (it reads the old TeamResults)
+    } cases[] = {
+            // An insert the database rejects after the DELETE ran; the transaction stays open.
+            {"a rejected insert",
+             [this] {
+                 RunSqlite(File("data.mdb"), "CREATE TRIGGER Refuse BEFORE INSERT ON Stats WHEN NEW.TeamID=4001 "
+                                             "BEGIN SELECT RAISE(ABORT, 'stats refused'); END;"
+                                             "CREATE TRIGGER RefuseSeries BEFORE INSERT ON Series WHEN NEW.Field=2 "
+                                             "BEGIN SELECT RAISE(ABORT, 'stats refused'); END;");
+             },
+             "stats refused"},
+            // The database gives the whole transaction up at the last insert.
+            {"a lost transaction",
+             [this] {
+                 RunSqlite(File("data.mdb"), "CREATE TRIGGER Refuse BEFORE INSERT ON Stats WHEN NEW.TeamID=4001 "
+                                             "BEGIN SELECT RAISE(ROLLBACK, 'stats lost'); END;"
+                                             "CREATE TRIGGER RefuseSeries BEFORE INSERT ON Series WHEN NEW.Field=2 "
+                                             "BEGIN SELECT RAISE(ROLLBACK, 'stats lost'); END;");
+             },
+             "stats lost"},
+            // The disk fills after the DELETE freed its pages.
+            {"a full disk",
+             [] {
+                 sqlite3* db = DBConnect::GetData()->GetConnection()->Handle();
+                 sqlite3_exec(db, "PRAGMA max_page_count=1", nullptr, nullptr, nullptr);
+             },
+             "full", false},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        test.refuse();
+        EXPECT_FALSE(view_.UpdateStats(nullptr, 100));
+        ASSERT_FALSE(LogLines().empty());
+        EXPECT_NE(LogLines().back().find("[WARNING] DBUpdateView::UpdateStats"), std::string::npos);
+        EXPECT_NE(LogLines().back().find(test.reason), std::string::npos) << LogLines().back();
+        if (test.series) {
+            EXPECT_FALSE(view_.RebuildSeries(nullptr));
+            EXPECT_NE(LogLines().back().find("[WARNING] DBUpdateView::RebuildSeries"), std::string::npos);
+        }
+        EXPECT_EQ(tables(), before) << "no DELETE and no insert of the failed rebuilds stays";
+        DBConnect::GetData()->GetConnection()->Close();
+        RunSqlite(File("data.mdb"), "DROP TRIGGER IF EXISTS Refuse; DROP TRIGGER IF EXISTS RefuseSeries");
+    }
+}
+
+// The mark that an update cut off before its rebuild leaves for the next run.
+TEST_F(DBUpdateViewTest, FilesThatChangeDataMarkTheStatsOutOfDateUntilARebuildCommits)
+{
+    EXPECT_FALSE(DBUpdateView::StatsOutOfDate()) << "a new file";
+    ASSERT_TRUE(Apply({"{i}Nowhere{v}1{/v}"}));
+    EXPECT_FALSE(DBUpdateView::StatsOutOfDate()) << "every statement was refused";
+    RunSqlite(File("data.mdb"), "CREATE TRIGGER LoseRed BEFORE INSERT ON Team WHEN NEW.Name='Red' "
+                                "BEGIN SELECT RAISE(ROLLBACK, 'red is lost'); END;");
+    ASSERT_FALSE(Apply({"{i}Team{v}1,'Blue','ENG'{/v}", "{i}Team{v}2,'Red','ENG'{/v}"}));
+    EXPECT_FALSE(DBUpdateView::StatsOutOfDate()) << "the file was rolled back, the mark with it";
+
+    ASSERT_TRUE(Apply({"{i}Team{v}1,'Blue','ENG'{/v}"}));
+    EXPECT_EQ(Query("PRAGMA user_version"), (Rows{{"1"}})) << "committed with the file";
+    ASSERT_TRUE(DBConnect::GetData()->CompactDB());
+    EXPECT_TRUE(DBUpdateView::StatsOutOfDate()) << "the compacted copy keeps the mark";
+
+    RunSqlite(File("data.mdb"), "CREATE TRIGGER RefuseStats BEFORE INSERT ON TeamResults "
+                                "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    Exec("INSERT INTO Season VALUES(12, 'S', 2012)");
+    AddMatch(League, 12, TableRound, 1, 2, 1, 0);
+    ASSERT_FALSE(view_.UpdateStats(nullptr, 100));
+    EXPECT_TRUE(DBUpdateView::StatsOutOfDate()) << "a failed rebuild leaves the mark";
+    RunSqlite(File("data.mdb"), "DROP TRIGGER RefuseStats");
+    ASSERT_TRUE(view_.UpdateStats(nullptr, 100));
+    EXPECT_EQ(Query("PRAGMA user_version"), (Rows{{"0"}}));
+
+    // The rebuild inside a caller's transaction clears the mark only with it.
+    DBUpdateView::MarkStatsOutOfDate();
+    TADOConnection* connection = DBConnect::GetData()->GetConnection();
+    connection->BeginTrans();
+    ASSERT_TRUE(view_.UpdateStats(nullptr, 100));
+    connection->RollbackTrans();
+    EXPECT_TRUE(DBUpdateView::StatsOutOfDate());
 }
 
 TEST_F(DBUpdateViewTest, RebuildInsideTheCallersTransactionIsKeptOrUndoneWithIt)
@@ -306,26 +387,27 @@ TEST_F(DBUpdateViewTest, SeriesBarAdvancesEvenlyToTheEnd)
     EXPECT_EQ(Value("SELECT SUM(Game) FROM Series WHERE Field=0"), "10");
 }
 
-TEST_F(DBUpdateViewTest, RejectedSeriesRowIsSkippedButALostTransactionFailsTheRebuild)
+TEST_F(DBUpdateViewTest, RejectedOrLostSeriesRowFailsTheRebuildAndKeepsTheOldRows)
 {
     AddResult(9, 1, 1, 0);
-    AddResult(8, 1, 2, 0);
-    RunSqlite(File("data.mdb"), "CREATE TRIGGER RefuseEight BEFORE INSERT ON Series WHEN NEW.TeamID=8 "
-                                "BEGIN SELECT RAISE(ABORT, 'eight is refused'); END;");
     ASSERT_TRUE(view_.RebuildSeries(nullptr));
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=9"), "2");
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=8"), "0");
-    EXPECT_FALSE(LogLines().empty()) << "the refused rows are logged";
-
-    RunSqlite(File("data.mdb"), "DROP TRIGGER RefuseEight; CREATE TRIGGER LoseEight BEFORE INSERT ON Series WHEN "
-                                "NEW.TeamID=8 BEGIN SELECT RAISE(ROLLBACK, 'eight ends it'); END;");
-    EXPECT_FALSE(view_.RebuildSeries(nullptr));
-    EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=9"), "2") << "the table stays as it was";
-
-    RunSqlite(File("data.mdb"), "DROP TRIGGER LoseEight");
+    AddResult(8, 1, 2, 0);
+    for (const char* action : {"ABORT", "ROLLBACK"}) {
+        SCOPED_TRACE(action);
+        RunSqlite(File("data.mdb"), std::string("CREATE TRIGGER RefuseEight BEFORE INSERT ON Series WHEN NEW.TeamID=8 "
+                                                "BEGIN SELECT RAISE(") +
+                                            action + ", 'eight is refused'); END;");
+        EXPECT_FALSE(view_.RebuildSeries(nullptr));
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=9"), "2") << "the table stays as it was";
+        EXPECT_EQ(Value("SELECT COUNT(*) FROM Series WHERE TeamID=8"), "0");
+        EXPECT_NE(LogLines().back().find("[WARNING] DBUpdateView::RebuildSeries eight is refused"), std::string::npos)
+                << LogLines().back();
+        RunSqlite(File("data.mdb"), "DROP TRIGGER RefuseEight");
+    }
     ASSERT_TRUE(view_.RebuildSeries(nullptr)) << "the same object rebuilds afterwards";
     EXPECT_EQ(Value("SELECT Game FROM Series WHERE TeamID=8 AND Field=0"), "1");
-    EXPECT_EQ(Value("SELECT MaxWin FROM Series WHERE TeamID=9 AND Field=0"), "1");
+    EXPECT_EQ(Value("SELECT MaxWin FROM Series WHERE TeamID=9 AND Field=0"), "1")
+            << "no run of the failed rebuilds carried over";
 }
 
 TEST_F(DBUpdateViewTest, SeriesWithoutSourceRowsFailAndStayEmpty)

@@ -6,6 +6,7 @@
 
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <set>
@@ -17,6 +18,7 @@
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
 #include "foundation/jxinet.h"
+#include "immutablefile.h"
 #include "platform/adoquery.h"
 #include "sampledata/sampledatagenerator.h"
 #include "setup/programfoldersetup.h"
@@ -248,6 +250,35 @@ TEST_F(TDlgUpdateTest, RejectedStatementIsCountedOnALineOfItsOwn)
             << "the valid rows around it are in";
     EXPECT_EQ(DBConnect::GetData()->GetUpdate(), "3");
     EXPECT_EQ(Log().at(2).rfind(" INSERT INTO Team VALUES( 17, 'Arsenal again', 'ENG' ) ", 0), 0u) << Log().at(2);
+}
+
+// Every statement is refused: the files count them, the rebuild and the compaction fail
+// on their lines, the log names the rebuild, and the file stays as it was.
+TEST_F(TDlgUpdateTest, ReadOnlyDataFileFailsTheRebuildAndIsNotWritten)
+{
+    ServeFiles(1, LeagueFiles);
+    DBConnect::ResetForTests();
+    const auto data = [this] { return ReadFile(File("data.mdb")) + ReadFile(File("data.mdb-wal")); };
+    const std::string before = data();
+    Lines memo;
+    {
+        const ImmutableFile immutable(File("data.mdb"));
+        if (!immutable.Applied())
+            GTEST_SKIP() << ImmutableFile::NotAvailable;
+        TDlgUpdate dialog;
+        ClickUpdate(dialog);
+        memo = MemoLines(dialog);
+        DBConnect::ResetForTests();
+    }
+    EXPECT_EQ(memo, AfterLogin({Step(3, 1055, "OK"), Text(1064) + ": 16", Step(4, 1056, "ERR"), Step(5, 1402, "OK"),
+                                Step(6, 1057, "ERR"), ""}));
+    const Lines log = Log();
+    const auto logged = [&](const std::string& start) {
+        return std::any_of(log.begin(), log.end(), [&](const std::string& line) { return line.starts_with(start); });
+    };
+    EXPECT_TRUE(logged("[WARNING] DBUpdateView::UpdateStats attempt to write a readonly database"));
+    EXPECT_TRUE(logged("Warning: UpdateStats"));
+    EXPECT_TRUE(data() == before) << "the database was written to";
 }
 
 TEST_F(TDlgUpdateTest, SilentSlowAndEndlessServicesMeetTheLimits)

@@ -123,7 +123,8 @@ void ShowSlices(QChart& chart, const std::vector<Slice>& slices)
     for (const Slice& slice : slices) {
         QPieSlice* added = pie->append(QString::fromStdString(slice.label), slice.percent);
         added->setColor(ToQColor(slice.color));
-        added->setLabelVisible(true);
+        // An empty slice has no room of its own: its label would lie on its neighbour's.
+        added->setLabelVisible(slice.percent > 0);
     }
 }
 

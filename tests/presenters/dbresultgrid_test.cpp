@@ -99,6 +99,16 @@ protected:
         return slices;
     }
 
+    // The slices of a chart's pie whose labels are shown, as "label value".
+    static std::vector<std::string> LabelledSlices(QChart& chart)
+    {
+        std::vector<std::string> labelled;
+        for (QPieSlice* slice : qobject_cast<QPieSeries*>(chart.series().at(0))->slices())
+            if (slice->isLabelVisible())
+                labelled.push_back(slice->label().toStdString() + " " + std::to_string(int(slice->value())));
+        return labelled;
+    }
+
     const int tourTotal = DBSetting::Global()->ReadInteger("TourTotal");
     const int tourHandicap = DBSetting::Global()->ReadInteger("TourHandicap");
     TJXGrid grid;
@@ -172,6 +182,18 @@ TEST_F(DBResultGridTest, PiesShowWholePercentsOfTheStripsResultsAndTotals)
 
     FillLastOf(NewTeam + 1, &results, &totals);
     EXPECT_TRUE(Slices(results).empty() && Slices(totals).empty());
+}
+
+TEST_F(DBResultGridTest, PiesOfOneKindOfResultKeepEverySliceAndLabelOnlyTheFullOne)
+{
+    QChart results, totals;
+    // Wins only, each of at most two goals.
+    AddResults({{1, 0}, {2, 0}, {1, 0}});
+    FillLastOf(NewTeam, &results, &totals);
+    EXPECT_EQ(Slices(results).size(), 3u);
+    EXPECT_EQ(LabelledSlices(results), std::vector<std::string>{Lang(1095) + " 100"});
+    EXPECT_EQ(Slices(totals).size(), 2u);
+    EXPECT_EQ(LabelledSlices(totals), std::vector<std::string>{Lang(1137) + " (2.5) 100"});
 }
 
 TEST_F(DBResultGridTest, MarkTableFollowsTheStandingsAndShowsTheLongestListsNewestTwenty)

@@ -1,9 +1,12 @@
 #include "textfit.h"
 
+#include "foundation/jxgrid.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +18,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace {
@@ -315,4 +319,85 @@ std::vector<std::string> RussianTexts(const QWidget& window)
                     check(*control, tabs->tabText(i));
     }
     return russian;
+}
+
+namespace {
+
+// The columns of the part of image that hold ink: pixels of another colour than the
+// part's most common one (its background).
+std::vector<int> InkColumns(const QImage& image, const QRect& part)
+{
+    std::map<QRgb, int> counts;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    if (counts.empty())
+        return {};
+    const QRgb background =
+            std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+    std::vector<int> columns;
+    for (int x = part.left(); x <= part.right(); ++x)
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            if (image.pixel(x, y) != background) {
+                columns.push_back(x);
+                break;
+            }
+    return columns;
+}
+
+int InkWidth(const std::vector<int>& columns)
+{
+    return columns.empty() ? 0 : columns.back() - columns.front() + 1;
+}
+
+// Inside a header cell's frame: the frame's one-pixel lines run along its top, bottom
+// and left edges and one pixel before its right edge.
+QRect InsideFrame(const QRect& cell)
+{
+    return cell.adjusted(1, 1, -2, -1);
+}
+
+// The ink width of a header text in a cell wide enough for any header, drawn as the grid
+// draws its own header cell of column col.
+int WholeInkWidth(TJXGrid& grid, int col)
+{
+    TJXGrid wide;
+    wide.resize(1000, 3 * wide.DefaultRowHeight());
+    wide.SetColCount(1);
+    wide.SetColsProperty(0, TColsProperty{grid.GetColsProperty(col).Align, "100%", false});
+    wide.SetCellsProperty(0, 0, grid.GetCellsProperty(0, col));
+    wide.SetCell(0, 0, grid.Cell(0, col));
+    const QImage image = wide.viewport()->grab().toImage();
+    return InkWidth(InkColumns(image, InsideFrame(wide.CellRect(0, 0)) & image.rect()));
+}
+
+std::vector<CutText> CutHeadersOf(TJXGrid& grid)
+{
+    std::vector<CutText> cut;
+    const QImage image = grid.viewport()->grab().toImage();
+    for (int col = 0; col < grid.ColCount(); ++col) {
+        const TColsProperty& column = grid.GetColsProperty(col);
+        if (grid.Cell(0, col).empty() || grid.ColWidth(col) <= 0 || column.IsImage)
+            continue;
+        const QRect inside = InsideFrame(grid.CellRect(0, col));
+        const std::vector<int> ink = InkColumns(image, inside & image.rect());
+        const int whole = WholeInkWidth(grid, col);
+        const bool touches = !ink.empty() && (ink.front() == inside.left() || ink.back() == inside.right());
+        if (touches || InkWidth(ink) < whole)
+            cut.push_back(CutText{grid.objectName().toStdString() + "[" + std::to_string(col) + "]", grid.Cell(0, col),
+                                  whole + 2, inside.width()});
+    }
+    return cut;
+}
+
+}  // namespace
+
+std::vector<CutText> CutGridHeaders(const QWidget& window)
+{
+    std::vector<CutText> cut;
+    for (TJXGrid* grid : window.findChildren<TJXGrid*>())
+        if (grid->isVisibleTo(&window))
+            for (CutText& header : CutHeadersOf(*grid))
+                cut.push_back(std::move(header));
+    return cut;
 }

@@ -23,6 +23,10 @@ std::ostream& operator<<(std::ostream& out, const CutText& cut);
 // labels that wrap their text are left out.
 std::vector<CutText> CutTexts(const QWidget& window);
 
+// The header cells of the window's shown grids whose text is cut, or touches the cell's
+// frame: a header shows its text whole with a free pixel on either side of it.
+std::vector<CutText> CutGridHeaders(const QWidget& window);
+
 // The shown controls of the window that reach outside their parent or overlap a shown
 // sibling, as "a lies outside b" and "a overlaps b"; Qt's own parts are left out.
 std::vector<std::string> MisplacedControls(const QWidget& window);

@@ -193,6 +193,8 @@ void MainWindowFixture::ExpectSoundLayout(const QWidget& window)
 {
     for (const CutText& cut : CutTexts(window))
         ADD_FAILURE() << cut;
+    for (const CutText& cut : CutGridHeaders(window))
+        ADD_FAILURE() << "grid header " << cut;
     for (const std::string& fault : MisplacedControls(window))
         ADD_FAILURE() << fault;
     for (const std::string& button : CaptionlessButtons(window))

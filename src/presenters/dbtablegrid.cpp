@@ -239,10 +239,7 @@ void DBTableGrid::ShowChart(QChart& chart, const std::vector<ChartPoint>& points
     seasons->setCategories(categories);
     seasons->setTruncateLabels(false);
     auto* axis = AttachedAxis<QValueAxis>(chart, *series, Qt::Vertical);
-    axis->setLabelFormat(IsPercentKind(kind) ? "%.0f" : "%.1f");
-    // Room above the highest bar for its value.
-    axis->setRange(0, std::max(highest, 1.0) * 1.15);
-    axis->applyNiceNumbers();
+    SetBarRange(*axis, highest, LaidOutPlotHeight(chart), bars->labelFont());
 }
 
 double DBTableGrid::ChartValue(int kind)

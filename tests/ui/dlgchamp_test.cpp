@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -412,6 +413,21 @@ TEST_F(TDlgChampTest, SeasonStatisticsAreTheSumsOfEachSeasonWithABarPerSeason)
         for (const auto& [season, home] : seasons)
             expected.push_back(Name("Season", "SeasonID", season) + " " + value(home));
         EXPECT_EQ(bars(), expected) << "oldest season left";
+    }
+}
+
+TEST_F(TDlgChampTest, SeasonChartOfEveryKindStandsEachValueAboveItsBarOnAReadableAxis)
+{
+    TDlgChamp& card = OpenFromMatch(EnglishLeague, CurrentSeason);
+    TChampSeasonsPage& page = *card.tabStatsSeasons;
+    ShowPage(&page);
+    for (QRadioButton* kind : {page.btnWin, page.btnDraw, page.btnLose, page.btnTB, page.btnTM, page.btnAGoal1,
+                               page.btnAGoal2}) {
+        SCOPED_TRACE(kind->objectName().toStdString());
+        QTest::mouseClick(kind, Qt::LeftButton);
+        QApplication::processEvents();
+        for (const std::string& fault : BarChartFaults(*page.chtStatsSeasons))
+            ADD_FAILURE() << fault;
     }
 }
 

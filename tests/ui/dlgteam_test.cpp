@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -13,6 +17,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 #include <QXYSeries>
 
 #include <algorithm>
@@ -455,6 +460,46 @@ TEST_F(TDlgTeamTest, HiddenRatingPageDrawsTheLastSeasonsFromTheStartingRating)
     rating.Fill();
     EXPECT_EQ(ChartPoints(rating.chartForm, 0), expected);
     EXPECT_EQ(ChartPoints(rating.chartForm, 1).size(), 1u);
+}
+
+// Each highest share on a card of its own, checked as the chart is first drawn.
+TEST_F(TDlgTeamTest, SeasonChartAxisStopsAtTheFirstStepThatLeavesRoomForTheHighestLabel)
+{
+    const std::string newestLeagueSeason =
+            "TeamID=" + TeamText + " AND ChampID=" + std::to_string(SampleIds::League(SampleIds::England)) +
+            " AND SeasonID=(SELECT MAX(SeasonID) FROM Stats WHERE TeamID=" + TeamText + ")";
+    // 68 and 80: axes up to 100; 94 and 100: axes that must pass 100.
+    for (int share : {68, 80, 94, 100}) {
+        SCOPED_TRACE(share);
+        // Home and away rows of 50 games each.
+        Exec("UPDATE Stats SET Game=50, Win=" + std::to_string(share / 2) + " WHERE " + newestLeagueSeason);
+        TDlgTeam& card = OpenCard();
+        ShowPage(card, card.tabStatsSeasons);
+        QApplication::processEvents();
+        QChartView& view = *card.tabStatsSeasons->chtStatsSeasons;
+        for (const std::string& fault : BarChartFaults(view))
+            ADD_FAILURE() << fault;
+
+        const auto* axis = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).value(0));
+        const auto* series = qobject_cast<QBarSeries*>(view.chart()->series().value(0));
+        ASSERT_TRUE(axis && series);
+        const QBarSet& bars = *series->barSets().first();
+        double highest = 0;
+        for (int i = 0; i < bars.count(); ++i)
+            highest = std::max(highest, bars.at(i));
+        EXPECT_EQ(highest, share);
+        EXPECT_EQ(std::fmod(axis->max(), axis->tickInterval()), 0) << "the axis ends on a step";
+        // A step lower the highest bar's label, 2 pixels above it, would reach past the plot.
+        double labelHeight = 0;
+        for (QGraphicsItem* item : view.scene()->items())
+            if (auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+                label && label->toPlainText() == QString::number(share) + "%")
+                labelHeight = label->boundingRect().height();
+        ASSERT_GT(labelHeight, 0);
+        const double lower = axis->max() - axis->tickInterval();
+        EXPECT_LT(view.chart()->plotArea().height() * (lower - highest) / lower, labelHeight + 2);
+        Stop();
+    }
 }
 
 }  // namespace

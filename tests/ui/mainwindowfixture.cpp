@@ -2,18 +2,25 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QGraphicsRectItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include "data/constants.h"
 #include "data/dbfilter.h"
@@ -217,6 +224,79 @@ void MainWindowFixture::ExpectSoundPages(QWidget& window, QTabWidget* pages, con
         SCOPED_TRACE(page->objectName().toStdString());
         ExpectSoundLayout(window);
     }
+}
+
+namespace {
+
+// The texts the chart's scene shows, with their places in the scene.
+std::vector<std::pair<QString, QRectF>> ShownTexts(QChartView& view)
+{
+    std::vector<std::pair<QString, QRectF>> texts;
+    for (QGraphicsItem* item : view.scene()->items())
+        if (auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+            text && text->isVisible() && !text->toPlainText().isEmpty())
+            texts.emplace_back(text->toPlainText(), text->sceneBoundingRect());
+    return texts;
+}
+
+// The shown bars of the set, as their places in the scene.
+std::vector<QRectF> ShownBars(QChartView& view, const QBarSet& bars)
+{
+    std::vector<QRectF> shown;
+    for (QGraphicsItem* item : view.scene()->items())
+        if (auto* bar = qgraphicsitem_cast<QGraphicsRectItem*>(item);
+            bar && bar->isVisible() && bar->brush() == bars.brush())
+            shown.push_back(bar->sceneBoundingRect());
+    return shown;
+}
+
+// The values of a value axis's ticks, fixed in count or in step.
+std::set<double> TickValues(const QValueAxis& axis)
+{
+    const bool stepped = axis.tickType() == QValueAxis::TicksDynamic && axis.tickInterval() > 0;
+    const double first = stepped ? axis.tickAnchor() : axis.min();
+    const double step =
+            stepped ? axis.tickInterval() : (axis.max() - axis.min()) / std::max(1, axis.tickCount() - 1);
+    std::set<double> ticks;
+    for (double tick = first; tick <= axis.max() + step / 1000; tick += step)
+        ticks.insert(std::round(tick * 1000) / 1000);
+    return ticks;
+}
+
+}  // namespace
+
+std::vector<std::string> MainWindowFixture::BarChartFaults(QChartView& view)
+{
+    QChart& chart = *view.chart();
+    auto* series = qobject_cast<QBarSeries*>(chart.series().value(0));
+    auto* axis = qobject_cast<QValueAxis*>(chart.axes(Qt::Vertical).value(0));
+    if (!series || series->count() == 0 || !axis)
+        return {"no bars on a value axis"};
+    const QRectF plot = chart.mapRectToScene(chart.plotArea());
+    std::vector<std::string> faults;
+    std::set<double> axisValues;
+    const std::vector<std::pair<QString, QRectF>> texts = ShownTexts(view);
+    for (const auto& [text, place] : texts) {
+        if (place.center().x() >= plot.left())
+            continue;
+        bool number = false;
+        axisValues.insert(text.toDouble(&number));
+        if (!number)
+            faults.push_back("the axis label " + text.toStdString() + " is no number");
+    }
+    if (axisValues != TickValues(*axis))
+        faults.push_back("the axis labels are not its ticks");
+    for (const QRectF& bar : ShownBars(view, *series->barSets().first())) {
+        const auto label = std::find_if(texts.begin(), texts.end(), [&](const auto& text) {
+            return text.second.center().x() > bar.left() && text.second.center().x() < bar.right() &&
+                   text.second.center().y() < plot.bottom();
+        });
+        if (label == texts.end())
+            faults.push_back("a bar without a label");
+        else if (label->second.bottom() > bar.top() + 0.5 || label->second.top() < plot.top() - 0.5)
+            faults.push_back("the label " + label->first.toStdString() + " does not stand above its bar");
+    }
+    return faults;
 }
 
 void MainWindowFixture::ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed)

@@ -14,6 +14,7 @@
 #include "samplefolderfixture.h"
 
 class DBSetting;
+class QChartView;
 class QComboBox;
 class QListWidget;
 class QTabWidget;
@@ -136,6 +137,9 @@ protected:
     // Shows the window and checks its layout on each of the pages given, or on every page of
     // its page control pages (none: the window as it stands).
     static void ExpectSoundPages(QWidget& window, QTabWidget* pages, const std::vector<QWidget*>& only = {});
+    // What a bar chart draws wrong, in words: a value label that does not stand whole
+    // above its bar inside the plot, value axis labels that are not its ticks' values.
+    static std::vector<std::string> BarChartFaults(QChartView& view);
     // In English no text of the window is left Russian but those of the controls named fixed.
     static void ExpectNoRussianLeft(const QWidget& window, const std::vector<std::string>& fixed = {});
     // Makes language the program's, on the settings object a closed main window may have freed.

@@ -17,6 +17,7 @@
 #include "ui/flagpicture.h"
 #include "ui/formcontrols.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,9 +30,20 @@ TDlgFixed* DlgFixed = nullptr;
 namespace {
 
 constexpr int FlagMargin = 8;
-constexpr int TitleLeft = 32;
 constexpr QSize SwapSize(30, 25);
-constexpr int TitleWidth = TCardForm::CardWidth / 2 - TitleLeft - SwapSize.width() / 2 - 4;
+// Free room between a team's name and the flag or the swap button beside it.
+constexpr int TitleGap = 8;
+
+// A team's short name and country code as its header label shows them; a name too long
+// for the label is cut short with an ellipsis and keeps the code.
+QString HeaderTitle(const QLabel& label, DBTeam& team)
+{
+    const QString country = QString::fromStdString(" (" + team.GetNationalID() + ")");
+    const QFontMetrics metrics(label.font());
+    return metrics.elidedText(QString::fromStdString(DBTeam::ShortName(team.GetName())), Qt::ElideRight,
+                              label.width() - metrics.horizontalAdvance(country)) +
+           country;
+}
 
 }  // namespace
 
@@ -54,15 +66,18 @@ void TDlgFixed::BuildLayout()
 {
     Panel1 = AddHeader("Panel1");
     imgTeam = AddHeaderFlag(Panel1, "imgTeam", FlagMargin);
-    lblTeamName = AddHeaderTitle(Panel1, "lblTeamName", QRect(TitleLeft, 0, TitleWidth, HeaderHeight));
     btnChangeTeam = AddControl<QPushButton>(
             Panel1, "btnChangeTeam",
             QRect(QPoint((CardWidth - SwapSize.width()) / 2, (HeaderHeight - SwapSize.height()) / 2), SwapSize));
     btnChangeTeam->setAutoDefault(false);
     SetCaption(btnChangeTeam, "<>");
-    lblTeamRivalName = AddHeaderTitle(Panel1, "lblTeamRivalName",
-                                      QRect(CardWidth - TitleLeft - TitleWidth, 0, TitleWidth, HeaderHeight));
     imgTeamRival = AddHeaderFlag(Panel1, "imgTeamRival", CardWidth - FlagMargin - imgTeam->width());
+    // Each name between its flag and the swap button, the two mirrored.
+    const int titleLeft = imgTeam->geometry().right() + 1 + TitleGap;
+    const int titleWidth = btnChangeTeam->x() - TitleGap - titleLeft;
+    lblTeamName = AddHeaderTitle(Panel1, "lblTeamName", QRect(titleLeft, 0, titleWidth, HeaderHeight));
+    lblTeamRivalName = AddHeaderTitle(Panel1, "lblTeamRivalName",
+                                      QRect(CardWidth - titleLeft - titleWidth, 0, titleWidth, HeaderHeight));
 
     page1 = AddPages();
     tabPreview = new TFixedPreviewPage(page1, Teams);
@@ -112,7 +127,7 @@ void TDlgFixed::SetTeams(int team1ID, int team2ID)
     Teams.team1->OpenByID(team1ID);
     Teams.team2->OpenByID(team2ID);
     for (const auto& [team, label] : headers)
-        SetCaption(label, DBTeam::ShortName(team->GetName()) + " (" + team->GetNationalID() + ")");
+        label->setText(HeaderTitle(*label, *team));
     LoadFlagPicture(imgTeam);
     LoadFlagPicture(imgTeamRival);
 }

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <tuple>
 
 #include "data/codes.h"
 #include "data/dbfilter.h"
@@ -25,6 +26,7 @@
 #include "mainwindowfixture.h"
 #include "platform/clipboard.h"
 #include "shareddata.h"
+#include "textfit.h"
 #include "ui/dlgmain.h"
 #include "ui/fixedelopage.h"
 #include "ui/fixedforecastpage.h"
@@ -526,6 +528,37 @@ TEST_F(TDlgFixedTest, ShownPagesFitTheCardInBothLanguages)
         Stop();
         FreeLeftCards();
     }
+}
+
+TEST_F(TDlgFixedTest, LongNamesInTheHeaderStopShortOfTheSwapButtonAndTheFlags)
+{
+    const auto [team1, team2] = PairWithExtraTime();
+    // Single words, which no shortening makes shorter.
+    const std::string name1 = "Wolverhamptonwanderersathleticclub", name2 = "Borussia-Mönchengladbach-Sportverein";
+    Exec("UPDATE Team SET Name='" + name1 + "' WHERE TeamID=" + N(team1));
+    Exec("UPDATE Team SET Name='" + name2 + "' WHERE TeamID=" + N(team2));
+    OpenPair(team1, team2);
+    const QRect swap = On<QPushButton>("btnChangeTeam")->geometry();
+    // Pixels between two spans of the header, whichever lies left.
+    const auto apart = [](const QRect& a, const QRect& b) {
+        return std::max(a.left() - b.right(), b.left() - a.right()) - 1;
+    };
+    const std::tuple<const char*, const char*, std::string> titles[] = {{"lblTeamName", "imgTeam", name1},
+                                                                        {"lblTeamRivalName", "imgTeamRival", name2}};
+    for (const auto& [labelName, flagName, name] : titles) {
+        SCOPED_TRACE(labelName);
+        const QLabel* label = On<QLabel>(labelName);
+        const QString text = label->text();
+        EXPECT_TRUE(text.startsWith(QString::fromStdString(name.substr(0, 8))) && text.endsWith(" (ENG)"))
+                << text.toStdString();
+        // The text as it stands centred in its label.
+        const int width = label->fontMetrics().horizontalAdvance(text);
+        const QRect shown(label->x() + (label->width() - width) / 2, label->y(), width, label->height());
+        EXPECT_GE(apart(shown, swap), 6);
+        EXPECT_GE(apart(shown, On<QLabel>(flagName)->geometry()), 6);
+    }
+    for (const CutText& cut : CutTexts(*On<QWidget>("Panel1")))
+        ADD_FAILURE() << cut;
 }
 
 // Six Premier League seasons in place of the sample, taken in as an update brings them,

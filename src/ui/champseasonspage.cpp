@@ -4,10 +4,8 @@
 #include "foundation/jxgrid.h"
 #include "presenters/dbtablegrid.h"
 
-#include <QChart>
 #include <QChartView>
 #include <QGroupBox>
-#include <QLegend>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -38,12 +36,7 @@ void TChampSeasonsPage::BuildLayout()
 
     gridStatsSeasons = new TJXGrid(this);
     gridStatsSeasons->setObjectName("gridStatsSeasons");
-    chtStatsSeasons = new QChartView(this);
-    chtStatsSeasons->setObjectName("chtStatsSeasons");
-    chtStatsSeasons->setRenderHint(QPainter::Antialiasing);
-    QChart* chart = chtStatsSeasons->chart();
-    chart->legend()->hide();
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chtStatsSeasons = AddChartView(this, "chtStatsSeasons");
 
     QVBoxLayout* page = AddPageLayout(this, {Kinds.frame});
     page->addWidget(gridStatsSeasons, GridStretch);

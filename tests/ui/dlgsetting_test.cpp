@@ -80,6 +80,21 @@ TEST_F(TDlgSettingTest, OkWithoutAChangeWritesNothingButTheMainWindowReloadsItsT
     EXPECT_EQ(ButtonText("btnTeam"), "Клубы");
 }
 
+TEST_F(TDlgSettingTest, ReturnInAnEditNeitherSavesNorCloses)
+{
+    Settings().WriteString("ProxyAddress", "proxy.local");
+    Start();
+    const std::string before = SettingsFile();
+    InSettings([&](TDlgSetting& d) {
+        d.PageControl->setCurrentWidget(d.tabSystem);
+        QTest::keyClicks(d.txtProxy, "2");
+        QTest::keyClick(d.txtProxy, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        Press(d.btnCancel);
+    });
+    EXPECT_EQ(SettingsFile(), before);
+}
+
 TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)
 {
     // Booleans are stored as the integers 0 and 1.

@@ -155,6 +155,17 @@ TEST_F(TDlgTodayTest, DayListHasTheFavouritesPlayingThatDayAndTheRememberedOneSh
         EXPECT_EQ(Column(page.grid, 0), Joined(matches, [&](auto&) { return DateToStr(day); }));
         EXPECT_EQ(Column(page.grid, 1), Joined(matches, [](auto& m) { return m[0] + " - " + m[1]; }));
         EXPECT_EQ(Column(page.grid, 2), Joined(matches, [](auto& m) { return m[2] + " " + m[3]; }));
+
+        // The tournament clicked is the one chosen again when the day changes.
+        ASSERT_GE(page.lstChamp->count(), 2);
+        const int otherRow = page.lstChamp->currentRow() == 0 ? 1 : 0;
+        const std::string other = page.lstChamp->item(otherRow)->text().toStdString();
+        ClickListItem(page.lstChamp, other);
+        page.dataToday->setDate(Day(-365));
+        page.dataToday->setDate(Day(0));
+        ASSERT_NE(page.lstChamp->currentItem(), nullptr);
+        EXPECT_EQ(page.lstChamp->currentItem()->text().toStdString(), other);
+        ClickListItem(page.lstChamp, DisplayName(RussianLeague));
         {
             // The date literal is month/day/year whatever the user's date format.
             LocaleGuard russian(QLocale(QLocale::Russian, QLocale::Russia));

@@ -391,6 +391,35 @@ TEST_F(TDlgTodayTest, RecomputeAtAnotherTotalLineRebuildsTheStreaksAndAStaleTabl
     EXPECT_TRUE(Messages().empty());
 }
 
+// The window cannot close while the streaks are rebuilt: a view added then would wait unseen.
+TEST_F(TDlgTodayTest, DoubleClicksOfEveryPageAddNoViewWhileTheStreaksAreRebuilt)
+{
+    const std::string history = History();
+    InToday([&](TDlgToday& today) {
+        TTodaySeriesPage& series = *today.tabSeries;
+        ShowPage(today, &series);
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            ran = true;
+            EXPECT_FALSE(series.gridNextFixed->Cell(1, 2).empty()) << "a coming match to click";
+            DoubleClickCell(1, 0, series.gridAllSeries);
+            DoubleClickCell(1, 2, series.gridNextFixed);
+            ShowPage(today, today.tabStatsChamp);
+            DoubleClickCell(1, 1, today.tabStatsChamp->gridStatsChamp);
+        });
+        QTest::mouseClick(series.btnEnter, Qt::LeftButton);
+        EXPECT_TRUE(ran) << "the rebuild let no message through";
+        EXPECT_TRUE(today.isVisible());
+        EXPECT_EQ(today.Tag(), 0);
+        EXPECT_EQ(History(), history);
+
+        ShowPage(today, &series);
+        DoubleClickCell(1, 0, series.gridAllSeries);
+        EXPECT_FALSE(today.isVisible()) << "the rebuild over, a double click adds its view";
+    });
+    EXPECT_NE(History(), history);
+}
+
 TEST_F(TDlgTodayTest, FailingRebuildIsReportedKeepsThePreviousStreaksAndClearsTheFlag)
 {
     const std::string before = Value("SELECT COUNT(*) FROM Series") + " " + Value("SELECT SUM(MaxWin) FROM Series");

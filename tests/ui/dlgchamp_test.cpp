@@ -180,9 +180,9 @@ TEST_F(TDlgChampTest, MatchButtonOpensTheMatchsSeasonWithItsStages)
     QListWidget* stages = card.tabTable->lstRound;
     TJXGrid* standings = card.tabTable->gridTable;
     EXPECT_TRUE(stages->isVisible());
-    EXPECT_EQ(Items(stages), "Regular season; Championship round; Relegation round");
+    EXPECT_EQ(Items(stages), "Round; Top six; Bottom six");
     ExpectStandings(standings, Standings(BelgianLeague, CompleteSeason, SampleIds::RegularSeason, FieldCode::Both));
-    ClickListItem(stages, "Championship round");
+    ClickListItem(stages, "Top six");
     EXPECT_EQ(standings->RowCount(), 7);
     ExpectStandings(standings, Standings(BelgianLeague, CompleteSeason, SampleIds::ChampionshipRound, FieldCode::Both));
 
@@ -237,7 +237,7 @@ TEST_F(TDlgChampTest, CupsAndTheInternationalTournamentShowNoCrossTableAndNoMark
         int standingsRows;  // the teams of the first stage, or of every round
     };
     const Case cases[] = {
-            {EnglishLeague, true, "Regular season", 21},
+            {EnglishLeague, true, "Round", 21},
             {EnglishCup, false, "", 33},
             {SampleIds::EuroCup, false, "Group A; Group B; Group C; Group D; Group E; Group F; Group G; Group H", 5}};
     for (const Case& c : cases) {

@@ -3,7 +3,8 @@
 # there is none, brings the program in it up to date, and runs it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/build.sh"
+# The program and the setup that makes its folder; the tests build with test.sh.
+"$root/scripts/build.sh" kovral kovral-setup
 folder=${KOVRAL_PROGRAM_FOLDER:-$root/build/program}
 if [ ! -e "$folder/setting.mdb" ]; then
   "$root/build/tools/setup/kovral-setup" "$folder" --sample

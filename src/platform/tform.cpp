@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QThread>
 #include <QWindow>
@@ -13,6 +14,16 @@ namespace {
 
 // A window system that never exposes the window (a minimised desktop) must not hang the caller.
 constexpr int FrameWaitMilliseconds = 2000;
+
+// The windows were laid out for a toolkit on which Return clicks only a button marked
+// the default. A Qt dialog would also click a focused push button, and make its first
+// one the default when none is marked, so Return in an edit box would act.
+void KeepReturnForTheDefaultButton(QWidget& form)
+{
+    for (QPushButton* button : form.findChildren<QPushButton*>())
+        if (!button->isDefault())
+            button->setAutoDefault(false);
+}
 
 }  // namespace
 
@@ -55,6 +66,7 @@ bool TForm::event(QEvent* event)
 
 void TForm::showEvent(QShowEvent* event)
 {
+    KeepReturnForTheDefaultButton(*this);
     QDialog::showEvent(event);
     if (!event->spontaneous())
         RunHandler([this] { FormShow(); });

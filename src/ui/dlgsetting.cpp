@@ -112,7 +112,6 @@ void TDlgSetting::BuildLayout()
     btnOK = AddControl<QPushButton>(this, "btnOK", QRect(130, 214, 75, 23), "OK");
     btnCancel = AddControl<QPushButton>(this, "btnCancel", QRect(210, 214, 75, 23), "Отмена");
     btnApply = AddControl<QPushButton>(this, "btnApply", QRect(290, 214, 75, 23), "Применить");
-    btnOK->setDefault(true);
     btnApply->setEnabled(false);
 }
 

@@ -46,11 +46,11 @@ void TDlgToday::BuildLayout(DBFilter* filter)
 {
     BeginDialog(this, "DlgToday", "Ближайшие матчи", FormWidth, FormHeight);
     page1 = AddControl<QTabWidget>(this, "page1", QRect(0, 0, FormWidth, FormHeight));
-    const auto handBack = [this] { HandBack(); };
-    tabNext = new TTodayNextPage(page1, filter, handBack);
-    tabLastFixed = new TTodayLastPage(page1, filter, handBack);
-    tabSeries = new TTodaySeriesPage(page1, filter, handBack);
-    tabStatsChamp = new TTodayStatsPage(page1, filter, handBack);
+    const auto addView = [this](const std::function<bool()>& add) { AddView(add); };
+    tabNext = new TTodayNextPage(page1, filter, addView);
+    tabLastFixed = new TTodayLastPage(page1, filter, addView);
+    tabSeries = new TTodaySeriesPage(page1, filter, addView);
+    tabStatsChamp = new TTodayStatsPage(page1, filter, addView);
     for (TTodayPage* page : Pages())
         page1->addTab(page, QString());
 }
@@ -93,8 +93,12 @@ void TDlgToday::page1Change()
         page->Fill();
 }
 
-void TDlgToday::HandBack()
+void TDlgToday::AddView(const std::function<bool()>& add)
 {
+    // The window cannot close while the streaks are rebuilt, so a view added then would
+    // wait unseen until the user closes it.
+    if (tabSeries->Rebuilding() || !add())
+        return;
     SetTag(1);
     Close();
 }

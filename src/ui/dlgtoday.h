@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,7 +42,8 @@ private:
     void BuildLayout(DBFilter* filter);
     void FormDestroy();
     void page1Change();
-    void HandBack();
+    // Adds the view of a double click through add and hands back when the history took it.
+    void AddView(const std::function<bool()>& add);
     std::vector<TTodayPage*> Pages() const;
 
     // The window's model, made with it; no page uses it in this build.

@@ -31,8 +31,8 @@ DBSetting* Setting()
 
 }  // namespace
 
-TTodayLastPage::TTodayLastPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack)
-    : TTodayPage(parent, "tabLastFixed", filter, std::move(handBack)), LastChamps(std::make_unique<DBChamp>())
+TTodayLastPage::TTodayLastPage(QWidget* parent, DBFilter* filter, ViewAdder addView)
+    : TTodayPage(parent, "tabLastFixed", filter, std::move(addView)), LastChamps(std::make_unique<DBChamp>())
 {
     BuildLayout();
     LastGrid = std::make_unique<DBFixedGrid>(gridLastFixed);
@@ -100,9 +100,11 @@ void TTodayLastPage::cboChampLastChange()
 
 void TTodayLastPage::gridLastFixedDblClick()
 {
-    DBFixed* matches = LastGrid->Fixed();
-    if (matches->Count() < 1)
-        return;
-    matches->MoveBy(gridLastFixed->Row() - 1);
-    HandBack(Filter->AddChamp(matches->GetChampID(), matches->GetSeasonID()));
+    AddView([this] {
+        DBFixed* matches = LastGrid->Fixed();
+        if (matches->Count() < 1)
+            return false;
+        matches->MoveBy(gridLastFixed->Row() - 1);
+        return Filter->AddChamp(matches->GetChampID(), matches->GetSeasonID());
+    });
 }

@@ -15,7 +15,7 @@ class TTodayLastPage : public TTodayPage {
     Q_OBJECT
 
 public:
-    TTodayLastPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack);
+    TTodayLastPage(QWidget* parent, DBFilter* filter, ViewAdder addView);
     ~TTodayLastPage() override;
 
     void Fill() override;

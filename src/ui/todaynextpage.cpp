@@ -123,8 +123,8 @@ void StepBox(QLineEdit* box, int fallback, TUDBtnType button)
 
 }  // namespace
 
-TTodayNextPage::TTodayNextPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack)
-    : TTodayPage(parent, "tabNext", filter, std::move(handBack)),
+TTodayNextPage::TTodayNextPage(QWidget* parent, DBFilter* filter, ViewAdder addView)
+    : TTodayPage(parent, "tabNext", filter, std::move(addView)),
       DayChamps(std::make_unique<DBChamp>()),
       DayMatches(std::make_unique<DBFixed>())
 {
@@ -257,10 +257,12 @@ void TTodayNextPage::lstChampClick()
 
 void TTodayNextPage::gridDblClick()
 {
-    if (DayMatches->Count() < 1)
-        return;
-    DayMatches->MoveBy(grid->Row() - 1);
-    HandBack(Filter->AddTeamRival(DayMatches->GetTeam1ID(), DayMatches->GetTeam2ID()));
+    AddView([this] {
+        if (DayMatches->Count() < 1)
+            return false;
+        DayMatches->MoveBy(grid->Row() - 1);
+        return Filter->AddTeamRival(DayMatches->GetTeam1ID(), DayMatches->GetTeam2ID());
+    });
 }
 
 void TTodayNextPage::udTodayDaysClick(TUDBtnType button)

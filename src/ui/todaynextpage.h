@@ -24,7 +24,7 @@ class TTodayNextPage : public TTodayPage {
     Q_OBJECT
 
 public:
-    TTodayNextPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack);
+    TTodayNextPage(QWidget* parent, DBFilter* filter, ViewAdder addView);
     ~TTodayNextPage() override;
 
     void Fill() override;

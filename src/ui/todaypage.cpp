@@ -4,15 +4,14 @@
 
 #include <utility>
 
-TTodayPage::TTodayPage(QWidget* parent, const char* name, DBFilter* filter, std::function<void()> handBack)
-    : TCardPage(parent, name), Filter(filter), handBack_(std::move(handBack))
+TTodayPage::TTodayPage(QWidget* parent, const char* name, DBFilter* filter, ViewAdder addView)
+    : TCardPage(parent, name), Filter(filter), addView_(std::move(addView))
 {
 }
 
-void TTodayPage::HandBack(bool added) const
+void TTodayPage::AddView(const std::function<bool()>& add) const
 {
-    if (added)
-        handBack_();
+    addView_(add);
 }
 
 int TTodayPage::RememberedIndex(int index, int count)

@@ -14,6 +14,10 @@ class TTodayPage : public TCardPage {
     Q_OBJECT
 
 public:
+    // Runs add, which adds a view to the history and tells whether it was taken, when the
+    // window lets a view be added, and hands the window back when it was taken.
+    using ViewAdder = std::function<void(const std::function<bool()>& add)>;
+
     // The window's key of remembered values.
     static constexpr const char* FormKey = "DlgToday";
     // The room of a page inside the page control, from PageLeft.
@@ -26,11 +30,10 @@ public:
     virtual void Remember() = 0;
 
 protected:
-    // handBack sets the window's Tag to 1 and closes it.
-    TTodayPage(QWidget* parent, const char* name, DBFilter* filter, std::function<void()> handBack);
+    TTodayPage(QWidget* parent, const char* name, DBFilter* filter, ViewAdder addView);
 
-    // Hands the window back when the history took the view.
-    void HandBack(bool added) const;
+    // The view that add adds, through the window.
+    void AddView(const std::function<bool()>& add) const;
     // The remembered integer of index when it is below count and not negative, else 0:
     // other values come only from a settings file edited by other means.
     static int RememberedIndex(int index, int count);
@@ -38,5 +41,5 @@ protected:
     DBFilter* const Filter;
 
 private:
-    const std::function<void()> handBack_;
+    const ViewAdder addView_;
 };

@@ -51,8 +51,8 @@ DBSetting* Setting()
 
 }  // namespace
 
-TTodaySeriesPage::TTodaySeriesPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack)
-    : TTodayPage(parent, "tabSeries", filter, std::move(handBack)), NextFixed(std::make_unique<DBFixed>())
+TTodaySeriesPage::TTodaySeriesPage(QWidget* parent, DBFilter* filter, ViewAdder addView)
+    : TTodayPage(parent, "tabSeries", filter, std::move(addView)), NextFixed(std::make_unique<DBFixed>())
 {
     BuildLayout();
     SeriesGrid = std::make_unique<DBSeriesGrid>(gridAllSeries);
@@ -219,20 +219,24 @@ void TTodaySeriesPage::gridAllSeriesSelectCell(int /*aCol*/, int aRow)
 
 void TTodaySeriesPage::gridAllSeriesDblClick()
 {
-    DBSeries& top = *SeriesGrid->Data;
-    if (top.Count() < 1)
-        return;
-    top.MoveBy(gridAllSeries->Row() - 1);
-    const int team = top.GetTeamID();
-    HandBack(Filter->AddTeam(team, DBSeason::GetLastSeasonOfTeam(team)));
+    AddView([this] {
+        DBSeries& top = *SeriesGrid->Data;
+        if (top.Count() < 1)
+            return false;
+        top.MoveBy(gridAllSeries->Row() - 1);
+        const int team = top.GetTeamID();
+        return Filter->AddTeam(team, DBSeason::GetLastSeasonOfTeam(team));
+    });
 }
 
 void TTodaySeriesPage::gridNextFixedDblClick()
 {
-    if (NextFixed->Count() < 1)
-        return;
-    NextFixed->MoveBy(0);
-    HandBack(Filter->AddTeamRival(NextFixed->GetTeam1ID(), NextFixed->GetTeam2ID()));
+    AddView([this] {
+        if (NextFixed->Count() < 1)
+            return false;
+        NextFixed->MoveBy(0);
+        return Filter->AddTeamRival(NextFixed->GetTeam1ID(), NextFixed->GetTeam2ID());
+    });
 }
 
 void TTodaySeriesPage::btnUpdateSeriesClick()

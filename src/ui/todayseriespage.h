@@ -23,7 +23,7 @@ class TTodaySeriesPage : public TTodayPage {
     Q_OBJECT
 
 public:
-    TTodaySeriesPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack);
+    TTodaySeriesPage(QWidget* parent, DBFilter* filter, ViewAdder addView);
     ~TTodaySeriesPage() override;
 
     void Fill() override;

@@ -34,8 +34,8 @@ constexpr int NameSort = 8;
 
 }  // namespace
 
-TTodayStatsPage::TTodayStatsPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack)
-    : TTodayPage(parent, "tabStatsChamp", filter, std::move(handBack)), Seasons(std::make_unique<DBSeason>())
+TTodayStatsPage::TTodayStatsPage(QWidget* parent, DBFilter* filter, ViewAdder addView)
+    : TTodayPage(parent, "tabStatsChamp", filter, std::move(addView)), Seasons(std::make_unique<DBSeason>())
 {
     BuildLayout();
     StatsGrid = std::make_unique<DBTableGrid>(gridStatsChamp);
@@ -115,11 +115,13 @@ void TTodayStatsPage::cboStatsChampChange()
 
 void TTodayStatsPage::gridStatsChampDblClick()
 {
-    DBTable* champs = StatsGrid->Table();
-    if (champs->Count() < 1)
-        return;
-    champs->MoveBy(gridStatsChamp->Row() - 1);
-    // The row of every season opens the newest season.
-    const int season = Seasons->GetSeasonID() != 0 ? Seasons->GetSeasonID() : DBSeason::GetMaxSeasonID();
-    HandBack(Filter->AddChamp(champs->GetChampID(), season));
+    AddView([this] {
+        DBTable* champs = StatsGrid->Table();
+        if (champs->Count() < 1)
+            return false;
+        champs->MoveBy(gridStatsChamp->Row() - 1);
+        // The row of every season opens the newest season.
+        const int season = Seasons->GetSeasonID() != 0 ? Seasons->GetSeasonID() : DBSeason::GetMaxSeasonID();
+        return Filter->AddChamp(champs->GetChampID(), season);
+    });
 }

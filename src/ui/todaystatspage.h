@@ -17,7 +17,7 @@ class TTodayStatsPage : public TTodayPage {
     Q_OBJECT
 
 public:
-    TTodayStatsPage(QWidget* parent, DBFilter* filter, std::function<void()> handBack);
+    TTodayStatsPage(QWidget* parent, DBFilter* filter, ViewAdder addView);
     ~TTodayStatsPage() override;
 
     void Fill() override;

@@ -28,7 +28,7 @@ protected:
         EXPECT_EQ(run_->seasons.size(), 1u);
         DBTable table;
         EXPECT_TRUE(table.SelectTable(run_->champs.begin()->second, run_->seasons.begin()->second, FieldCode::Both,
-                                      tableStageOnly ? run_->rounds.at("League") : 0));
+                                      tableStageOnly ? run_->rounds.at("Round") : 0));
         std::vector<std::string> rows;
         for (table.GetQuery()->First(); !table.GetQuery()->Eof(); table.GetQuery()->Next())
             rows.push_back(table.GetTeam() + " " + std::to_string(table.GetGame()) + " " +

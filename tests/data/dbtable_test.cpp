@@ -55,6 +55,17 @@ protected:
         return rows;
     }
 
+    // Every standings select of one tournament season gives these rows in this order.
+    void ExpectStandings(int champ, int season, const std::string& expected)
+    {
+        ASSERT_TRUE(table.SelectTable(champ, season, FieldCode::Both, 0));
+        EXPECT_EQ(Standings(), expected) << "SelectTable";
+        ASSERT_TRUE(table.SelectTableFull(champ, season, FieldCode::Both));
+        EXPECT_EQ(Standings(), expected) << "SelectTableFull";
+        ASSERT_TRUE(table.SelectTableSeason(champ, season, FieldCode::Both, false));
+        EXPECT_EQ(Standings(), expected) << "SelectTableSeason";
+    }
+
     // The open rows' texts of one column: "a; b".
     std::string Column(const std::function<std::string()>& read)
     {
@@ -70,15 +81,20 @@ protected:
 TEST_F(DBTableTest, LevelTeamsAreOrderedByWinsThenGoalDifferenceThenGoalsScored)
 {
     AddStandings();
-    const std::string expected = "Dortmund 5 4-0-1 6:5 12; Bayern 4 3-1-0 8:4 10; Chelsea 4 3-1-0 6:2 10; "
-                                 "Arsenal 4 3-1-0 5:3 10; Liverpool 6 2-4-0 3:1 10";
+    ExpectStandings(League, 2,
+                    "Dortmund 5 4-0-1 6:5 12; Bayern 4 3-1-0 8:4 10; Chelsea 4 3-1-0 6:2 10; "
+                    "Arsenal 4 3-1-0 5:3 10; Liverpool 6 2-4-0 3:1 10");
     ASSERT_TRUE(table.SelectTable(League, 2, FieldCode::Both, 0));
     EXPECT_DOUBLE_EQ(table.GetPointAvg(), 12.0 / 5);
-    EXPECT_EQ(Standings(), expected);
-    ASSERT_TRUE(table.SelectTableFull(League, 2, FieldCode::Both));
-    EXPECT_EQ(Standings(), expected);
-    ASSERT_TRUE(table.SelectTableSeason(League, 2, FieldCode::Both, false));
-    EXPECT_EQ(Standings(), expected);
+
+    // Each key against the next: Liverpool's extra win beats Arsenal's better difference
+    // and goals; Chelsea's better difference beats Bayern's goals.
+    AddStats({.champ = Cup, .season = 2, .team = Bayern, .win = 1, .lose = 1, .gol1 = 5, .gol2 = 4});
+    AddStats({.champ = Cup, .season = 2, .team = Arsenal, .win = 2, .draw = 3, .gol1 = 9, .gol2 = 4});
+    AddStats({.champ = Cup, .season = 2, .team = Chelsea, .win = 1, .gol1 = 2});
+    AddStats({.champ = Cup, .season = 2, .team = Liverpool, .win = 3, .lose = 1, .gol1 = 4, .gol2 = 3});
+    ExpectStandings(Cup, 2,
+                    "Liverpool 4 3-0-1 4:3 9; Arsenal 5 2-3-0 9:4 9; Chelsea 1 1-0-0 2:0 3; Bayern 2 1-0-1 5:4 3");
 
     AddStats({.champ = Europe, .season = 2, .team = Liverpool});
     ASSERT_TRUE(table.SelectTable(Europe, 2, FieldCode::Both, 0));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -157,6 +158,30 @@ TEST(QtMessageBoxTest, ShowsTextCaptionIconAndButtonsAndReturnsTheAnswer)
     answerWith(QMessageBox::Ok);
     EXPECT_EQ(ShowQtMessageBox({"Access denied!", "", MB_OK}), IDOK);
     EXPECT_EQ(caption, "Kovral_/opt/kovral/") << "an empty caption is the application title";
+}
+
+TEST(TFormTest, ReturnClicksTheButtonMarkedTheDefaultAndNoOther)
+{
+    for (const bool marked : {false, true}) {
+        SCOPED_TRACE(marked ? "second button marked the default" : "none marked");
+        TForm form;
+        auto* edit = new QLineEdit(&form);
+        auto* first = new QPushButton("first", &form);
+        auto* second = new QPushButton("second", &form);
+        second->setDefault(marked);
+        int firstClicks = 0;
+        int secondClicks = 0;
+        QObject::connect(first, &QPushButton::clicked, [&] { ++firstClicks; });
+        QObject::connect(second, &QPushButton::clicked, [&] { ++secondClicks; });
+        form.show();
+        for (QWidget* focused : std::initializer_list<QWidget*>{edit, first}) {
+            focused->setFocus();
+            QTest::keyClick(focused, Qt::Key_Return);
+            QTest::keyClick(focused, Qt::Key_Enter);
+        }
+        EXPECT_EQ(firstClicks, 0) << "a dialog's first button, or the focused one";
+        EXPECT_EQ(secondClicks, marked ? 4 : 0);
+    }
 }
 
 }  // namespace

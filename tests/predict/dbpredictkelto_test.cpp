@@ -12,22 +12,29 @@ using DBPredictKeltoTest = PredictLeagueFixture;
 // Each case a league of its own: its home side and its away side each with the results
 // given (own goals first; the first in season 1, the others in season 2), and the
 // matches of two fillers that set the league's mean goals. The trimmed averages of five
-// results come out whole, the means of 16 matches exactly.
+// results come out whole, the means to two decimals at most.
 TEST_F(DBPredictKeltoTest, BothTeamsScorePickOfTheExpectedGoals)
 {
     const struct {
         const char *home, *away, *fillers;
         bool ok;
         float score1, score2;
-        const char* warning;
+        const char *pick, *warning;
     } cases[] = {
             // Both sides score 2 and concede 1; 2.5 goals a match, 1.25 a side.
-            {"2:1 2:1 2:1 0:0 5:3", "2:1 2:1 2:1 0:0 5:3", "1:0 1:0 1:0 1:0 1:0 1:0", true, 1.75f, 1.75f, nullptr},
+            {"2:1 2:1 2:1 0:0 5:3", "2:1 2:1 2:1 0:0 5:3", "1:0 1:0 1:0 1:0 1:0 1:0", true, 1.75f, 1.75f, "{OZ}",
+             nullptr},
             // Away scores 3; 3.5 goals a match.
-            {"2:1 2:1 2:1 0:0 5:3", "3:1 3:1 3:1 0:0 4:3", "2:2 2:2 2:2 2:2 1:1 1:1", true, 1.25f, 2.25f, nullptr},
+            {"2:1 2:1 2:1 0:0 5:3", "3:1 3:1 3:1 0:0 4:3", "2:2 2:2 2:2 2:2 1:1 1:1", true, 1.25f, 2.25f, "", nullptr},
             // Home concedes nothing and Away scores nothing: 0 - 1.25.
-            {"2:0 2:0 2:0 0:0 5:0", "0:1 0:1 0:1 0:0 0:3", "4:0 4:0 4:0 4:0 4:0 2:1", true, 1.75f, 0.0f, nullptr},
-            {"1:0 1:0 1:0 1:0", "2:1 2:1 2:1 0:0 5:3", "1:0 1:0 1:0 1:0 1:0 1:0", false, -1, -1,
+            {"2:0 2:0 2:0 0:0 5:0", "0:1 0:1 0:1 0:0 0:3", "4:0 4:0 4:0 4:0 4:0 2:1", true, 1.75f, 0.0f, "", nullptr},
+            // The bound itself: 3 - 62 goals / 20 matches / 2 on both sides.
+            {"2:1 2:1 2:1 0:0 2:1", "2:1 2:1 2:1 0:0 2:1", "2:3 2:3 2:3 2:3 2:3 1:2 1:2 1:2 1:2 1:0", true, 1.45f,
+             1.45f, "{OZ}", nullptr},
+            // Just under it on one side: 3 and 4 - 78 goals / 25 matches / 2.
+            {"2:1 2:1 2:1 0:0 2:1", "3:1 3:1 3:1 0:0 3:1",
+             "2:2 2:2 2:2 2:2 2:2 2:2 2:2 2:2 2:2 2:2 1:1 1:1 1:1 1:1 1:1", true, 1.44f, 2.44f, "", nullptr},
+            {"1:0 1:0 1:0 1:0", "2:1 2:1 2:1 0:0 5:3", "1:0 1:0 1:0 1:0 1:0 1:0", false, -1, -1, "",
              "[WARNING] DBPredictScore::EnterScoreLastFixed: very little games 2"},
     };
     for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
@@ -52,7 +59,7 @@ TEST_F(DBPredictKeltoTest, BothTeamsScorePickOfTheExpectedGoals)
         EXPECT_EQ(match.UpdatePredictKeltoAlgo1(), cases[i].ok) << i;
         EXPECT_FLOAT_EQ(match.GetScore1(), cases[i].score1) << i;
         EXPECT_FLOAT_EQ(match.GetScore2(), cases[i].score2) << i;
-        EXPECT_EQ(match.GetAlgoText(0), i == 0 ? "{OZ}" : "") << i;
+        EXPECT_EQ(match.GetAlgoText(0), cases[i].pick) << i;
         EXPECT_EQ(Logged(), cases[i].warning ? std::vector<std::string>{cases[i].warning} : std::vector<std::string>{})
                 << i;
     }
@@ -91,6 +98,17 @@ TEST_F(DBPredictKeltoTest, OddsPickOfTheModelAgainstTheBookmaker)
 
     // Odds 2.4 and 3.9 of the model: rule 1 on the arithmetic alone.
     EXPECT_EQ(DBPredictKelto::OddsPick(1, 2.4f, 1.8f, 3.9f, 4.5f), "{IT1}");
+
+    // Favourite's odds 0.3 apart still agree, 0.31 apart no longer; 0.95 and 1.25 lie
+    // exactly 0.3 apart in single precision.
+    const struct {
+        float myFav, bkFav, myOut, bkOut;
+        const char* pick;
+    } agreements[] = {{1.7f, 2.0f, 5.0f, 4.5f, "{IT2}"},  {2.0f, 1.7f, 4.0f, 4.5f, "{W1}"},
+                      {1.69f, 2.0f, 5.0f, 4.5f, ""},      {2.0f, 1.69f, 4.0f, 4.5f, ""},
+                      {0.95f, 1.25f, 5.0f, 4.5f, "{IT2}"}, {1.25f, 0.95f, 4.0f, 4.5f, "{W1}"}};
+    for (const auto& a : agreements)
+        EXPECT_EQ(DBPredictKelto::OddsPick(1, a.myFav, a.bkFav, a.myOut, a.bkOut), a.pick) << a.myFav << " " << a.bkFav;
 }
 
 TEST_F(DBPredictKeltoTest, PointsPickOfTheSidesBetweenOneAndAHalfAndTwoAndAHalf)

@@ -52,4 +52,16 @@ TEST_F(DBPredictPercentTest, PercentagesFromTheSidesSumsOfTheSeasonAndTheOneBefo
     EXPECT_FLOAT_EQ(match.GetPercent2(true), 4.75f);
 }
 
+// Split by venue: each side's last five games at its own ground, trimmed (Home scored 1
+// and conceded 1/3 at home, Away scored 1 and conceded 2/3 away), less the league's mean
+// goals of that side (34 home and 15 away goals in 27 matches).
+TEST_F(DBPredictPercentTest, ExpectedGoalsByVenueLessTheLeaguesMeanOfEachSide)
+{
+    DBPredictPercent match;
+    ASSERT_TRUE(match.SetTeam(Home, Away, 2.0f, 3.0f, 4.0f, 2.0f, 1.8f));
+    ASSERT_TRUE(match.EnterScoreLastFixed(5, true, true));
+    EXPECT_NEAR(match.GetScore1(), 1 + 2 / 3.0 - 34 / 27.0, 1e-5);
+    EXPECT_NEAR(match.GetScore2(), 1 / 3.0 + 1 - 15 / 27.0, 1e-5);
+}
+
 }  // namespace

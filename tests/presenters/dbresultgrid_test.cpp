@@ -142,6 +142,17 @@ TEST_F(DBResultGridTest, StripWritesTheOldestResultLeftAndStaysWholeAfterAnEmpty
     for (int row = 1; row <= 6; ++row)
         EXPECT_EQ(Marks(row), rows[row - 1]) << "kind " << row;
 
+    // Other lines for goals and handicap: each kind reads its own.
+    DBSetting::Global()->WriteInteger("TourTotal", 2);
+    DBSetting::Global()->WriteInteger("TourHandicap", 0);
+    presenter.SetupLastColumns();
+    FillLastOf(NewTeam);
+    const std::vector<std::pair<std::string, std::string>> lines = {
+            {total + " 1(2.5)", "><<<<><<<<><"}, {total + " 2(2.5)", "<<<<<<<<><<<"},
+            {"-0.5", "+--+-+---+++"}, {"+0.5", "++-+++-+-+++"}};
+    for (int row = 3; row <= 6; ++row)
+        EXPECT_EQ(std::pair(grid.Cell(row, 0), Marks(row).first), lines[row - 3]) << "kind " << row;
+
     FillLastOf(NewTeam + 1);
     for (int row = 1; row <= 6; ++row)
         EXPECT_EQ(Marks(row), MarkRow()) << "kind " << row;

@@ -8,6 +8,7 @@
 #include <QValueAxis>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "data/codes.h"
@@ -56,14 +57,22 @@ TEST_F(DBTableGridTest, LayoutsHaveTheirColumnsHeadersAndAlignment)
     EXPECT_EQ(width, grid.viewport()->width()) << "the shares fill the width";
 
     // Statistics: a hidden first column, the untranslated line headers, plain header cells.
-    for (auto [setup, columns] : {std::pair{&DBTableGrid::SetupSeasonColumns, 12},
-                                  {&DBTableGrid::SetupChampSeasonColumns, 11},
-                                  {&DBTableGrid::SetupChampStatsColumns, 11},
-                                  {&DBTableGrid::SetupFavChampsColumns, 11}}) {
+    // The tournament layouts count home rows, so their result and goal columns are headed
+    // home and away.
+    const auto statisticsHeaders = [](const std::vector<int>& ids) {
+        return Lang(ids[0]) + "|" + Lang(1149) + "|" + Lang(ids[1]) + "|" + Lang(ids[2]) + "|-1.5|+1.5|" +
+               Lang(ids[3]) + "|" + Lang(ids[4]);
+    };
+    const std::string teamHeaders = statisticsHeaders({1155, 1156, 1157, 1158, 1159});
+    const std::string homeRowHeaders = statisticsHeaders({1150, 1151, 1152, 1153, 1154});
+    for (auto [setup, columns, headers] : {std::tuple{&DBTableGrid::SetupSeasonColumns, 12, teamHeaders},
+                                           {&DBTableGrid::SetupChampSeasonColumns, 11, homeRowHeaders},
+                                           {&DBTableGrid::SetupChampStatsColumns, 11, teamHeaders},
+                                           {&DBTableGrid::SetupFavChampsColumns, 11, homeRowHeaders}}) {
         (presenter.*setup)();
         EXPECT_EQ(grid.ColCount(), columns);
         EXPECT_EQ(grid.ColWidth(0), 0);
-        EXPECT_EQ(grid.Cell(0, columns - 3), "+1.5");
+        EXPECT_EQ(Row(0, columns - 8), headers) << columns;
         EXPECT_FALSE(grid.GetCellsProperty(0, 1).Bold);
     }
 }
@@ -159,13 +168,15 @@ TEST_F(DBTableGridTest, MatchTableShowsTheTeamsRowOfItsMainLeagueOrNothing)
 
 TEST_F(DBTableGridTest, FavouriteTournamentsAreNamedByCountryAndSorted)
 {
+    // By sort name the international cup, the first by id, comes last.
+    Exec("UPDATE Champ SET SortName='9999' WHERE ChampID=1");
     presenter.SetupFavChampsColumns();
     presenter.FillFavChamps(1, 8);
     std::vector<std::string> names;
     for (int row = 1; row < grid.RowCount(); ++row)
         names.push_back(grid.Cell(row, 1));
-    EXPECT_EQ(names.front(), "EUR. " + Value("SELECT Name FROM Champ WHERE ChampID=1"));
-    EXPECT_EQ(names.at(1), "ENG. " + Value("SELECT Name FROM Champ WHERE ChampID=11"));
+    EXPECT_EQ(names.front(), "ENG. " + Value("SELECT Name FROM Champ WHERE ChampID=11"));
+    EXPECT_EQ(names.back(), "EUR. " + Value("SELECT Name FROM Champ WHERE ChampID=1"));
     const std::string portugal = "POR. " + Value("SELECT Name FROM Champ WHERE ChampID=81");
     for (const std::string& name : names)
         EXPECT_NE(name, portugal) << "no favourite";

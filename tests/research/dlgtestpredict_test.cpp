@@ -25,6 +25,7 @@
 #include "foundation/jxgrid.h"
 #include "localeguard.h"
 #include "platform/tprogressbar.h"
+#include "predict/dbformteam.h"
 #include "setup/programfoldersetup.h"
 #include "sqlitefile.h"
 
@@ -35,6 +36,27 @@ const char* const PassingModel = "30:11:19:4550:2675:2775:4810:5190;";
 const char* const Inform = "export_predict1.csv";
 const char* const Total = "export_predict3.csv";
 
+// A holder filled as a filler would fill it; nothing in the program does.
+class FilledForm : public DBFormTeam {
+public:
+    FilledForm()
+    {
+        valid_ = true;
+        summary_ = {1.5f, 2.25f, 3.75f, 4.0f, 5.5f, 6.5f};
+    }
+};
+
+// The computing model with a filled recent-form holder, written through the model's own
+// holder, which the model gives out read-only.
+class FormFilledModel : public ComputingModel {
+protected:
+    void Calculate(int team1ID, int team2ID, int option) override
+    {
+        ComputingModel::Calculate(team1ID, team2ID, option);
+        const_cast<DBFormTeam&>(GetFormTeam()) = FilledForm();
+    }
+};
+
 // The bench on the hand-made matches in a program folder made by the setup, with its
 // export files in a current folder of its own.
 class DlgTestPredictTest : public BenchMatchesFixture {
@@ -42,8 +64,9 @@ protected:
     DlgTestPredictTest() { SetupProgramFolder(Folder(), SetupOptions{}); }
 
     // A bench that lists these model files, with export files holding an earlier line.
-    std::unique_ptr<TDlgTestPredict> MakeBench(const std::map<std::string, std::string>& models = {
-                                                       {"inform", PassingModel}})
+    std::unique_ptr<TDlgTestPredict> MakeBench(
+            const std::map<std::string, std::string>& models = {{"inform", PassingModel}},
+            const PredictModelFactory& makeModel = [] { return std::make_unique<ComputingModel>(); })
     {
         std::filesystem::remove_all(File("Predict"));
         std::filesystem::create_directory(File("Predict"));
@@ -51,7 +74,7 @@ protected:
             WriteFile(File("Predict/" + name + ".prd"), text);
         for (const char* file : {Inform, Total})
             WriteFile(file, "earlier;line\r\n");
-        return std::make_unique<TDlgTestPredict>(nullptr, [] { return std::make_unique<ComputingModel>(); });
+        return std::make_unique<TDlgTestPredict>(nullptr, makeModel);
     }
     static void Run(TDlgTestPredict& bench, const char* days)
     {
@@ -124,6 +147,14 @@ TEST_F(DlgTestPredictTest, LinesByteForByteInTheUsersNotation)
     for (int col = 0; col < bench->grid->ColCount(); ++col)
         row += bench->grid->Cell(1, col) + " ";
     EXPECT_EQ(row, "6/12/19 League Beta Gamma 42 50 30 27.75 48.1 60 1:1 2.1 3.3 3.5 1.8 2.05 ");
+
+    // A filled holder: the two form values after the percentages, values 3 to 6 last.
+    bench.reset();
+    bench = MakeBench({{"inform", PassingModel}}, [] { return std::make_unique<FormFilledModel>(); });
+    Run(*bench, "1");
+    const std::vector<std::string> line = FileLines(Inform).at(0);
+    EXPECT_EQ(std::vector(line.begin() + 12, line.begin() + 14), (std::vector<std::string>{"1.5", "2.25"}));
+    EXPECT_EQ(std::vector(line.end() - 4, line.end()), (std::vector<std::string>{"3.75", "4", "5.5", "6.5"}));
     EXPECT_TRUE(Messages().empty());
 }
 

@@ -77,7 +77,7 @@ TEST_F(OpenFootballTest, LeagueSeasonBecomesTheseStatements)
             "{i}Season{v}0,'All seasons',0{/v}",
             "{i}Champ{v}1,'Test League','ENG',1,-1,'Test League',1{/v}",
             "{i}Season{v}2020,'2020/21',2020{/v}",
-            "{i}Round{v}1,'League',-1,1{/v}",
+            "{i}Round{v}1,'Round',-1,1{/v}",
             "{i}Round{v}2,'Playoffs',0,0{/v}",
             "{i}Round{v}3,'Final',0,0{/v}",
             "{i}Team{v}1,'Fifth','ENG'{/v}",
@@ -118,7 +118,7 @@ TEST_F(OpenFootballTest, CupOfTheSameRunNamesEachClubStageAndSeasonOnce)
             "{d}Version",
             "{i}Version{v}'2','20.09.2020',-1{/v}"}));
     EXPECT_EQ(converter.Teams().size(), 6u);
-    EXPECT_EQ(converter.Rounds(), (std::map<std::string, int>{{"League", 1}, {"Playoffs", 2}, {"Final", 3}, {"Round 1", 4}}));
+    EXPECT_EQ(converter.Rounds(), (std::map<std::string, int>{{"Round", 1}, {"Playoffs", 2}, {"Final", 3}, {"Round 1", 4}}));
     EXPECT_EQ(converter.Champs(), (std::map<std::string, int>{{"Test League", 1}, {"Test Cup", 2}}));
 }
 
@@ -143,7 +143,7 @@ TEST_F(OpenFootballTest, OptionsPlaceTheSeasonAndSpreadItOverFiles)
     EXPECT_EQ(first[0], "{i}[National]{v}'XEN','Testland'{/v}");
     EXPECT_EQ(first[6], "{i}Champ{v}12,'Cup  Of Tests','XEN',1,-1,'Cup  Of Tests',1{/v}");
     EXPECT_EQ(first[7], "{i}Season{v}5,'Autumn 2020',2020{/v}");
-    EXPECT_EQ(first[8], "{i}Round{v}6,'League',-1,1{/v}");
+    EXPECT_EQ(first[8], "{i}Round{v}6,'Round',-1,1{/v}");
     EXPECT_EQ(first[9], "{i}Round{v}8,'Playoffs',0,0{/v}") << "7 is the Stats row of the stages outside the table";
     EXPECT_EQ(first[16], "{i}Fixed{v}5000,#09/12/2020#,102,103,2,1,1,0,6,12,5,0,0,0,0,0,'',0,0{/v}");
     EXPECT_EQ(first.back(), "{i}Version{v}'8','03.10.2020',-1{/v}");

@@ -40,7 +40,7 @@ TEST_F(SeasonLoaderTest, PremierLeagueCsvLoadsEveryMatchWithTheFilesOdds)
     ASSERT_EQ(fixed.Count(), 1);
     EXPECT_EQ(fixed.GetDate(), EncodeDate(2018, 8, 10));
     EXPECT_EQ(fixed.GetTeam1() + " " + fixed.GetScoreText() + " " + fixed.GetTeam2(), "Man United 2:1 Leicester");
-    EXPECT_EQ(fixed.GetRound(), "League 1");
+    EXPECT_EQ(fixed.GetRound(), "Round 1");
     EXPECT_EQ(fixed.GetChamp() + " " + fixed.GetSeason() + " " + fixed.GetChampNat(), "England E0 2018/19 ENG");
     EXPECT_FALSE(fixed.GetAET());
     EXPECT_DOUBLE_EQ(fixed.GetKef1(), 1.57);
@@ -74,7 +74,7 @@ TEST_F(SeasonLoaderTest, MatchesFromTheFixtureDateOnBecomeComingFixturesWithOdds
     ASSERT_EQ(calendar.Count(), 1);
     EXPECT_EQ(calendar.GetTeam1() + " " + calendar.GetScoreText() + " " + calendar.GetTeam2(),
               "Liverpool 5:0 Huddersfield");
-    EXPECT_EQ(calendar.GetRound(), "League 36") << "the matchday the league gave it, counted from the games";
+    EXPECT_EQ(calendar.GetRound(), "Round 36") << "the matchday the league gave it, counted from the games";
     EXPECT_EQ(calendar.GetFixTime(), "0000") << "the 2018-19 file has no kick-off times";
     EXPECT_DOUBLE_EQ(calendar.GetKef1(), 1.07);
     EXPECT_DOUBLE_EQ(calendar.GetKefX(), 15);

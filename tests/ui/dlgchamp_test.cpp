@@ -15,10 +15,12 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
 #include "data/codes.h"
+#include "data/dbchamp.h"
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
@@ -179,9 +181,9 @@ TEST_F(TDlgChampTest, MatchButtonOpensTheMatchsSeasonWithItsStages)
     QListWidget* stages = card.tabTable->lstRound;
     TJXGrid* standings = card.tabTable->gridTable;
     EXPECT_TRUE(stages->isVisible());
-    EXPECT_EQ(Items(stages), "Regular season; Championship round; Relegation round");
+    EXPECT_EQ(Items(stages), "Round; Top six; Bottom six");
     ExpectStandings(standings, Standings(BelgianLeague, CompleteSeason, SampleIds::RegularSeason, FieldCode::Both));
-    ClickListItem(stages, "Championship round");
+    ClickListItem(stages, "Top six");
     EXPECT_EQ(standings->RowCount(), 7);
     ExpectStandings(standings, Standings(BelgianLeague, CompleteSeason, SampleIds::ChampionshipRound, FieldCode::Both));
 
@@ -189,6 +191,28 @@ TEST_F(TDlgChampTest, MatchButtonOpensTheMatchsSeasonWithItsStages)
     ChooseItem(card.tabTable->cboTableSeason, Name("Season", "SeasonID", CurrentSeason));
     EXPECT_FALSE(stages->isVisible());
     ExpectStandings(standings, Standings(BelgianLeague, CurrentSeason, SampleIds::RegularSeason, FieldCode::Both));
+}
+
+TEST_F(TDlgChampTest, MatchButtonOfATeamViewOfEverySeasonOpensTheMatchsTournamentAndSeason)
+{
+    // The team's list runs newest first; its first cup match of the complete season.
+    const int team = SampleIds::FirstTeam(SampleIds::England);
+    const Rows listed = Select("SELECT ChampID, SeasonID FROM Fixed WHERE Team1ID=" + IntToStr(team) +
+                               " OR Team2ID=" + IntToStr(team) + " ORDER BY [Date] DESC");
+    const auto cupMatch = std::find(listed.begin(), listed.end(),
+                                    std::vector<std::string>{IntToStr(EnglishCup), IntToStr(CompleteSeason)});
+    ASSERT_NE(cupMatch, listed.end());
+    const int row = static_cast<int>(cupMatch - listed.begin()) + 1;
+    SetCurrentView(FilterMode::Team, team, 0, 0, 0);
+    Start();
+    ASSERT_EQ(Cell(row, ChampColumn), Name("Champ", "ChampID", EnglishCup));
+    ClickCell(row, DateColumn);
+    Click("btnBChamp");
+    TDlgChamp& card = Card();
+    DBChamp cup;
+    cup.OpenByID(EnglishCup);
+    EXPECT_EQ(card.lblChampName->text().toStdString(), cup.GetDisplayName() + " (ENG)");
+    EXPECT_EQ(card.tabTable->cboTableSeason->currentText().toStdString(), Name("Season", "SeasonID", CompleteSeason));
 }
 
 TEST_F(TDlgChampTest, StandingsOfEachSideAreThoseOfTheMatches)
@@ -214,7 +238,7 @@ TEST_F(TDlgChampTest, CupsAndTheInternationalTournamentShowNoCrossTableAndNoMark
         int standingsRows;  // the teams of the first stage, or of every round
     };
     const Case cases[] = {
-            {EnglishLeague, true, "Regular season", 21},
+            {EnglishLeague, true, "Round", 21},
             {EnglishCup, false, "", 33},
             {SampleIds::EuroCup, false, "Group A; Group B; Group C; Group D; Group E; Group F; Group G; Group H", 5}};
     for (const Case& c : cases) {

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <numeric>
 #include <tuple>
 
 #include "data/codes.h"
@@ -412,6 +413,55 @@ TEST_F(TDlgFixedTest, TourStripsKeepTheirRowsWhenAClubHasNoResults)
     EXPECT_EQ(TextOf("lblTourTeam"), "Newcomers (" + Lang(1093) + "):");
     EXPECT_EQ(TextOf("lblTourTeamRival"), TeamName(team1) + " (" + Lang(1094) + "):");
     EXPECT_NE(GridCells("gridTourRival"), team1Marks) << "team 1's away results only";
+}
+
+// Under "home/away" team 2 is seen away from home, on either page: not at home, not everywhere.
+TEST_F(TDlgFixedTest, HomeAwayShowsTeam2sAwayMatchesOnTheSeasonAndTourPages)
+{
+    const auto [team1, team2] = PairWithExtraTime();
+    TDlgFixed& card = OpenPair(team1, team2);
+
+    // Goals scored and conceded a game in team 2's newest league season, on a side.
+    const auto perGame = [&](int field) {
+        const std::vector<Match> matches = Matches(SideOf(team2, field) + " AND F.ChampID IN (SELECT ChampID FROM "
+                                                   "Champ WHERE TypeID=1) AND F.SeasonID=(SELECT MAX(SeasonID) "
+                                                   "FROM Fixed)");
+        int scored = 0, conceded = 0;
+        for (const Match& m : matches) {
+            const auto [own, rival] = GoalsOf(m, team2);
+            scored += own;
+            conceded += rival;
+        }
+        const double games = static_cast<double>(matches.size());
+        return std::vector<std::string>{Rounded(scored / games, 2), Rounded(conceded / games, 2)};
+    };
+    ShowPage(card.tabStatsSeasons);
+    QTest::mouseClick(On<QRadioButton>("btnStatsFieldHomeAway"), Qt::LeftButton);
+    const std::vector<std::string> away = perGame(FieldCode::Away);
+    ASSERT_NE(away, perGame(FieldCode::Home)) << "the sample's sides differ";
+    ASSERT_NE(away, perGame(FieldCode::Both));
+    EXPECT_EQ(GridCells("gridStatsRival", {10, 11}).at(0), away);
+
+    // Team 2's last 30 league results away from home, of the newest two seasons, as marks,
+    // oldest first.
+    std::vector<Match> newest = Matches(SideOf(team2, FieldCode::Away) + " AND F.ChampID IN (SELECT ChampID FROM "
+                                        "Champ WHERE TypeID=1) AND F.SeasonID>=(SELECT MAX(SeasonID) FROM Fixed)-1 "
+                                        "ORDER BY F.Date DESC");
+    newest.resize(std::min<size_t>(newest.size(), 30));
+    std::string expected;
+    for (auto m = newest.rbegin(); m != newest.rend(); ++m) {
+        const auto [own, rival] = GoalsOf(*m, team2);
+        expected += own > rival ? "+" : own == rival ? "=" : "-";
+    }
+    ShowPage(card.tabTour);
+    QTest::mouseClick(On<QRadioButton>("btnTourFldHomeAway"), Qt::LeftButton);
+    std::vector<int> resultColumns(30);
+    std::iota(resultColumns.begin(), resultColumns.end(), 1);
+    const Table marks = GridCells("gridTourRival", resultColumns);
+    std::string shown;
+    for (const std::string& mark : marks.at(0))
+        shown += mark;
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(TDlgFixedTest, SquadsOfBothClubsAboveTheBoundAndTheLineUpOfBoth)

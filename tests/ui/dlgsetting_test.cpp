@@ -65,10 +65,15 @@ protected:
     std::string ButtonText(const char* name) { return Control<QAbstractButton>(name)->text().trimmed().toStdString(); }
 };
 
-TEST_F(TDlgSettingTest, OkWithoutAChangeWritesNothingButTheMainWindowReloadsItsTexts)
+TEST_F(TDlgSettingTest, OkWithoutAChangeAndCancelAfterChangesWriteNothingButTheMainWindowReloadsItsTexts)
 {
     Start();
     const std::string before = SettingsFile();
+    const auto remembered = [] {
+        return std::pair{SelectSetting("SELECT * FROM FormData ORDER BY FormName, ControlIndex"),
+                         SelectSetting("SELECT * FROM FormSetting ORDER BY FormName")};
+    };
+    const auto rememberedBefore = remembered();
     // A new text in the language file shows only when the main window reloads it.
     std::ofstream(File("Lang/ru.lng"), std::ios::app) << Utf8ToCp1251("\r\n1001=Клубы\r\n");
     InSettings([&](TDlgSetting& dialog) {
@@ -78,6 +83,42 @@ TEST_F(TDlgSettingTest, OkWithoutAChangeWritesNothingButTheMainWindowReloadsItsT
     });
     EXPECT_EQ(SettingsFile(), before);
     EXPECT_EQ(ButtonText("btnTeam"), "Клубы");
+
+    // Every kind of control changed, then Cancel.
+    InSettings([&](TDlgSetting& d) {
+        ChooseItem(d.cboLang, "en");
+        Press(d.chkSaveHistory);
+        d.PageControl->setCurrentWidget(d.tabAddition);
+        ChooseItem(d.cboSeason, Value("SELECT Name FROM Season WHERE SeasonID=2"));
+        Step(d.udFavNext, btNext);
+        Step(d.upHandicap, btNext);
+        d.PageControl->setCurrentWidget(d.tabSystem);
+        Press(d.chkProxy);
+        QTest::keyClicks(d.txtProxy, "proxy.local");
+        ChooseItem(d.cboServer, Lang(1251));
+        ASSERT_TRUE(d.btnApply->isEnabled());
+        Press(d.btnCancel);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.Tag(), 0);
+    });
+    EXPECT_EQ(SettingsFile(), before);
+    EXPECT_EQ(remembered(), rememberedBefore);
+    EXPECT_EQ(ButtonText("btnTeam"), "Клубы");
+}
+
+TEST_F(TDlgSettingTest, ReturnInAnEditNeitherSavesNorCloses)
+{
+    Settings().WriteString("ProxyAddress", "proxy.local");
+    Start();
+    const std::string before = SettingsFile();
+    InSettings([&](TDlgSetting& d) {
+        d.PageControl->setCurrentWidget(d.tabSystem);
+        QTest::keyClicks(d.txtProxy, "2");
+        QTest::keyClick(d.txtProxy, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        Press(d.btnCancel);
+    });
+    EXPECT_EQ(SettingsFile(), before);
 }
 
 TEST_F(TDlgSettingTest, ControlsShowTheSettingsAndApplyWritesTheChangesBack)

@@ -77,6 +77,17 @@ TEST_F(TDlgSupportTest, FieldsArriveWithAmpersandsMarkedAndTheAccountAsItStands)
     EXPECT_EQ(FieldsShown(), "me&you@example.org|Q&A {pwd} {user}|Привет & пока") << "the window keeps its fields";
 }
 
+TEST_F(TDlgSupportTest, ReturnInAFieldSendsNothing)
+{
+    Fill("me@example.org", "subject", "text");
+    for (QLineEdit* field : {dialog_.txtMail, dialog_.txtTittle}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_EQ(Posts(), 0u);
+    EXPECT_TRUE(dialog_.isVisible());
+}
+
 TEST_F(TDlgSupportTest, EveryMemoLineIsFollowedByABreak)
 {
     const struct {

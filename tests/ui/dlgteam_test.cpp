@@ -254,6 +254,20 @@ TEST_F(TDlgTeamTest, SeasonStatisticsOfTheChosenTournamentType)
                     "C.ChampID=S.ChampID WHERE C.TypeID=2 AND S.TeamID=" + TeamText + ")"));
 }
 
+TEST_F(TDlgTeamTest, SeasonStatisticsOfTheInternationalTournamentsRadio)
+{
+    TDlgTeam& card = OpenCard();
+    TTeamSeasonsPage& page = *card.tabStatsSeasons;
+    ShowPage(card, &page);
+    Click(page.btnIsEuro);
+    const Rows seasons = Select("SELECT DISTINCT S.SeasonID FROM Stats AS S INNER JOIN Champ AS C ON "
+                                "C.ChampID=S.ChampID WHERE C.TypeID=3 AND S.TeamID=" + TeamText);
+    ASSERT_FALSE(seasons.empty()) << "the sample's strongest English club plays abroad";
+    ASSERT_EQ(page.gridStatsSeasons->RowCount() - 1, static_cast<int>(seasons.size()));
+    for (int row = 1; row < page.gridStatsSeasons->RowCount(); ++row)
+        EXPECT_EQ(page.gridStatsSeasons->Cell(row, 2), Name("Champ", "ChampID", SampleIds::EuroCup)) << row;
+}
+
 TEST_F(TDlgTeamTest, SeriesCountTheMatchesFromTheSettingsSeasonInTheCheckedTypes)
 {
     DBSetting::Global()->WriteInteger("SeriesSeason", 4);

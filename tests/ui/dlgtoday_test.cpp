@@ -155,6 +155,17 @@ TEST_F(TDlgTodayTest, DayListHasTheFavouritesPlayingThatDayAndTheRememberedOneSh
         EXPECT_EQ(Column(page.grid, 0), Joined(matches, [&](auto&) { return DateToStr(day); }));
         EXPECT_EQ(Column(page.grid, 1), Joined(matches, [](auto& m) { return m[0] + " - " + m[1]; }));
         EXPECT_EQ(Column(page.grid, 2), Joined(matches, [](auto& m) { return m[2] + " " + m[3]; }));
+
+        // The tournament clicked is the one chosen again when the day changes.
+        ASSERT_GE(page.lstChamp->count(), 2);
+        const int otherRow = page.lstChamp->currentRow() == 0 ? 1 : 0;
+        const std::string other = page.lstChamp->item(otherRow)->text().toStdString();
+        ClickListItem(page.lstChamp, other);
+        page.dataToday->setDate(Day(-365));
+        page.dataToday->setDate(Day(0));
+        ASSERT_NE(page.lstChamp->currentItem(), nullptr);
+        EXPECT_EQ(page.lstChamp->currentItem()->text().toStdString(), other);
+        ClickListItem(page.lstChamp, DisplayName(RussianLeague));
         {
             // The date literal is month/day/year whatever the user's date format.
             LocaleGuard russian(QLocale(QLocale::Russian, QLocale::Russia));
@@ -378,6 +389,35 @@ TEST_F(TDlgTodayTest, RecomputeAtAnotherTotalLineRebuildsTheStreaksAndAStaleTabl
     EXPECT_EQ(stored(), runs(3.5));
     EXPECT_EQ(Value("SELECT UpdateSeries FROM Version"), "False");
     EXPECT_TRUE(Messages().empty());
+}
+
+// The window cannot close while the streaks are rebuilt: a view added then would wait unseen.
+TEST_F(TDlgTodayTest, DoubleClicksOfEveryPageAddNoViewWhileTheStreaksAreRebuilt)
+{
+    const std::string history = History();
+    InToday([&](TDlgToday& today) {
+        TTodaySeriesPage& series = *today.tabSeries;
+        ShowPage(today, &series);
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            ran = true;
+            EXPECT_FALSE(series.gridNextFixed->Cell(1, 2).empty()) << "a coming match to click";
+            DoubleClickCell(1, 0, series.gridAllSeries);
+            DoubleClickCell(1, 2, series.gridNextFixed);
+            ShowPage(today, today.tabStatsChamp);
+            DoubleClickCell(1, 1, today.tabStatsChamp->gridStatsChamp);
+        });
+        QTest::mouseClick(series.btnEnter, Qt::LeftButton);
+        EXPECT_TRUE(ran) << "the rebuild let no message through";
+        EXPECT_TRUE(today.isVisible());
+        EXPECT_EQ(today.Tag(), 0);
+        EXPECT_EQ(History(), history);
+
+        ShowPage(today, &series);
+        DoubleClickCell(1, 0, series.gridAllSeries);
+        EXPECT_FALSE(today.isVisible()) << "the rebuild over, a double click adds its view";
+    });
+    EXPECT_NE(History(), history);
 }
 
 TEST_F(TDlgTodayTest, FailingRebuildIsReportedKeepsThePreviousStreaksAndClearsTheFlag)

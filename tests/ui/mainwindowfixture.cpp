@@ -11,6 +11,7 @@
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -206,6 +207,9 @@ void MainWindowFixture::ExpectSoundLayout(const QWidget& window)
         ADD_FAILURE() << fault;
     for (const std::string& button : CaptionlessButtons(window))
         ADD_FAILURE() << button << " has no caption";
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->autoDefault() && !button->isDefault())
+            ADD_FAILURE() << button->objectName().toStdString() << " reacts to Return, not being the default";
 }
 
 void MainWindowFixture::ExpectSoundPages(QWidget& window, QTabWidget* pages, const std::vector<QWidget*>& only)

@@ -1,19 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTextBlock>
 
+#include <map>
+#include <set>
+
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
+#include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
 #include "textfit.h"
+#include "ui/cardform.h"
 #include "ui/dlgabout.h"
+#include "ui/dlgchamp.h"
 #include "ui/dlgfilter.h"
 #include "ui/dlgmain.h"
 #include "ui/dlgsupport.h"
 #include "ui/dlgtoday.h"
+#include "ui/todaynextpage.h"
+#include "ui/todayseriespage.h"
 #include "update/dlgupdate.h"
 
 namespace {
@@ -139,6 +148,49 @@ TEST_F(TextsFitTest, PickersAndTheNearestMatchesWindowOnEveryPageInBothLanguages
             Exec(std::string("UPDATE Version SET UpdateSeries=") + updateSeries);
             InModalDialog("btnToday", [](QWidget& dialog) { ExpectSoundOnEveryPage(dialog, "page1"); });
         }
+    }
+}
+
+// A round cell reads the stage's name and the round ("Round 25"), or the name alone for a
+// stage without rounds; centred, it must stand clear of its cell's frame lines.
+TEST_F(TextsFitTest, RoundTextsOfTheSampleFitTheRoundColumnsOfTheListsAndCalendars)
+{
+    std::set<std::string> texts;
+    for (const char* table : {"Fixed", "Calendar"})
+        for (const auto& row : Select(std::string("SELECT DISTINCT R.Name, M.Tur FROM ") + table +
+                                      " AS M INNER JOIN Round AS R ON R.RoundID=M.RoundID"))
+            texts.insert(std::stoi(row[1]) >= 1 ? row[0] + " " + row[1] : row[0]);
+    ASSERT_GT(texts.size(), 40u);
+
+    // The round columns: the main list's share, the calendars' and the day list's 80 pixels,
+    // the share of the streak page's next match.
+    const auto [champ, season] = FullLeagueSeason();
+    SetCurrentView(FilterMode::Tournament, 0, 0, champ, season);
+    Start();
+    const int mainRound = 5;
+    ASSERT_EQ(Grid()->Cell(0, mainRound), Lang(1027));
+    std::map<std::string, int> widths = {{"main list", Grid()->ColWidth(mainRound)}};
+    InModalDialog("btnToday", [&](QWidget& dialog) {
+        auto& today = static_cast<TDlgToday&>(dialog);
+        widths["day list"] = today.tabNext->grid->ColWidth(2);
+        today.page1->setCurrentWidget(today.tabSeries);
+        widths["next match"] = today.tabSeries->gridNextFixed->ColWidth(3);
+    });
+    Click("btnNTeamChamp");
+    ASSERT_NE(DlgChamp, nullptr);
+    DlgChamp->page1->setCurrentWidget(DlgChamp->tabCalendar);
+    widths["calendar"] = DlgChamp->gridCalendar->ColWidth(4);
+
+    // The grid's font: Arial of 8 points at 96 dpi.
+    QFont font("Arial");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    const QFontMetrics metrics(font);
+    for (const auto& [grid, width] : widths) {
+        ASSERT_GE(width, 70) << grid;
+        // A frame line on each side, the gap at the right, and a pixel of room on each side.
+        for (const std::string& text : texts)
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(text)) + 5, width) << grid << ": " << text;
     }
 }
 

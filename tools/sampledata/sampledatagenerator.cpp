@@ -43,10 +43,12 @@ struct RoundRow {
     int orderNumber;
 };
 
+// A round cell shows the stage's name and the round ("Round 25"): the names keep it
+// within the lists' round columns.
 const std::vector<RoundRow> RoundRows = {
-        {SampleIds::RegularSeason, "Regular season", true, 1},
-        {SampleIds::ChampionshipRound, "Championship round", true, 2},
-        {SampleIds::RelegationRound, "Relegation round", true, 3},
+        {SampleIds::RegularSeason, "Round", true, 1},
+        {SampleIds::ChampionshipRound, "Top six", true, 2},
+        {SampleIds::RelegationRound, "Bottom six", true, 3},
         {SampleIds::Last32, "1/16 final", false, 0},
         {SampleIds::Last16, "1/8 final", false, 0},
         {SampleIds::QuarterFinal, "Quarter-final", false, 0},

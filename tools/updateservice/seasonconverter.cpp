@@ -26,7 +26,9 @@ const Country Countries[] = {
         {"it", "I", "ITA", "Italy"},   {"fr", "F", "FRA", "France"},
 };
 
-const char* const TableStage = "League";
+// A round cell shows the stage's name and the matchday ("Round 25"): short enough for the
+// lists' round columns.
+const char* const TableStage = "Round";
 
 bool IsCsv(const std::string& path)
 {

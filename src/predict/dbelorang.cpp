@@ -41,11 +41,6 @@ void Exec(const AnsiString& sql)
     DBConnect::GetData()->ExecSQL(sql, false);
 }
 
-void ExecRaising(const AnsiString& sql)
-{
-    DBConnect::GetData()->ExecSQL(sql, true);
-}
-
 struct TeamState {
     float rating = DBEloRang::StartRating;
     int games = 0;
@@ -167,8 +162,9 @@ void DBEloRang::UpdateEloStats(int seasonID)
     // The season's old rows stay whole and once unless both statements run.
     try {
         DataTransaction transaction;
-        ExecRaising("DELETE FROM EloStats WHERE EloStats.SeasonID=" + season);
-        ExecRaising(
+        DBConnect* data = DBConnect::GetData();
+        data->ExecSQL("DELETE FROM EloStats WHERE EloStats.SeasonID=" + season, true);
+        data->ExecSQL(
                 "INSERT INTO EloStats(Deff,ChampID,SeasonID,Game,Win1,Draw,Win2,Under,Over,Gol1,Gol2) SELECT "
                 "Round(([Rang1]-[Rang2])/10)*10 AS Deff, Fixed.ChampID AS ChampID, Fixed.SeasonID AS SeasonID, "
                 "Count(Fixed.FixedIND) AS Game, -Sum([Fixed].[Gol1]>[Fixed].[Gol2]) AS Win1, "
@@ -176,7 +172,8 @@ void DBEloRang::UpdateEloStats(int seasonID)
                 "-Sum([Fixed].[Gol1]+[Fixed].[Gol2]<3) AS Under, -Sum([Fixed].[Gol1]+[Fixed].[Gol2]>2) AS Over, "
                 "Sum(Fixed.Gol1) AS Gol1, Sum(Fixed.Gol2) AS Gol2 FROM Fixed INNER JOIN EloFixed ON Fixed.FixedIND = "
                 "EloFixed.FixedIND WHERE EloFixed.IsStats=True AND Fixed.SeasonID=" +
-                season + " GROUP BY Round(([Rang1]-[Rang2])/10)*10, Fixed.ChampID, Fixed.SeasonID;");
+                season + " GROUP BY Round(([Rang1]-[Rang2])/10)*10, Fixed.ChampID, Fixed.SeasonID;",
+                true);
         transaction.Commit();
     } catch (const std::exception& error) {
         JXErr::Warning("DBEloRang::UpdateEloStats " + season + " " + error.what());

@@ -69,7 +69,6 @@ void TDlgFixed::BuildLayout()
     btnChangeTeam = AddControl<QPushButton>(
             Panel1, "btnChangeTeam",
             QRect(QPoint((CardWidth - SwapSize.width()) / 2, (HeaderHeight - SwapSize.height()) / 2), SwapSize));
-    btnChangeTeam->setAutoDefault(false);
     SetCaption(btnChangeTeam, "<>");
     imgTeamRival = AddHeaderFlag(Panel1, "imgTeamRival", CardWidth - FlagMargin - imgTeam->width());
     // Each name between its flag and the swap button, the two mirrored.

@@ -46,7 +46,6 @@ void TFixedSquadPage::BuildLayout()
     txtMinSkills->setText("0");
     const auto addButton = [this](const char* name, int left, int width, const AnsiString& caption) {
         auto* button = AddControl<QPushButton>(this, name, QRect(left, 4, width, 24));
-        button->setAutoDefault(false);
         SetCaption(button, caption);
         return button;
     };

@@ -61,9 +61,6 @@ TMainNavigation::TMainNavigation(QWidget* parent, const TImageList* images) : QW
     btnMinus = new QPushButton("-", panelSeason);
     btnMinus->setObjectName("btnMinus");
     btnMinus->setGeometry(138, 5, 24, 24);
-    // Enter in the list must never press a season button.
-    for (QPushButton* button : {btnPlus, btnMinus})
-        button->setAutoDefault(false);
 
     toolNRight = AddToolBar("toolNRight", 668, 2);
     btnNFilter = AddButton(toolNRight, "btnNFilter", 0, 5);

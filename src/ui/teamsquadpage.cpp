@@ -54,7 +54,6 @@ void TTeamSquadPage::BuildLayout()
     const auto addButton = [this](const char* name, const AnsiString& caption) {
         auto* button = new QPushButton(this);
         button->setObjectName(name);
-        button->setAutoDefault(false);
         SetCaption(button, caption);
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + ButtonPadding);
         return button;

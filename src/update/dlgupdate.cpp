@@ -151,9 +151,9 @@ void TDlgUpdate::btnExitClick()
 void TDlgUpdate::RunUpdate()
 {
     BeginRun();
+    DBUpdateView view;
     bool filesTaken = false;
     try {
-        DBUpdateView view;
         JXInet inet;
         filesTaken = UpdateRoad(view, inet);
     } catch (const std::exception& error) {
@@ -162,17 +162,16 @@ void TDlgUpdate::RunUpdate()
         Log(AnsiString("ERROR UPDATE ") + error.what());
     }
     if (!filesTaken)
-        RepairStats();
+        RepairStats(view);
     EndRun();
 }
 
-void TDlgUpdate::RepairStats()
+void TDlgUpdate::RepairStats(DBUpdateView& view)
 {
     if (!DBUpdateView::StatsOutOfDate())
         return;
-    if (!txtInfo->toPlainText().isEmpty() && !txtInfo->toPlainText().endsWith('\n'))
+    if (const QString memo = txtInfo->toPlainText(); !memo.isEmpty() && !memo.endsWith('\n'))
         Write("\r\n");
-    DBUpdateView view;
     WriteRebuild(view);
     bar->SetPosition(100);
     SetTag(1);

@@ -49,7 +49,7 @@ private:
     void WriteRebuild(DBUpdateView& view);
     // A run that takes no file rebuilds TeamResults and Stats when an earlier run was
     // cut off between its last file and its rebuild; it needs no network.
-    void RepairStats();
+    void RepairStats(DBUpdateView& view);
     void WriteFailedFiles();
     void EndRun();
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QThread>
@@ -15,14 +16,23 @@ namespace {
 // A window system that never exposes the window (a minimised desktop) must not hang the caller.
 constexpr int FrameWaitMilliseconds = 2000;
 
-// The windows were laid out for a toolkit on which Return clicks only a button marked
-// the default. A Qt dialog would also click a focused push button, and make its first
-// one the default when none is marked, so Return in an edit box would act.
-void KeepReturnForTheDefaultButton(QWidget& form)
+// The windows were laid out for a toolkit on which Return clicks the focused push button
+// and, from any other control, only the button marked the default. A Qt dialog would make
+// its first button the default when none is marked, and keep a button the default once it
+// had the focus; so no button but a marked one may become the default, and the form
+// clicks a focused one itself.
+void KeepDefaultForTheMarkedButton(QWidget& form)
 {
     for (QPushButton* button : form.findChildren<QPushButton*>())
         if (!button->isDefault())
             button->setAutoDefault(false);
+}
+
+// Return and keypad Enter, as a dialog takes them for its default button.
+bool IsReturn(const QKeyEvent& event)
+{
+    const bool keypadEnter = (event.modifiers() & Qt::KeypadModifier) && event.key() == Qt::Key_Enter;
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && (!event.modifiers() || keypadEnter);
 }
 
 }  // namespace
@@ -66,7 +76,7 @@ bool TForm::event(QEvent* event)
 
 void TForm::showEvent(QShowEvent* event)
 {
-    KeepReturnForTheDefaultButton(*this);
+    KeepDefaultForTheMarkedButton(*this);
     QDialog::showEvent(event);
     if (!event->spontaneous())
         RunHandler([this] { FormShow(); });
@@ -84,6 +94,17 @@ void TForm::closeEvent(QCloseEvent* event)
     closing_ = true;
     QDialog::closeEvent(event);  // hides through reject(), which ends a modal loop
     closing_ = false;
+}
+
+void TForm::keyPressEvent(QKeyEvent* event)
+{
+    // A key reaches the form from its focused control when that control leaves it alone.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (IsReturn(*event) && focused && focused->hasFocus() && focused->isEnabled() && focused->isVisible()) {
+        focused->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TForm::resizeEvent(QResizeEvent* event)

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 // The window toolkit's form: a Tag for handing results back, modal showing, closing
-// that the form may refuse, Return for the button marked the default alone, and the
-// form events under their toolkit names.
+// that the form may refuse, Return for the focused push button or else the one marked
+// the default, and the form events under their toolkit names.
 //
 // A form is a top-level window by default; a card is made a child of another form
 // (setParent with Qt::Widget) and then shows inside it.
@@ -41,6 +41,7 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

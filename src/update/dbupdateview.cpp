@@ -209,8 +209,10 @@ bool DBUpdateView::StatsOutOfDate()
 {
     try {
         return DBConnect::GetData()->GetConnection()->UserVersion() != StatsMark::Current;
-    } catch (const std::exception&) {
-        // A file that cannot be read cannot be repaired either.
+    } catch (const std::exception& error) {
+        // A file that cannot be read cannot be repaired either; the log tells why a
+        // needed repair may not have run.
+        JXErr::Warning(AnsiString("DBUpdateView::StatsOutOfDate ") + error.what());
         return false;
     }
 }

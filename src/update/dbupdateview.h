@@ -34,7 +34,8 @@ public:
     bool UpdateStats(IProgressBar* bar, int total);
     // Whether TeamResults and Stats may be older than the matches: a change of the
     // matches marks data.mdb so in its own transaction and UpdateStats clears the mark
-    // in its own, so a rebuild that never came (a killed update) is still known.
+    // in its own, so a rebuild that never came (a killed update) is still known. A mark
+    // that cannot be read is logged and taken as current.
     static bool StatsOutOfDate();
     // Marks them so, inside the transaction of the change; raises when it cannot.
     static void MarkStatsOutOfDate();

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -153,17 +154,24 @@ void TDlgUpdate::RunUpdate()
     BeginRun();
     DBUpdateView view;
     bool filesTaken = false;
-    try {
+    RunGuarded([&] {
         JXInet inet;
         filesTaken = UpdateRoad(view, inet);
+    });
+    if (!filesTaken)
+        RunGuarded([&] { RepairStats(view); });
+    EndRun();
+}
+
+void TDlgUpdate::RunGuarded(const std::function<void()>& part)
+{
+    try {
+        part();
     } catch (const std::exception& error) {
-        // A missing setting must not leave the window stuck unclosable.
+        // A missing setting, or any other failure, must not leave the window stuck unclosable.
         Write("\r\n" + Lang(1058) + "!\r\n" + error.what());
         Log(AnsiString("ERROR UPDATE ") + error.what());
     }
-    if (!filesTaken)
-        RepairStats(view);
-    EndRun();
 }
 
 void TDlgUpdate::RepairStats(DBUpdateView& view)

@@ -3,6 +3,8 @@
 #include "platform/tform.h"
 #include "platform/types.h"
 
+#include <functional>
+
 class DBUpdateView;
 class JXInet;
 class JXParse;
@@ -52,6 +54,9 @@ private:
     void RepairStats(DBUpdateView& view);
     void WriteFailedFiles();
     void EndRun();
+    // Runs one part of a run; a failure it raises goes to the memo and the log, so the
+    // run still ends with the window closable.
+    void RunGuarded(const std::function<void()>& part);
 
     // Appends text to the memo and lets the window repaint.
     void Write(const AnsiString& text);

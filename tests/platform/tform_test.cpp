@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "messagerecorder.h"
 #include "platform/eventhandler.h"
@@ -160,27 +163,61 @@ TEST(QtMessageBoxTest, ShowsTextCaptionIconAndButtonsAndReturnsTheAnswer)
     EXPECT_EQ(caption, "Kovral_/opt/kovral/") << "an empty caption is the application title";
 }
 
-TEST(TFormTest, ReturnClicksTheButtonMarkedTheDefaultAndNoOther)
+// Return and keypad Enter, each pressed once on the widget.
+void PressReturnAndEnter(QWidget* widget)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Return);
+    QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+}
+
+TEST(TFormTest, ReturnClicksTheFocusedButtonElseOnlyTheOneMarkedTheDefault)
 {
     for (const bool marked : {false, true}) {
-        SCOPED_TRACE(marked ? "second button marked the default" : "none marked");
+        SCOPED_TRACE(marked ? "third button marked the default" : "none marked");
         TForm form;
         auto* edit = new QLineEdit(&form);
-        auto* first = new QPushButton("first", &form);
-        auto* second = new QPushButton("second", &form);
-        second->setDefault(marked);
-        int firstClicks = 0;
-        int secondClicks = 0;
-        QObject::connect(first, &QPushButton::clicked, [&] { ++firstClicks; });
-        QObject::connect(second, &QPushButton::clicked, [&] { ++secondClicks; });
+        auto* combo = new QComboBox(&form);
+        combo->addItems({"a", "b"});
+        auto* list = new QListWidget(&form);
+        list->addItems({"a", "b"});
+        list->setCurrentRow(0);
+        // A card: a form shown inside another one.
+        auto* card = new TForm(&form);
+        card->setWindowFlags(Qt::Widget);
+        std::vector<QPushButton*> buttons = {new QPushButton("first", &form), new QPushButton("second", &form),
+                                             new QPushButton("third", &form), new QPushButton("card", card)};
+        buttons[2]->setDefault(marked);
+        std::vector<int> clicks(buttons.size(), 0);
+        for (size_t i = 0; i < buttons.size(); ++i)
+            QObject::connect(buttons[i], &QPushButton::clicked, [&clicks, i] { ++clicks[i]; });
+        QVBoxLayout layout(&form);
+        for (QWidget* widget : std::initializer_list<QWidget*>{edit, combo, list, card})
+            layout.addWidget(widget);
         form.show();
-        for (QWidget* focused : std::initializer_list<QWidget*>{edit, first}) {
-            focused->setFocus();
-            QTest::keyClick(focused, Qt::Key_Return);
-            QTest::keyClick(focused, Qt::Key_Enter);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        const auto clicksAfter = [&](QWidget* focused) {
+            std::fill(clicks.begin(), clicks.end(), 0);
+            PressReturnAndEnter(focused);
+            return clicks;
+        };
+
+        // The focused button was the default while it had the focus, and is none after.
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            SCOPED_TRACE(buttons[i]->text().toStdString());
+            std::vector<int> once(buttons.size(), 0);
+            once[i] = 2;
+            EXPECT_EQ(clicksAfter(buttons[i]), once) << "Return and Enter on the focused button click it once each";
+            edit->setFocus();
+            EXPECT_EQ(buttons[i]->isDefault(), marked && i == 2);
         }
-        EXPECT_EQ(firstClicks, 0) << "a dialog's first button, or the focused one";
-        EXPECT_EQ(secondClicks, marked ? 4 : 0);
+        const std::vector<int> markedOnly = {0, 0, marked ? 2 : 0, 0};
+        for (QWidget* control : std::initializer_list<QWidget*>{edit, combo, list}) {
+            SCOPED_TRACE(control->metaObject()->className());
+            EXPECT_EQ(clicksAfter(control), markedOnly) << "a dialog's first button, or one focused before";
+        }
+        EXPECT_EQ(combo->currentIndex(), 0);
+        EXPECT_TRUE(form.isVisible());
     }
 }
 

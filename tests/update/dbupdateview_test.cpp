@@ -313,6 +313,17 @@ TEST_F(DBUpdateViewTest, FilesThatChangeDataMarkTheStatsOutOfDateUntilARebuildCo
     EXPECT_TRUE(DBUpdateView::StatsOutOfDate());
 }
 
+TEST_F(DBUpdateViewTest, MarkThatCannotBeReadIsLoggedAndTakenAsCurrent)
+{
+    DBConnect::ResetForTests();
+    const std::string unreadable = "not a database, though named data.mdb";
+    WriteFile(File("data.mdb"), unreadable);
+    EXPECT_FALSE(DBUpdateView::StatsOutOfDate());
+    ASSERT_FALSE(LogTexts().empty());
+    EXPECT_TRUE(LogTexts().back().starts_with("[WARNING] DBUpdateView::StatsOutOfDate ")) << LogTexts().back();
+    EXPECT_EQ(ReadFile(File("data.mdb")), unreadable);
+}
+
 TEST_F(DBUpdateViewTest, RebuildInsideTheCallersTransactionIsKeptOrUndoneWithIt)
 {
     Exec("INSERT INTO Season VALUES(12, 'S', 2012)");

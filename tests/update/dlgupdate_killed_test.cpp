@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -121,6 +122,11 @@ protected:
         return {{Step(1, 1052), Step(2, 1053), "", Text(1061), Step(4, 1056), ""}, 1};
     }
     static std::string Step(int number, int textId) { return std::to_string(number) + ". " + Text(textId) + "... OK"; }
+    static Lines Joined(Lines lines, const Lines& more)
+    {
+        lines.insert(lines.end(), more.begin(), more.end());
+        return lines;
+    }
 
     // One update run in this process, as the user starts it after the kill.
     static Run RunAgain()
@@ -150,21 +156,36 @@ TEST_F(TDlgUpdateKilledTest, UpdateKilledAnywhereIsCompletedByTheNextRun)
     ASSERT_GT(uninterrupted.size(), 3000u);
 
     // Once exactly between the last file's commit and the rebuild's, then the next run is
-    // told there is nothing to fetch, or cannot log in: it rebuilds all the same.
-    for (const bool loginFails : {false, true}) {
-        SCOPED_TRACE(loginFails ? "the login fails" : "nothing to fetch");
+    // told there is nothing to fetch, is named no file past the current one, or cannot log
+    // in: it rebuilds all the same.
+    const Lines afterReply = {Step(1, 1052), Step(2, 1053)};
+    const struct {
+        const char* name;
+        std::optional<std::string> reply;
+        std::string host;
+        Lines memo;
+    } nextRuns[] = {
+        {"nothing to fetch", std::nullopt, Service().Host(), Joined(afterReply, {"", Text(1061)})},
+        {"no file past the current one",
+         ":{/splitCol};{/splitRow}status:time_end:min_ver_file:db_ver_server;update:31.12.2099:" +
+                 std::to_string(lastFile_ + 1) + ":" + std::to_string(lastFile_) + ";",
+         Service().Host(), Joined(afterReply, {Step(3, 1055), "", Text(1061)})},
+        {"the login fails", std::nullopt, "127.0.0.1:1", {"1. " + Text(1052) + "... ERR"}},
+    };
+    for (const auto& next : nextRuns) {
+        SCOPED_TRACE(next.name);
         RestoreDataFile();
         WaitForEnd(*StartChild({"--die-before-rebuild"}));
         ASSERT_EQ(UpdateNum(), std::to_string(lastFile_)) << "the last file committed";
         ASSERT_NE(Derived(), uninterruptedDerived) << "the rebuild did not";
-        if (loginFails)
-            setenv("KOVRAL_UPDATE_HOST", "127.0.0.1:1", 1);
+        Service().ClearRequests();
+        Service().SetLoginReply(next.reply);
+        setenv("KOVRAL_UPDATE_HOST", next.host.c_str(), 1);
         const Run run = RunAgain();
         setenv("KOVRAL_UPDATE_HOST", Service().Host().c_str(), 1);
-        if (loginFails)
-            EXPECT_EQ(run.memo, (Lines{"1. " + Text(1052) + "... ERR", Step(4, 1056), ""}));
-        else
-            EXPECT_EQ(run.memo, (Lines{Step(1, 1052), Step(2, 1053), "", Text(1061), Step(4, 1056), ""}));
+        Service().SetLoginReply(std::nullopt);
+        EXPECT_EQ(run.memo, Joined(next.memo, {Step(4, 1056), ""}));
+        EXPECT_TRUE(FilesAsked().empty()) << "the repair needs no file";
         EXPECT_EQ(run.tag, 1) << "the main window reloads";
         EXPECT_TRUE(Data() == uninterrupted) << "the data differ from an uninterrupted run";
     }

@@ -7,9 +7,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <limits>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,12 +19,15 @@
 #include "data/dbconnect.h"
 #include "data/dbfilter.h"
 #include "data/dbfixed.h"
+#include "foundation/jxerr.h"
 #include "foundation/jxinet.h"
 #include "immutablefile.h"
 #include "platform/adoquery.h"
+#include "platform/messagebox.h"
 #include "sampledata/sampledatagenerator.h"
 #include "setup/programfoldersetup.h"
 #include "sqlitefile.h"
+#include "update/dbupdateview.h"
 #include "updatedialogfixture.h"
 
 namespace {
@@ -382,6 +387,35 @@ TEST_F(TDlgUpdateTest, RunsThatReachNoServiceLeaveTheDatabaseUntouched)
     EXPECT_NE(memo[2].find("UpdServ"), std::string::npos) << memo[2];
     ASSERT_EQ(Log().size(), 1u);
     EXPECT_TRUE(Log()[0].starts_with("ERROR UPDATE "));
+}
+
+// Whatever the repair of stale statistics raises is written as the run's own failures
+// are, and the run ends with the window closable. Here the rebuild fails, its warning
+// cannot be written to the log, and the error box of that raises.
+TEST_F(TDlgUpdateTest, FailureInTheRepairEndsTheRunAsOneOnTheRoad)
+{
+    DBUpdateView::MarkStatsOutOfDate();
+    RunSqlite(File("data.mdb"), "DROP TABLE Stats");
+    std::filesystem::create_directory(File("log.txt"));
+    bool raised = false;
+    const MessageBoxHook recorder = SetMessageBoxHook([&](const MessageBoxRequest&) -> int {
+        const std::deque<JXStr>& errors = JXErr::GetInstance().Lines();
+        if (raised || errors.empty() || !errors.back().GetAnsi().starts_with("[WARNING] DBUpdateView::UpdateStats"))
+            return IDOK;
+        raised = true;
+        std::filesystem::remove(File("log.txt"));
+        throw std::runtime_error("no error box");
+    });
+    TDlgUpdate dialog;
+    ClickUpdate(dialog);
+    SetMessageBoxHook(recorder);
+
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(MemoLines(dialog), AfterLogin({"", Text(1061), "4. " + Text(1056) + "... ", Text(1058) + "!",
+                                             "no error box"}));
+    EXPECT_EQ(Log(), Lines{"ERROR UPDATE no error box"});
+    EXPECT_TRUE(Button(dialog, "btnUpdate")->isEnabled());
+    EXPECT_TRUE(Closable(dialog));
 }
 
 TEST_F(TDlgUpdateTest, AccountTravelsInTheServicesSpelling)

@@ -1,9 +1,9 @@
 #include "research/testpredictcut.h"
 
+#include "data/datatransaction.h"
 #include "data/dbconnect.h"
 #include "foundation/jxdatetime.h"
 #include "foundation/jxstr.h"
-#include "platform/adoconnection.h"
 #include "platform/exceptions.h"
 #include "update/dbupdateview.h"
 
@@ -40,18 +40,16 @@ AnsiString CutDateText(TDateTime day)
 
 void TestPredictCut(TDateTime day, IProgressBar* bar)
 {
-    TADOConnection* connection = DBConnect::GetData()->GetConnection();
-    connection->BeginTrans();
     try {
+        DataTransaction transaction;
         MoveMatches(CutDateText(day));
         // A rebuild that fails undoes only itself and does not stop the cut; the mark
         // then has the next update rebuild. A transaction the database gave up on
         // during it makes the commit fail.
         DBUpdateView::MarkStatsOutOfDate();
         DBUpdateView().UpdateStats(bar, 100);
-        connection->CommitTrans();
+        transaction.Commit();
     } catch (const std::exception& error) {
-        connection->RollbackTrans();
         throw Exception(error.what());
     }
     DBConnect::GetData()->CompactDB();

@@ -121,12 +121,6 @@ protected:
             return {{Step(1, 1052), Step(2, 1053), "", Text(1061)}, 0};
         return {{Step(1, 1052), Step(2, 1053), "", Text(1061), Step(4, 1056), ""}, 1};
     }
-    static std::string Step(int number, int textId) { return std::to_string(number) + ". " + Text(textId) + "... OK"; }
-    static Lines Joined(Lines lines, const Lines& more)
-    {
-        lines.insert(lines.end(), more.begin(), more.end());
-        return lines;
-    }
 
     // One update run in this process, as the user starts it after the kill.
     static Run RunAgain()
@@ -158,18 +152,17 @@ TEST_F(TDlgUpdateKilledTest, UpdateKilledAnywhereIsCompletedByTheNextRun)
     // Once exactly between the last file's commit and the rebuild's, then the next run is
     // told there is nothing to fetch, is named no file past the current one, or cannot log
     // in: it rebuilds all the same.
-    const Lines afterReply = {Step(1, 1052), Step(2, 1053)};
     const struct {
         const char* name;
         std::optional<std::string> reply;
         std::string host;
         Lines memo;
     } nextRuns[] = {
-        {"nothing to fetch", std::nullopt, Service().Host(), Joined(afterReply, {"", Text(1061)})},
+        {"nothing to fetch", std::nullopt, Service().Host(), AfterLogin({"", Text(1061)})},
         {"no file past the current one",
          ":{/splitCol};{/splitRow}status:time_end:min_ver_file:db_ver_server;update:31.12.2099:" +
                  std::to_string(lastFile_ + 1) + ":" + std::to_string(lastFile_) + ";",
-         Service().Host(), Joined(afterReply, {Step(3, 1055), "", Text(1061)})},
+         Service().Host(), AfterLogin({Step(3, 1055), "", Text(1061)})},
         {"the login fails", std::nullopt, "127.0.0.1:1", {"1. " + Text(1052) + "... ERR"}},
     };
     for (const auto& next : nextRuns) {

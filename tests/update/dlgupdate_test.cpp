@@ -67,19 +67,6 @@ const std::string ReplyColumns = "status:time_end:min_ver_file:db_ver_server;";
 
 class TDlgUpdateTest : public UpdateDialogFixture {
 protected:
-    // A step line of the memo: "1. " + text + "... " + outcome.
-    static std::string Step(int number, int textId, const std::string& outcome)
-    {
-        return std::to_string(number) + ". " + Text(textId) + "... " + outcome;
-    }
-    static Lines Joined(Lines lines, const Lines& more)
-    {
-        lines.insert(lines.end(), more.begin(), more.end());
-        return lines;
-    }
-    // Login and reply accepted, then more.
-    static Lines AfterLogin(const Lines& more) { return Joined({Step(1, 1052, "OK"), Step(2, 1053, "OK")}, more); }
-
     // The matches of tournament 10 in season 1, newest first, as the main list reads them.
     static std::string LeagueScores()
     {

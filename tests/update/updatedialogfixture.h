@@ -60,6 +60,18 @@ protected:
     static std::string DataValue(const std::string& jetSql);
     // The language text of an id, as the dialog reads it.
     static std::string Text(int id) { return DBSetting::Global()->GetLangText(id); }
+    // A step line of the memo: "1. " + text + "... " + outcome.
+    static std::string Step(int number, int textId, const std::string& outcome = "OK")
+    {
+        return std::to_string(number) + ". " + Text(textId) + "... " + outcome;
+    }
+    static Lines Joined(Lines lines, const Lines& more)
+    {
+        lines.insert(lines.end(), more.begin(), more.end());
+        return lines;
+    }
+    // Login and reply accepted, then more.
+    static Lines AfterLogin(const Lines& more) { return Joined({Step(1, 1052), Step(2, 1053)}, more); }
     // Queries of the login requests, and the numbers of the files asked for, in order.
     std::vector<std::string> LoginQueries() const;
     std::vector<int> FilesAsked() const;

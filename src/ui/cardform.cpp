@@ -7,6 +7,7 @@
 #include "platform/controltext.h"
 #include "platform/eventhandler.h"
 #include "platform/sysutils.h"
+#include "platform/tpagecontrol.h"
 #include "presenters/gridfill.h"
 #include "ui/flagpicture.h"
 #include "ui/formcontrols.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLegend>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -94,7 +94,7 @@ QLabel* TCardForm::AddHeaderTitle(QWidget* header, const char* name, const QRect
 
 QTabWidget* TCardForm::AddPages()
 {
-    pages_ = AddControl<QTabWidget>(this, "page1", QRect(0, HeaderHeight, CardWidth, CardHeight - HeaderHeight));
+    pages_ = AddControl<TPageControl>(this, "page1", QRect(0, HeaderHeight, CardWidth, CardHeight - HeaderHeight));
     return pages_;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/dlgfav.h"
 
 #include "foundation/jxgrid.h"
+#include "platform/tpagecontrol.h"
 #include "platform/tprogressbar.h"
 #include "ui/formcontrols.h"
 
@@ -9,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 
 #include <tuple>
 #include <utility>
@@ -38,7 +38,7 @@ TDlgFav::TDlgFav(QWidget* owner) : TForm(owner)
 void TDlgFav::BuildLayout()
 {
     BeginDialog(this, "DlgFav", "Избранное", 688, 449);
-    PageControl1 = AddControl<QTabWidget>(this, "PageControl1", QRect(0, 0, 688, 449));
+    PageControl1 = AddControl<TPageControl>(this, "PageControl1", QRect(0, 0, 688, 449));
 
     tabLastFixed = AddPage(PageControl1, "tabLastFixed", "Последние матчи");
     gridFixed = AddControl<TJXGrid>(tabLastFixed, "gridFixed", PageArea);

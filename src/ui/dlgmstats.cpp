@@ -1,11 +1,11 @@
 #include "ui/dlgmstats.h"
 
 #include "foundation/jxgrid.h"
+#include "platform/tpagecontrol.h"
 #include "ui/formcontrols.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 
 #include <string>
 
@@ -44,7 +44,7 @@ void TDlgMStats::BuildLayout()
     lblScore = AddLabel(this, "lblScore", 330, 22, "0:0");
     lblTeam2 = AddLabel(this, "lblTeam2", 470, 22, "Команда 2");
 
-    PageControl1 = AddControl<QTabWidget>(this, "PageControl1", QRect(0, 42, 682, 286));
+    PageControl1 = AddControl<TPageControl>(this, "PageControl1", QRect(0, 42, 682, 286));
     tabForm = AddPage(PageControl1, "tabForm", "Составы");
     gridForm1 = AddControl<TJXGrid>(tabForm, "gridForm1", QRect(4, 4, 332, 216));
     gridForm2 = AddControl<TJXGrid>(tabForm, "gridForm2", QRect(340, 4, 332, 216));

@@ -1,11 +1,11 @@
 #include "ui/dlgranking.h"
 
 #include "foundation/jxgrid.h"
+#include "platform/tpagecontrol.h"
 #include "ui/formcontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QTabWidget>
 
 TDlgRanking::TDlgRanking(QWidget* owner) : TForm(owner)
 {
@@ -15,7 +15,7 @@ TDlgRanking::TDlgRanking(QWidget* owner) : TForm(owner)
 void TDlgRanking::BuildLayout()
 {
     BeginDialog(this, "DlgRanking", "Рейтинг", 412, 424);
-    PageControl1 = AddControl<QTabWidget>(this, "PageControl1", QRect(0, 0, 412, 424));
+    PageControl1 = AddControl<TPageControl>(this, "PageControl1", QRect(0, 0, 412, 424));
 
     tabTeams = AddPage(PageControl1, "tabTeams", "Рейтинг команд");
     cboCountry = AddControl<QComboBox>(tabTeams, "cboCountry", QRect(4, 4, 180, 22));

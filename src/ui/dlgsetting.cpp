@@ -8,6 +8,7 @@
 #include "platform/eventhandler.h"
 #include "platform/programfolder.h"
 #include "platform/sysutils.h"
+#include "platform/tpagecontrol.h"
 #include "platform/tprogressbar.h"
 #include "predict/dbelorang.h"
 #include "presenters/gridfill.h"
@@ -21,8 +22,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <QTabWidget>
 
 #include <filesystem>
 #include <set>
@@ -97,7 +98,7 @@ TDlgSetting::~TDlgSetting() = default;
 void TDlgSetting::BuildLayout()
 {
     BeginDialog(this, "DlgSetting", "Настройки", 369, 241);
-    PageControl = AddControl<QTabWidget>(this, "PageControl", QRect(0, 0, 369, 209));
+    PageControl = AddControl<TPageControl>(this, "PageControl", QRect(0, 0, 369, 209));
     tabGeneral = AddPage(PageControl, "tabGeneral", "Общие");
     tabAddition = AddPage(PageControl, "tabAddition", "Дополнительно");
     tabUpdate = AddPage(PageControl, "tabUpdate", "Обновление");
@@ -405,8 +406,16 @@ void TDlgSetting::RunMaintenance(QWidget* indicator, const std::function<void()>
         btnUpdateStats->setVisible(!running);
         indicator->setVisible(running);
     };
+    // Hiding the pressed button hands the focus on (to OK, where Return would close the
+    // dialog); it comes back when the buttons show again, unless the user moved it.
+    const QPointer<QWidget> pressed = focusWidget();
     showJob(true);
-    const ScopeExit end([&] { showJob(false); });
+    const QPointer<QWidget> handedOn = focusWidget();
+    const ScopeExit end([&] {
+        showJob(false);
+        if (pressed && focusWidget() == handedOn)
+            pressed->setFocus();
+    });
     job();
 }
 

@@ -6,12 +6,12 @@
 #include "platform/controltext.h"
 #include "platform/eventhandler.h"
 #include "platform/messagebox.h"
+#include "platform/tmemo.h"
 #include "ui/formcontrols.h"
 #include "update/updatehost.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -68,7 +68,7 @@ void TDlgSupport::BuildLayout()
     txtMail = AddControl<QLineEdit>(this, "txtMail", QRect(100, 7, 305, 21));
     lblSubject = AddLabel(this, "lblSubject", 9, 37, "Тема:");
     txtTittle = AddControl<QLineEdit>(this, "txtTittle", QRect(70, 34, 335, 21));
-    txtMessage = AddControl<QPlainTextEdit>(this, "txtMessage", QRect(7, 62, 398, 201));
+    txtMessage = AddControl<TMemo>(this, "txtMessage", QRect(7, 62, 398, 201));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     btnSend = AddControl<QPushButton>(this, "btnSend", QRect(7, 269, 159, 25), "Отправить");

@@ -3,6 +3,7 @@
 #include "data/dbsetting.h"
 #include "foundation/jxerr.h"
 #include "platform/eventhandler.h"
+#include "platform/tpagecontrol.h"
 #include "predict/dbpredict.h"
 #include "ui/formcontrols.h"
 #include "ui/todaylastpage.h"
@@ -10,7 +11,6 @@
 #include "ui/todayseriespage.h"
 #include "ui/todaystatspage.h"
 
-#include <QTabWidget>
 
 namespace {
 
@@ -45,7 +45,7 @@ TDlgToday::~TDlgToday()
 void TDlgToday::BuildLayout(DBFilter* filter)
 {
     BeginDialog(this, "DlgToday", "Ближайшие матчи", FormWidth, FormHeight);
-    page1 = AddControl<QTabWidget>(this, "page1", QRect(0, 0, FormWidth, FormHeight));
+    page1 = AddControl<TPageControl>(this, "page1", QRect(0, 0, FormWidth, FormHeight));
     const auto addView = [this](const std::function<bool()>& add) { AddView(add); };
     tabNext = new TTodayNextPage(page1, filter, addView);
     tabLastFixed = new TTodayLastPage(page1, filter, addView);

@@ -2,12 +2,12 @@
 
 #include "platform/controltext.h"
 #include "platform/sysutils.h"
+#include "platform/tmemo.h"
 #include "predict/dbelorang.h"
 #include "ui/formcontrols.h"
 
 #include <QFont>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -51,8 +51,8 @@ void TFixedEloPage::BuildLayout()
     Label21 = addLabel("Label21", 290, 90, 11);
     Label22 = addLabel("Label22", 290, 110, 11);
     Label23 = addLabel("Label23", 290, 130, 11);
-    Memo1 = AddControl<QPlainTextEdit>(this, "Memo1", QRect(Left, 160, ColumnWidth, 200));
-    Memo2 = AddControl<QPlainTextEdit>(this, "Memo2", QRect(RivalLeft, 160, ColumnWidth, 200));
+    Memo1 = AddControl<TMemo>(this, "Memo1", QRect(Left, 160, ColumnWidth, 200));
+    Memo2 = AddControl<TMemo>(this, "Memo2", QRect(RivalLeft, 160, ColumnWidth, 200));
     // Pressing it does nothing.
     btnEloPredict = AddControl<QPushButton>(this, "btnEloPredict", QRect(290, 10, 130, 24));
     for (QWidget* hidden : std::initializer_list<QWidget*>{Label21, Label22, Label23, btnEloPredict})

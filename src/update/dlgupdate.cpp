@@ -10,12 +10,12 @@
 #include "platform/exceptions.h"
 #include "platform/shellopen.h"
 #include "platform/sysutils.h"
+#include "platform/tmemo.h"
 #include "platform/tprogressbar.h"
 #include "update/dbupdateview.h"
 #include "update/updatehost.h"
 
 #include <QFont>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -104,7 +104,7 @@ void TDlgUpdate::BuildLayout()
     bar->setObjectName("bar");
     bar->setGeometry(5, 6, 318, 17);
 
-    txtInfo = new QPlainTextEdit(this);
+    txtInfo = new TMemo(this);
     txtInfo->setObjectName("txtInfo");
     txtInfo->setGeometry(5, 30, 318, 237);
     txtInfo->setReadOnly(true);

@@ -25,6 +25,7 @@
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
 #include "mainwindowfixture.h"
+#include "pagekeys.h"
 #include "platform/jetsql.h"
 #include "platform/sysutils.h"
 #include "platform/ttoolbutton.h"
@@ -246,6 +247,7 @@ TEST_F(TDlgChampTest, CupsAndTheInternationalTournamentShowNoCrossTableAndNoMark
         TDlgChamp& card = OpenFromView(c.champ, CompleteSeason);
         EXPECT_EQ(PageVisible(card.tabChess), c.league);
         EXPECT_EQ(PageVisible(card.tabTour), c.league);
+        EXPECT_EQ(ReachableHiddenTabs(card), std::vector<std::string>{});
         EXPECT_EQ(Items(card.tabTable->lstRound), c.stages);
         EXPECT_EQ(card.tabTable->lstRound->isVisible(), card.tabTable->lstRound->count() > 1);
         EXPECT_EQ(card.tabTable->gridTable->RowCount(), c.standingsRows);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -351,6 +352,26 @@ TEST_F(TDlgSettingTest, JobsOnTheDatabaseFinishWithTheDialogKeptOpen)
     }
     EXPECT_TRUE(Settings().ReadBool("SaveHistory")) << "nothing was saved";
     EXPECT_TRUE(Messages().empty());
+}
+
+// The buttons hide while their job runs, which hands the focus on to OK; it comes back,
+// so that a second Return runs the job again instead of saving and closing.
+TEST_F(TDlgSettingTest, DatabaseButtonKeepsTheFocusThroughItsJob)
+{
+    Start();
+    InSettings([&](TDlgSetting& d) {
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        d.PageControl->setCurrentWidget(d.tabSystem);
+        Press(d.chkSaveHistory);
+        for (QPushButton* button : {d.btnCompac, d.btnUpdateStats}) {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(QApplication::focusWidget(), button);
+        }
+        EXPECT_TRUE(d.isVisible() && d.btnApply->isEnabled()) << "closed, or saved the pending change";
+    });
 }
 
 TEST_F(TDlgSettingTest, RebuildThatTheDatabaseGivesUpKeepsTheOldStatistics)

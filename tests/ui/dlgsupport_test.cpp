@@ -88,6 +88,22 @@ TEST_F(TDlgSupportTest, ReturnInAFieldSendsNothing)
     EXPECT_TRUE(dialog_.isVisible());
 }
 
+TEST_F(TDlgSupportTest, TabAndShiftTabLeaveTheTextWhereReturnStartsANewLine)
+{
+    dialog_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog_));
+    dialog_.txtMessage->setFocus();
+    QTest::keyClicks(dialog_.txtMessage, "a");
+    QTest::keyClick(dialog_.txtMessage, Qt::Key_Return);
+    QTest::keyClicks(dialog_.txtMessage, "b");
+    QTest::keyClick(dialog_.txtMessage, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog_.btnSend);
+    dialog_.txtMessage->setFocus();
+    QTest::keyClick(dialog_.txtMessage, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), dialog_.txtTittle);
+    EXPECT_EQ(dialog_.txtMessage->toPlainText().toStdString(), "a\nb");
+}
+
 TEST_F(TDlgSupportTest, EveryMemoLineIsFollowedByABreak)
 {
     const struct {

@@ -27,6 +27,7 @@
 #include "data/dbfilter.h"
 #include "data/dbsetting.h"
 #include "foundation/jxgrid.h"
+#include "pagekeys.h"
 #include "platform/registry.h"
 #include "textfit.h"
 #include "ui/dlgfilter.h"
@@ -229,6 +230,8 @@ void MainWindowFixture::ExpectSoundLayout(const QWidget& window)
         if (ReactsToReturnInAnEdit(*button) && !MarkedTheDefault(*button))
             ADD_FAILURE() << button->objectName().toStdString()
                           << " reacts to Return in an edit, not being marked the default";
+    for (const std::string& reached : ReachableHiddenTabs(window))
+        ADD_FAILURE() << "hidden tab reached: " << reached;
 }
 
 void MainWindowFixture::ExpectSoundPages(QWidget& window, QTabWidget* pages, const std::vector<QWidget*>& only)

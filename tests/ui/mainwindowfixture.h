@@ -132,8 +132,8 @@ protected:
     // A click (or double click) on the item of a list with that text.
     static void ClickListItem(QListWidget* list, const std::string& text, bool doubleClick = false);
     // Every caption and grid header of the window shown whole, every shown button
-    // captioned, every shown control inside its parent and apart from its siblings, and
-    // Return in an edit left to a button marked the default.
+    // captioned, every shown control inside its parent and apart from its siblings,
+    // Return in an edit left to a button marked the default, and no hidden tab in reach.
     static void ExpectSoundLayout(const QWidget& window);
     // Shows the window and checks its layout on each of the pages given, or on every page of
     // its page control pages (none: the window as it stands).

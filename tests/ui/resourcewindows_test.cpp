@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "pagekeys.h"
 #include "textfit.h"
 #include "ui/dlgfav.h"
 #include "ui/dlgmstats.h"
@@ -69,6 +70,7 @@ TEST(ResourceWindowsTest, EveryLayoutBuildsWithItsCaptionSizeAndTabsAndShowsItsC
             for (const CutText& cut : CutTexts(*form))
                 ADD_FAILURE() << "page " << i << ": " << cut;
         }
+        EXPECT_EQ(ReachableHiddenTabs(*form), std::vector<std::string>{});
     }
 }
 

@@ -1,0 +1,6 @@
+#include "platform/tmemo.h"
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+}

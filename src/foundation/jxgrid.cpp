@@ -23,17 +23,6 @@ constexpr TColor FrameColor = 0xEEEEEE;
 // Keeps absurd width texts from overflowing the pixel arithmetic.
 constexpr std::int64_t MaxColumnWidth = 1 << 20;
 
-// Row heights are pixels, so the text is sized in pixels too: 8 points at 96 dpi.
-// Where Arial is missing, font matching falls back to the installed sans font.
-QFont GridFont(bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    font.setBold(bold);
-    return font;
-}
-
 constexpr const char* OutOfRange = "Grid index out of range";
 
 }  // namespace
@@ -42,8 +31,8 @@ TJXGrid::TJXGrid(QWidget* owner)
     : QAbstractScrollArea(owner),
       colRecords_(ColumnRecords),
       colWidths_(colCount_, 0),
-      font_(GridFont(false)),
-      boldFont_(GridFont(true)),
+      font_(TextFont(false)),
+      boldFont_(TextFont(true)),
       metrics_(font_),
       boldMetrics_(boldFont_)
 {
@@ -54,6 +43,16 @@ TJXGrid::TJXGrid(QWidget* owner)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     cellRecords_.resize(rowCount_);
     UpdateScrollBar();
+}
+
+// Where Arial is missing, font matching falls back to the installed sans font.
+QFont TJXGrid::TextFont(bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
 }
 
 TJXGrid::~TJXGrid() = default;

@@ -47,6 +47,8 @@ public:
     void SetColCount(int cols);
     int FixedRows() const { return 1; }
     int DefaultRowHeight() const { return 18; }
+    // The font the cells are drawn in, in pixels like the row heights: 8 points at 96 dpi.
+    static QFont TextFont(bool bold);
 
     // The current cell. Setting them moves the current cell (and fires OnSelectCell)
     // when the value changes; a row outside the data rows or a column outside the

@@ -181,11 +181,7 @@ TEST_F(TextsFitTest, RoundTextsOfTheSampleFitTheRoundColumnsOfTheListsAndCalenda
     DlgChamp->page1->setCurrentWidget(DlgChamp->tabCalendar);
     widths["calendar"] = DlgChamp->gridCalendar->ColWidth(4);
 
-    // The grid's font: Arial of 8 points at 96 dpi.
-    QFont font("Arial");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics(TJXGrid::TextFont(false));
     for (const auto& [grid, width] : widths) {
         ASSERT_GE(width, 70) << grid;
         // A frame line on each side, the gap at the right, and a pixel of room on each side.
